@@ -1,0 +1,59 @@
+// The settings as the program keeps them: the records, their keys and defaults, and where the file lies.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+inline constexpr char kSettingsFileName[] = "Tarnovell.ini";
+
+// The main window plays this while the key is missing; the settings dialog shows and writes the other.
+inline constexpr char kAlarmDefaultMain[] = "ALARM.WAV";
+inline constexpr char kAlarmDefaultDialog[] = "Alarm.wav";
+
+// A text read from the file keeps at most this many characters.
+inline constexpr std::size_t kMaxSettingText = 254;
+
+inline constexpr char kSectionUnit[] = "EINHEIT";
+inline constexpr char kKeyWork[] = "Arbeit";
+inline constexpr char kKeyShortPause[] = "KPause";
+inline constexpr char kKeyLongPause[] = "LPause";
+inline constexpr char kKeyUnits[] = "Anzahl";
+inline constexpr char kKeyStopwatch[] = "Stoppuhr";
+inline constexpr char kKeyAlarm[] = "Alarm";
+
+inline constexpr char kSectionPos[] = "POS";
+inline constexpr char kKeyLeft[] = "X1";
+inline constexpr char kKeyTop[] = "Y1";
+inline constexpr char kKeyWidth[] = "X2";
+inline constexpr char kKeyHeight[] = "Y2";
+
+inline constexpr int32_t kDefaultWorkMins = 25;
+inline constexpr int32_t kDefaultShortPauseMins = 5;
+inline constexpr int32_t kDefaultLongPauseMins = 30;
+inline constexpr int32_t kDefaultUnitsPerLongPause = 4;
+inline constexpr int32_t kDefaultStopwatch = 1;
+
+struct TimerSettings {
+    int32_t m_nWorkMins = kDefaultWorkMins;
+    int32_t m_nShortPauseMins = kDefaultShortPauseMins;
+    int32_t m_nLongPauseMins = kDefaultLongPauseMins;
+    int32_t m_nUnitsPerLongPause = kDefaultUnitsPerLongPause;
+    int32_t m_bStopwatch = kDefaultStopwatch;  // as read; only 1 counts as on
+    std::string m_strAlarmFile = kAlarmDefaultMain;
+
+    bool operator==(const TimerSettings&) const = default;
+};
+
+// Left, top, width and height of the whole window in screen pixels.
+struct WindowPos {
+    int32_t m_nLeft = 0;
+    int32_t m_nTop = 0;
+    int32_t m_nWidth = 0;
+    int32_t m_nHeight = 0;
+
+    bool operator==(const WindowPos&) const = default;
+};
+
+// The settings file lies beside the executable, whatever the executable is called.
+std::string SettingsPathFor(std::string_view exePath);

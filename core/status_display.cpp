@@ -1,0 +1,37 @@
+// What the progress bar shows of the cycle: the status text and the colour of the bar.
+#include "status_display.h"
+
+#include <cstdio>
+
+#include "unit_cycle.h"
+
+StatusString StatusText(const UnitCycle& cycle)
+{
+    StatusString text;
+    // Only the seconds get a leading zero, written into the format itself.
+    const bool bTwoDigits = cycle.m_nSeconds > 9;
+    if (cycle.m_bPause == 1) {
+        std::snprintf(text.m_sz, sizeof text.m_sz, bTwoDigits ? "%d:%d --- PAUSE" : "%d:0%d --- PAUSE",
+                      cycle.m_nMinutes, cycle.m_nSeconds);
+    } else {
+        std::snprintf(text.m_sz, sizeof text.m_sz,
+                      bTwoDigits ? "%d:%d --- Einheit %d" : "%d:0%d --- Einheit %d", cycle.m_nMinutes,
+                      cycle.m_nSeconds, cycle.m_nUnit);
+    }
+    return text;
+}
+
+uint32_t BarColour(const UnitCycle& cycle)
+{
+    // A phase without length is over before it starts.
+    if (cycle.m_nTotal <= 0)
+        return kBarRed;
+    const double share = static_cast<double>(cycle.m_nElapsed) / cycle.m_nTotal * 255.0;
+    // The last second of a short phase begun by a tick lies past the end: it is over, so red.
+    if (share >= 256.0)
+        return kBarRed;
+    if (share <= 0.0)
+        return kBarGreen;
+    const auto a = static_cast<uint32_t>(share);
+    return a + 256 * (255 - a);
+}

@@ -1,0 +1,22 @@
+// The settings dialog's plus and minus steps and the text of its number displays.
+#include "value_steps.h"
+
+#include <cstdio>
+
+int32_t StepUp(int32_t nValue, int32_t nMaximum)
+{
+    // value + 1 above the maximum, written so that the largest value cannot overflow.
+    return nValue >= nMaximum ? nMaximum : nValue + 1;
+}
+
+int32_t StepDown(int32_t nValue)
+{
+    return nValue <= 1 ? 1 : nValue - 1;
+}
+
+NumberString NumberText(int32_t nValue)
+{
+    NumberString text;
+    std::snprintf(text.m_sz, sizeof text.m_sz, "%2d", nValue);
+    return text;
+}

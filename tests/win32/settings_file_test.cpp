@@ -1,0 +1,129 @@
+// The settings file read and written through the real profile functions, against real files.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <fstream>
+#include <iterator>
+#include <string>
+
+#include "core/settings_file.h"
+
+namespace {
+
+class SettingsFileTest : public testing::Test {
+protected:
+    void SetUp() override { Remove(); }
+    void TearDown() override { Remove(); }
+
+    static void Remove() { DeleteFileA(SettingsFile::GetPath().c_str()); }
+
+    static std::string Bytes()
+    {
+        std::ifstream file(SettingsFile::GetPath(), std::ios::binary);
+        return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+    }
+
+    static void Write(const std::string& bytes)
+    {
+        std::ofstream file(SettingsFile::GetPath(), std::ios::binary);
+        file << bytes;
+    }
+
+    static TimerSettings DialogDefaults()
+    {
+        TimerSettings settings;
+        settings.m_strAlarmFile = kAlarmDefaultDialog;
+        return settings;
+    }
+};
+
+}  // namespace
+
+TEST_F(SettingsFileTest, PathIsTarnovellIniInTheExecutablesDirectory)
+{
+    char exePath[MAX_PATH];
+    const DWORD nLength = GetModuleFileNameA(nullptr, exePath, MAX_PATH);
+    const std::string exe(exePath, nLength);
+    EXPECT_EQ(SettingsFile::GetPath(), exe.substr(0, exe.find_last_of('\\') + 1) + "Tarnovell.ini");
+}
+
+TEST_F(SettingsFileTest, MissingFileGivesEveryDefault)
+{
+    EXPECT_EQ(SettingsFile::LoadTimerSettings(kAlarmDefaultMain), TimerSettings{});
+    EXPECT_EQ(SettingsFile::LoadTimerSettings(kAlarmDefaultDialog), DialogDefaults());
+    const WindowPos defaults{414, 494, 452, 35};
+    EXPECT_EQ(SettingsFile::LoadWindowPos(defaults), defaults);
+    EXPECT_EQ(GetFileAttributesA(SettingsFile::GetPath().c_str()), INVALID_FILE_ATTRIBUTES) << "reading created it";
+}
+
+TEST_F(SettingsFileTest, FirstSettingsThenExitWriteTheTwelveLineExample)
+{
+    SettingsFile::SaveTimerSettings(DialogDefaults());
+    SettingsFile::SaveWindowPos({-12, 0, 446, 35});
+    EXPECT_EQ(Bytes(),
+              "[EINHEIT]\r\nArbeit=25\r\nKPause=5\r\nLPause=30\r\nAnzahl=4\r\nStoppuhr=1\r\nAlarm=Alarm.wav\r\n"
+              "[POS]\r\nX1=-12\r\nY1=0\r\nX2=446\r\nY2=35\r\n");
+}
+
+TEST_F(SettingsFileTest, AFileFirstWrittenOnExitBeginsWithPos)
+{
+    SettingsFile::SaveWindowPos({100, 200, 300, 40});
+    SettingsFile::SaveTimerSettings(DialogDefaults());
+    const std::string bytes = Bytes();
+    EXPECT_EQ(bytes.rfind("[POS]\r\nX1=100\r\nY1=200\r\nX2=300\r\nY2=40\r\n", 0), 0u) << bytes;
+    EXPECT_NE(bytes.find("[EINHEIT]\r\nArbeit=25\r\n"), std::string::npos) << bytes;
+}
+
+TEST_F(SettingsFileTest, WritesKeepUnknownLinesAndSectionsInPlace)
+{
+    Write("; meine Notizen\r\n[Anderes]\r\nFarbe=blau\r\n[EINHEIT]\r\nArbeit=50\r\nEigen=ja\r\n[POS]\r\nX1=5\r\n");
+    SettingsFile::SaveTimerSettings(DialogDefaults());
+    SettingsFile::SaveWindowPos({-12, 0, 446, 35});
+    EXPECT_EQ(Bytes(),
+              "; meine Notizen\r\n[Anderes]\r\nFarbe=blau\r\n"
+              "[EINHEIT]\r\nArbeit=25\r\nEigen=ja\r\nKPause=5\r\nLPause=30\r\nAnzahl=4\r\nStoppuhr=1\r\nAlarm=Alarm.wav\r\n"
+              "[POS]\r\nX1=-12\r\nY1=0\r\nX2=446\r\nY2=35\r\n");
+}
+
+TEST_F(SettingsFileTest, ValuesAreReadAsTheFileHoldsThem)
+{
+    Write("[einheit]\r\narbeit = 90\r\nKPause=0\r\nLPause=-5\r\nAnzahl=11\r\nStoppuhr=2\r\nAlarm=\r\n"
+          "[POS]\r\nX1=-1280\r\nY1=-40\r\nX2=300\r\nY2=35\r\n");
+    TimerSettings expected;
+    expected.m_nWorkMins = 90;
+    expected.m_nShortPauseMins = 0;
+    expected.m_nLongPauseMins = -5;
+    expected.m_nUnitsPerLongPause = 11;
+    expected.m_bStopwatch = 2;
+    expected.m_strAlarmFile = "";
+    EXPECT_EQ(SettingsFile::LoadTimerSettings(kAlarmDefaultMain), expected);
+    EXPECT_EQ(SettingsFile::LoadWindowPos({1, 2, 3, 4}), (WindowPos{-1280, -40, 300, 35}));
+}
+
+TEST_F(SettingsFileTest, WrittenIntegersReadBackWhateverTheirSign)
+{
+    for (int32_t value : {0, 1, -1, 60, -12, 2147483647, -2147483647 - 1}) {
+        SettingsFile::WriteInt("POS", "X1", value);
+        EXPECT_EQ(SettingsFile::ReadInt("POS", "X1", 7), value);
+    }
+    EXPECT_EQ(Bytes(), "[POS]\r\nX1=-2147483648\r\n");
+}
+
+TEST_F(SettingsFileTest, ALongAlarmPathIsCutTo254Characters)
+{
+    const std::string path = "C:\\" + std::string(290, 'a') + ".wav";
+    SettingsFile::WriteString("EINHEIT", "Alarm", path.c_str());
+    const std::string read = SettingsFile::ReadString("EINHEIT", "Alarm", kAlarmDefaultMain);
+    EXPECT_EQ(read.size(), 254u);
+    EXPECT_EQ(read, path.substr(0, 254));
+    EXPECT_EQ(SettingsFile::LoadTimerSettings(kAlarmDefaultMain).m_strAlarmFile, path.substr(0, 254));
+}
+
+TEST_F(SettingsFileTest, UmlautsAreKeptAsSingleBytes)
+{
+    const char path[] = "C:\\Kl\xE4nge\\Gl\xF6""ckchen.wav";
+    SettingsFile::WriteString("EINHEIT", "Alarm", path);
+    EXPECT_EQ(SettingsFile::ReadString("EINHEIT", "Alarm", ""), path);
+    EXPECT_EQ(Bytes(), std::string("[EINHEIT]\r\nAlarm=") + path + "\r\n");
+}
