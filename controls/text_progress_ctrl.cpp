@@ -1,0 +1,173 @@
+// CTextProgressCtrl: its own range and position, and a paint that draws the bar and the text
+// in two colours that meet exactly where the bar ends.
+#include "controls/text_progress_ctrl.h"
+
+#include <algorithm>
+#include <climits>
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
+#include <utility>
+
+#include "controls/mem_dc.h"
+
+namespace {
+
+// The distance between two 32-bit values needs 33 bits; taken in 64, it never overflows, and
+// a double holds it exactly.
+double Difference(int nMinuend, int nSubtrahend)
+{
+    return static_cast<double>(static_cast<std::int64_t>(nMinuend) - nSubtrahend);
+}
+
+// Truncates toward zero; a position far outside the range gives a value beyond any int,
+// which is held at the int's limits, still well past either end of the bar.
+int Truncate(double value)
+{
+    return static_cast<int>(std::clamp(value, static_cast<double>(INT_MIN), static_cast<double>(INT_MAX)));
+}
+
+}  // namespace
+
+constexpr MessageEntry<CTextProgressCtrl> CTextProgressCtrl::kMessageMap[] = {
+    OnMessage(WM_SETTEXT, &CTextProgressCtrl::OnSetText),
+    OnMessage(WM_GETTEXT, &CTextProgressCtrl::OnGetText),
+    OnMessage(WM_ERASEBKGND, &CTextProgressCtrl::OnEraseBkgnd),
+    OnMessage(WM_SIZE, &CTextProgressCtrl::OnSize),
+    OnMessage(WM_PAINT, &CTextProgressCtrl::OnPaint),
+};
+
+CTextProgressCtrl::CTextProgressCtrl()
+    : m_crBarClr(::GetSysColor(COLOR_HIGHLIGHT)),
+      m_crBgClr(::GetSysColor(COLOR_WINDOW)),
+      m_crTextClr(::GetSysColor(COLOR_HIGHLIGHT)),
+      m_crTextBkClr(::GetSysColor(COLOR_WINDOW))
+{
+}
+
+void CTextProgressCtrl::SetRange(int nLower, int nUpper)
+{
+    m_nLower = nLower;
+    m_nUpper = nUpper;
+}
+
+int CTextProgressCtrl::SetPos(int nPos)
+{
+    if (!::IsWindow(m_hWnd))
+        return -1;
+    const int nOldPos = std::exchange(m_nPos, nPos);
+    // An empty range has no share to show, and its paint draws nothing.
+    if (m_nUpper == m_nLower)
+        return nOldPos;
+    const int nWidth = BarWidth(GetClientRect().right);
+    if (nWidth != m_nBarWidth) {
+        m_nBarWidth = nWidth;
+        // The new bar stands on the screen before the caller goes on.
+        ::RedrawWindow(m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    }
+    return nOldPos;
+}
+
+bool CTextProgressCtrl::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
+{
+    return DispatchMessageTable(*this, kMessageMap, message, wParam, lParam, result);
+}
+
+LRESULT CTextProgressCtrl::OnSetText(WPARAM, LPARAM lParam)
+{
+    // The system keeps its own copy of the text, which answers WM_GETTEXTLENGTH.
+    const LRESULT result = Default();
+    const char* text = lParam ? reinterpret_cast<const char*>(lParam) : "";
+    if (std::strcmp(m_strText.c_str(), text) != 0) {
+        m_strText = text;
+        // Shown at the next paint from the event loop, not at once.
+        InvalidateRect(nullptr, TRUE);
+    }
+    return result;
+}
+
+LRESULT CTextProgressCtrl::OnGetText(WPARAM wParam, LPARAM lParam)
+{
+    const auto nSize = static_cast<std::size_t>(wParam);
+    auto* buffer = reinterpret_cast<char*>(lParam);
+    if (nSize == 0 || !buffer)
+        return 0;
+    const std::size_t nCopied = std::min(nSize - 1, m_strText.size());
+    std::memcpy(buffer, m_strText.data(), nCopied);
+    buffer[nCopied] = '\0';
+    return static_cast<LRESULT>(nCopied);
+}
+
+LRESULT CTextProgressCtrl::OnEraseBkgnd(WPARAM, LPARAM)
+{
+    // The paint covers every pixel; erasing first would only make the bar flicker.
+    return 1;
+}
+
+LRESULT CTextProgressCtrl::OnSize(WPARAM, LPARAM)
+{
+    Default();
+    // A new client width gives a new bar, so the next SetPos repaints whatever it computes.
+    m_nBarWidth = -1;
+    return 0;
+}
+
+LRESULT CTextProgressCtrl::OnPaint(WPARAM, LPARAM)
+{
+    CPaintDC dc(m_hWnd);
+    // Without a range there is nothing to show; the old picture stays and the request is served.
+    if (m_nLower >= m_nUpper)
+        return 0;
+    const RECT rcClient = GetClientRect();
+    const int nClientWidth = rcClient.right - rcClient.left;
+    // The bar's end, held inside the control: beyond either edge the picture is the same.
+    const int x = rcClient.left + std::clamp(BarWidth(nClientWidth), 0, nClientWidth);
+    CMemDC memDC(dc);
+    const RECT rcFilled{rcClient.left, rcClient.top, x, rcClient.bottom};
+    const RECT rcEmpty{x, rcClient.top, rcClient.right, rcClient.bottom};
+    memDC.FillSolidRect(rcFilled, m_crBarClr);
+    memDC.FillSolidRect(rcEmpty, m_crBgClr);
+    if (m_bShowText)
+        DrawSplitText(memDC, rcClient, rcFilled, rcEmpty);
+    return 0;
+}
+
+void CTextProgressCtrl::DrawSplitText(CMemDC& dc, const RECT& rcClient, const RECT& rcFilled,
+                                      const RECT& rcEmpty) const
+{
+    char percent[16];
+    const char* text = m_strText.c_str();
+    if (m_strText.empty()) {
+        std::snprintf(percent, sizeof percent, "%d%%", Truncate(Fraction() * 100.0));
+        text = percent;
+    }
+    dc.SetBkMode(TRANSPARENT);
+    // The whole text is laid out twice at the same place; each pass may only touch its own
+    // side of the bar's end, so one character can show both colours.
+    struct Pass {
+        const RECT& rcPart;
+        COLORREF crText;
+    };
+    const Pass passes[] = {{rcFilled, m_crTextBkClr}, {rcEmpty, m_crTextClr}};
+    for (const Pass& pass : passes) {
+        // Clip regions are in device units, and the buffer's device origin is its top-left.
+        const RECT& rc = pass.rcPart;
+        const CRgn clip(::CreateRectRgn(rc.left - dc.m_rcBuffer.left, rc.top - dc.m_rcBuffer.top,
+                                        rc.right - dc.m_rcBuffer.left, rc.bottom - dc.m_rcBuffer.top));
+        dc.SelectClipRgn(clip.Get());
+        dc.SetTextColor(pass.crText);
+        dc.DrawText(text, rcClient, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    }
+    // Drawing straight onto a printer, the caller's context must not stay clipped to the bar.
+    dc.SelectClipRgn(nullptr);
+}
+
+double CTextProgressCtrl::Fraction() const
+{
+    return Difference(m_nPos, m_nLower) / Difference(m_nUpper, m_nLower);
+}
+
+int CTextProgressCtrl::BarWidth(int nClientWidth) const
+{
+    return Truncate(nClientWidth * Fraction());
+}

@@ -1,0 +1,58 @@
+// CTextProgressCtrl: a progress bar that paints its own bar and one line of text over it,
+// the text changing colour exactly where the bar ends.
+#pragma once
+
+#include <string>
+
+#include "win32/controls.h"
+
+class CMemDC;
+
+class CTextProgressCtrl : public CProgressCtrl {
+public:
+    CTextProgressCtrl();
+
+    // Its own range and position; nothing is sent to the stock control underneath.
+    void SetRange(int nLower, int nUpper);
+    // Repaints at once only when the filled width in whole pixels changes; returns the old
+    // position, or -1 without a window.
+    int SetPos(int nPos);
+    void SetBarColour(COLORREF crBar) { m_crBarClr = crBar; }
+    void SetTextColour(COLORREF crText) { m_crTextClr = crText; }
+
+    // Binding subclasses the stock control, so that its messages reach this class first.
+    void BindControl(HWND hWnd) override { SubclassWindow(hWnd); }
+
+protected:
+    bool OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+
+private:
+    LRESULT OnSetText(WPARAM wParam, LPARAM lParam);
+    LRESULT OnGetText(WPARAM wParam, LPARAM lParam);
+    LRESULT OnEraseBkgnd(WPARAM wParam, LPARAM lParam);
+    LRESULT OnSize(WPARAM wParam, LPARAM lParam);
+    LRESULT OnPaint(WPARAM wParam, LPARAM lParam);
+
+    // The text over both parts, each pass clipped to its own part.
+    void DrawSplitText(CMemDC& dc, const RECT& rcClient, const RECT& rcFilled, const RECT& rcEmpty) const;
+
+    // The filled share of the range; only meaningful while m_nLower != m_nUpper.
+    double Fraction() const;
+    // The filled width in whole pixels of a client area this wide.
+    int BarWidth(int nClientWidth) const;
+
+    static const MessageEntry<CTextProgressCtrl> kMessageMap[];
+
+public:
+    int m_nPos = 0;
+    int m_nStep = 1;
+    int m_nUpper = 100;
+    int m_nLower = 0;
+    std::string m_strText;
+    BOOL m_bShowText = TRUE;
+    int m_nBarWidth = -1;
+    COLORREF m_crBarClr;
+    COLORREF m_crBgClr;
+    COLORREF m_crTextClr;
+    COLORREF m_crTextBkClr;
+};

@@ -1,0 +1,753 @@
+// The text progress bar bound to a real stock progress control, its pixels read back from the
+// screen and compared with pictures drawn here from the same default font.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <algorithm>
+#include <climits>
+#include <cstdio>
+#include <cstring>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "controls/text_progress_ctrl.h"
+#include "win32/gdi.h"
+#include "progress_host.h"
+
+namespace {
+
+// Four colours that no blend of two others can give, so every pixel names its part.
+constexpr COLORREF kBar = RGB(0, 160, 0);
+constexpr COLORREF kBackground = RGB(255, 255, 208);
+constexpr COLORREF kTextOverEmpty = RGB(0, 0, 255);
+constexpr COLORREF kTextOverFilled = RGB(255, 0, 128);
+
+// The bar's client area in these tests; even, so that halves and quarters are whole pixels.
+constexpr int kWidth = 200;
+constexpr int kHeight = 24;
+
+constexpr UINT kTextFormat = DT_CENTER | DT_VCENTER | DT_SINGLELINE;
+
+struct Picture {
+    int nWidth = 0;
+    int nHeight = 0;
+    std::vector<COLORREF> pixels;
+
+    COLORREF At(int x, int y) const { return pixels[static_cast<std::size_t>(y * nWidth + x)]; }
+};
+
+// A 32-bit top-down DIB selected into a memory context of the screen's kind.
+class CDibCanvas {
+public:
+    CDibCanvas(int nWidth, int nHeight)
+        : m_nWidth(nWidth), m_nHeight(nHeight), m_dc(::CreateCompatibleDC(nullptr)),
+          m_bitmap(CreateDib(nWidth, nHeight, m_pBits)), m_select(m_dc.Get(), m_bitmap.Get())
+    {
+    }
+
+    CDC Dc() const { return CDC(m_dc.Get()); }
+
+    Picture Read() const
+    {
+        ::GdiFlush();
+        Picture picture{m_nWidth, m_nHeight, {}};
+        const auto* bits = static_cast<const DWORD*>(m_pBits);
+        for (int i = 0; i < m_nWidth * m_nHeight; ++i) {
+            const DWORD pixel = bits[i];  // 0x00RRGGBB in a DIB
+            picture.pixels.push_back(RGB((pixel >> 16) & 0xFF, (pixel >> 8) & 0xFF, pixel & 0xFF));
+        }
+        return picture;
+    }
+
+private:
+    static HBITMAP CreateDib(int nWidth, int nHeight, void*& pBits)
+    {
+        BITMAPINFO info{};
+        info.bmiHeader.biSize = sizeof(info.bmiHeader);
+        info.bmiHeader.biWidth = nWidth;
+        info.bmiHeader.biHeight = -nHeight;
+        info.bmiHeader.biPlanes = 1;
+        info.bmiHeader.biBitCount = 32;
+        info.bmiHeader.biCompression = BI_RGB;
+        return ::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &pBits, nullptr, 0);
+    }
+
+    int m_nWidth;
+    int m_nHeight;
+    void* m_pBits = nullptr;
+    CMemoryDCHandle m_dc;
+    CBitmap m_bitmap;
+    CSelectObject m_select;
+};
+
+// What a window shows in its client area, copied from its own context.
+Picture CaptureClient(HWND hWnd)
+{
+    RECT rc{};
+    ::GetClientRect(hWnd, &rc);
+    CDibCanvas canvas(rc.right, rc.bottom);
+    const CClientDC windowDC(hWnd);
+    canvas.Dc().BitBlt(0, 0, rc.right, rc.bottom, windowDC, 0, 0, SRCCOPY);
+    return canvas.Read();
+}
+
+struct Colours {
+    COLORREF crBar;
+    COLORREF crBg;
+    COLORREF crText;
+    COLORREF crTextBk;
+};
+
+constexpr Colours kKnownColours{kBar, kBackground, kTextOverEmpty, kTextOverFilled};
+
+// The text in one colour over one fill, drawn with the same flags into a fresh memory context,
+// which starts with the same default font as the bar's off-screen buffer. Drawn here, the
+// edges of smoothed characters blend exactly as they do in the bar.
+Picture TextOver(const char* text, COLORREF crFill, COLORREF crText, int nWidth, int nHeight)
+{
+    CDibCanvas canvas(nWidth, nHeight);
+    const CDC dc = canvas.Dc();
+    const RECT rc{0, 0, nWidth, nHeight};
+    dc.FillSolidRect(rc, crFill);
+    dc.SetBkMode(TRANSPARENT);
+    dc.SetTextColor(crText);
+    dc.DrawText(text, rc, kTextFormat);
+    return canvas.Read();
+}
+
+// The picture the bar must show: left of column x the text over a filled bar, from x on the
+// text over an empty one.
+Picture ExpectedPicture(const char* text, int x, const Colours& colours, int nWidth = kWidth, int nHeight = kHeight)
+{
+    const Picture filled = TextOver(text, colours.crBar, colours.crTextBk, nWidth, nHeight);
+    Picture picture = TextOver(text, colours.crBg, colours.crText, nWidth, nHeight);
+    for (int row = 0; row < nHeight; ++row)
+        for (int col = 0; col < std::min(x, nWidth); ++col)
+            picture.pixels[static_cast<std::size_t>(row * nWidth + col)] = filled.At(col, row);
+    return picture;
+}
+
+std::string Hex(COLORREF colour)
+{
+    char text[16];
+    std::snprintf(text, sizeof text, "0x%06lX", static_cast<unsigned long>(colour));
+    return text;
+}
+
+testing::AssertionResult SamePicture(const Picture& actual, const Picture& expected)
+{
+    if (actual.nWidth != expected.nWidth || actual.nHeight != expected.nHeight)
+        return testing::AssertionFailure() << "size " << actual.nWidth << "x" << actual.nHeight << ", expected "
+                                           << expected.nWidth << "x" << expected.nHeight;
+    int nDiffering = 0;
+    int xFirst = -1;
+    int yFirst = -1;
+    for (int y = 0; y < actual.nHeight; ++y) {
+        for (int x = 0; x < actual.nWidth; ++x) {
+            if (actual.At(x, y) == expected.At(x, y))
+                continue;
+            if (nDiffering++ == 0) {
+                xFirst = x;
+                yFirst = y;
+            }
+        }
+    }
+    if (nDiffering == 0)
+        return testing::AssertionSuccess();
+    return testing::AssertionFailure() << nDiffering << " pixels differ, the first at (" << xFirst << ", " << yFirst
+                                       << "): " << Hex(actual.At(xFirst, yFirst)) << ", expected "
+                                       << Hex(expected.At(xFirst, yFirst));
+}
+
+int CountColour(const Picture& picture, COLORREF colour, int xFrom, int xTo)
+{
+    int nCount = 0;
+    for (int y = 0; y < picture.nHeight; ++y)
+        for (int x = std::max(xFrom, 0); x < std::min(xTo, picture.nWidth); ++x)
+            nCount += picture.At(x, y) == colour;
+    return nCount;
+}
+
+// True when every channel of the colour lies between those of a and b: the colour is a or b,
+// or a blend of the two such as the smoothed edge of a character.
+bool Between(COLORREF colour, COLORREF a, COLORREF b)
+{
+    const auto within = [](int value, int end1, int end2) {
+        return value >= std::min(end1, end2) && value <= std::max(end1, end2);
+    };
+    return within(GetRValue(colour), GetRValue(a), GetRValue(b)) &&
+           within(GetGValue(colour), GetGValue(a), GetGValue(b)) &&
+           within(GetBValue(colour), GetBValue(a), GetBValue(b));
+}
+
+// Pixels that are neither their side's fill nor its text: left of x bar and text over the
+// bar, from x on background and text over the background.
+int CountOffSide(const Picture& picture, int x, const Colours& colours)
+{
+    int nCount = 0;
+    for (int row = 0; row < picture.nHeight; ++row)
+        for (int col = 0; col < picture.nWidth; ++col)
+            nCount += col < x ? !Between(picture.At(col, row), colours.crBar, colours.crTextBk)
+                              : !Between(picture.At(col, row), colours.crBg, colours.crText);
+    return nCount;
+}
+
+// The bar as the main window holds it, with a count of the paints that reach it.
+class CCountingProgressCtrl : public CTextProgressCtrl {
+public:
+    int m_nPaints = 0;
+
+protected:
+    bool OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override
+    {
+        if (message == WM_PAINT)
+            ++m_nPaints;
+        return CTextProgressCtrl::OnWndMsg(message, wParam, lParam, result);
+    }
+};
+
+INT_PTR CALLBACK HostProc(HWND, UINT message, WPARAM, LPARAM)
+{
+    return message == WM_INITDIALOG;
+}
+
+class TextProgressCtrlTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        const INITCOMMONCONTROLSEX init{sizeof(INITCOMMONCONTROLSEX), ICC_PROGRESS_CLASS};
+        ::InitCommonControlsEx(&init);
+        m_hDialog = ::CreateDialogParamA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_PROGRESS_HOST), nullptr,
+                                         &HostProc, 0);
+        ASSERT_NE(m_hDialog, nullptr);
+        m_hBar = ::GetDlgItem(m_hDialog, IDC_PROGRESS_BAR);
+        ASSERT_NE(m_hBar, nullptr);
+        m_bar.BindControl(m_hBar);
+        ResizeClient(kWidth, kHeight);
+        // Never activated: Wine waits two seconds for the focus to move when an active window goes.
+        ::ShowWindow(m_hDialog, SW_SHOWNOACTIVATE);
+        ::UpdateWindow(m_hDialog);
+        PumpMessages();
+    }
+
+    void TearDown() override
+    {
+        if (m_hDialog)
+            ::DestroyWindow(m_hDialog);
+    }
+
+    // Gives the bar a client area of exactly this size; its border stays around it.
+    void ResizeClient(int nWidth, int nHeight) const
+    {
+        RECT rcWindow{};
+        RECT rcClient{};
+        ::GetWindowRect(m_hBar, &rcWindow);
+        ::GetClientRect(m_hBar, &rcClient);
+        const int nFrameX = (rcWindow.right - rcWindow.left) - rcClient.right;
+        const int nFrameY = (rcWindow.bottom - rcWindow.top) - rcClient.bottom;
+        ::SetWindowPos(m_hBar, nullptr, 0, 0, nWidth + nFrameX, nHeight + nFrameY,
+                       SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        RECT rcDialog{0, 0, nWidth + nFrameX + 40, nHeight + nFrameY + 40};
+        ::AdjustWindowRectEx(&rcDialog, static_cast<DWORD>(::GetWindowLongPtrA(m_hDialog, GWL_STYLE)), FALSE, 0);
+        ::SetWindowPos(m_hDialog, nullptr, 0, 0, rcDialog.right - rcDialog.left, rcDialog.bottom - rcDialog.top,
+                       SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+
+    static void PumpMessages()
+    {
+        MSG msg;
+        while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            ::TranslateMessage(&msg);
+            ::DispatchMessageA(&msg);
+        }
+    }
+
+    void UseKnownColours()
+    {
+        m_bar.SetBarColour(kBar);
+        m_bar.SetTextColour(kTextOverEmpty);
+        m_bar.m_crBgClr = kBackground;
+        m_bar.m_crTextBkClr = kTextOverFilled;
+    }
+
+    // A full repaint through the event loop's way: invalidate, then let the paint run.
+    void Repaint() const
+    {
+        ::InvalidateRect(m_hBar, nullptr, TRUE);
+        ::UpdateWindow(m_hBar);
+    }
+
+    bool UpdatePending() const { return ::GetUpdateRect(m_hBar, nullptr, FALSE) != FALSE; }
+
+    Picture Capture() const { return CaptureClient(m_hBar); }
+
+    std::string Text() const
+    {
+        char buffer[256];
+        const auto nLength = ::SendMessageA(m_hBar, WM_GETTEXT, sizeof buffer, reinterpret_cast<LPARAM>(buffer));
+        return std::string(buffer, static_cast<std::size_t>(nLength));
+    }
+
+    HWND m_hDialog = nullptr;
+    HWND m_hBar = nullptr;
+    CCountingProgressCtrl m_bar;
+};
+
+// --- Construction and the picture of a new control ----------------------------------------------
+
+TEST(TextProgressCtrlObjectTest, StartsWithTheSystemColoursAndTheDefaultRangeWithoutAWindow)
+{
+    const CTextProgressCtrl bar;
+    EXPECT_EQ(bar.GetSafeHwnd(), nullptr);
+    EXPECT_EQ(bar.m_nPos, 0);
+    EXPECT_EQ(bar.m_nStep, 1);
+    EXPECT_EQ(bar.m_nLower, 0);
+    EXPECT_EQ(bar.m_nUpper, 100);
+    EXPECT_EQ(bar.m_strText, "");
+    EXPECT_TRUE(bar.m_bShowText);
+    EXPECT_EQ(bar.m_nBarWidth, -1);
+    EXPECT_EQ(bar.m_crBarClr, ::GetSysColor(COLOR_HIGHLIGHT));
+    EXPECT_EQ(bar.m_crTextClr, ::GetSysColor(COLOR_HIGHLIGHT));
+    EXPECT_EQ(bar.m_crBgClr, ::GetSysColor(COLOR_WINDOW));
+    EXPECT_EQ(bar.m_crTextBkClr, ::GetSysColor(COLOR_WINDOW));
+}
+
+TEST_F(TextProgressCtrlTest, NewControlShowsZeroPercentInSystemColoursNotTheTemplateText)
+{
+    ASSERT_NE(::GetSysColor(COLOR_HIGHLIGHT), ::GetSysColor(COLOR_WINDOW));
+    const Colours system{::GetSysColor(COLOR_HIGHLIGHT), ::GetSysColor(COLOR_WINDOW), ::GetSysColor(COLOR_HIGHLIGHT),
+                         ::GetSysColor(COLOR_WINDOW)};
+    ASSERT_FALSE(SamePicture(ExpectedPicture("0%", 0, system), ExpectedPicture("Progress1", 0, system)));
+    EXPECT_TRUE(SamePicture(Capture(), ExpectedPicture("0%", 0, system)));
+    EXPECT_EQ(Text(), "");
+}
+
+// --- The bar and the text split at its end ------------------------------------------------------
+
+struct SplitCase {
+    int nLower;
+    int nUpper;
+    int nPos;
+    const char* text;
+    int x;  // the bar's end in the 200-pixel client area, worked out by hand
+};
+
+void PrintTo(const SplitCase& c, std::ostream* os)
+{
+    *os << c.nPos << " in " << c.nLower << ".." << c.nUpper << " \"" << c.text << "\"";
+}
+
+class BarAndTextTest : public TextProgressCtrlTest, public testing::WithParamInterface<SplitCase> {};
+
+TEST_P(BarAndTextTest, FillsUpToTheBarsEndAndChangesTheTextColourThere)
+{
+    const SplitCase& c = GetParam();
+    UseKnownColours();
+    m_bar.SetRange(c.nLower, c.nUpper);
+    m_bar.SetPos(c.nPos);
+    ::SetWindowTextA(m_hBar, c.text);
+    ::UpdateWindow(m_hBar);
+
+    const Picture picture = Capture();
+    EXPECT_TRUE(SamePicture(picture, ExpectedPicture(c.text, c.x, kKnownColours)));
+    // Each side in its own two colours, whatever the font looks like.
+    EXPECT_EQ(CountOffSide(picture, c.x, kKnownColours), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Positions, BarAndTextTest,
+    testing::Values(SplitCase{0, 4, 2, "WWWWWWW", 100}, SplitCase{0, 4, 1, "WWWWWWW", 50},
+                    SplitCase{0, 4, 3, "WWWWWWW", 150}, SplitCase{0, 100, 0, "WWWWWWW", 0},
+                    SplitCase{0, 100, 100, "WWWWWWW", 200}, SplitCase{-40, -20, -30, "Einheit 1", 100},
+                    SplitCase{0, 8, 4, "&Zeit && Geld", 100},
+                    SplitCase{0, 2, 1, "WWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWW", 100}));
+
+TEST_F(TextProgressCtrlTest, SplitsTheCharacterThatLiesOverTheBarsEnd)
+{
+    UseKnownColours();
+    m_bar.SetRange(0, 2);
+    m_bar.SetPos(1);
+    ::SetWindowTextA(m_hBar, "WWWWWWW");
+    ::UpdateWindow(m_hBar);
+    const Picture picture = Capture();
+
+    // Seven equal characters centred on x = 100: the fourth one spans x.
+    SIZE size{};
+    {
+        CDibCanvas canvas(1, 1);
+        ::GetTextExtentPoint32A(canvas.Dc().GetSafeHdc(), "W", 1, &size);
+    }
+    ASSERT_GT(size.cx, 4);
+    const int nHalf = size.cx / 2 - 1;
+    EXPECT_GT(CountColour(picture, kTextOverFilled, 100 - nHalf, 100), 0);
+    EXPECT_GT(CountColour(picture, kTextOverEmpty, 100, 100 + nHalf), 0);
+    EXPECT_EQ(CountColour(picture, kTextOverEmpty, 0, 100), 0);
+    EXPECT_EQ(CountColour(picture, kTextOverFilled, 100, kWidth), 0);
+}
+
+// --- The percentage -----------------------------------------------------------------------------
+
+struct PercentCase {
+    int nPos;
+    const char* shown;
+    const char* notShown;
+};
+
+void PrintTo(const PercentCase& c, std::ostream* os)
+{
+    *os << c.nPos << " shows " << c.shown;
+}
+
+class PercentageTest : public TextProgressCtrlTest, public testing::WithParamInterface<PercentCase> {};
+
+// One colour for both parts and one for the text on either side, so that only the text counts.
+TEST_P(PercentageTest, ShowsTheTruncatedShareWithoutCustomText)
+{
+    const PercentCase& c = GetParam();
+    const Colours plain{kBackground, kBackground, kTextOverEmpty, kTextOverEmpty};
+    m_bar.SetBarColour(plain.crBar);
+    m_bar.m_crBgClr = plain.crBg;
+    m_bar.SetTextColour(plain.crText);
+    m_bar.m_crTextBkClr = plain.crTextBk;
+    m_bar.SetPos(c.nPos);
+    Repaint();
+
+    const Picture picture = Capture();
+    ASSERT_FALSE(SamePicture(ExpectedPicture(c.shown, 0, plain), ExpectedPicture(c.notShown, 0, plain)));
+    EXPECT_TRUE(SamePicture(picture, ExpectedPicture(c.shown, 0, plain)));
+    EXPECT_EQ(Text(), "") << "the percentage is no window text";
+}
+
+INSTANTIATE_TEST_SUITE_P(Shares, PercentageTest,
+                         testing::Values(PercentCase{0, "0%", "1%"}, PercentCase{29, "28%", "29%"},
+                                         PercentCase{57, "56%", "57%"}, PercentCase{58, "57%", "58%"},
+                                         PercentCase{50, "50%", "49%"}, PercentCase{100, "100%", "99%"},
+                                         PercentCase{150, "150%", "100%"}, PercentCase{-50, "-50%", "0%"}));
+
+// --- Positions outside the range ----------------------------------------------------------------
+
+struct OutsideCase {
+    int nLower;
+    int nUpper;
+    int nPos;
+    const char* text;  // empty: the percentage
+    const char* shown;
+    bool bAbove;
+};
+
+void PrintTo(const OutsideCase& c, std::ostream* os)
+{
+    *os << c.nPos << " in " << c.nLower << ".." << c.nUpper << " \"" << c.shown << "\"";
+}
+
+class OutsideRangeTest : public TextProgressCtrlTest, public testing::WithParamInterface<OutsideCase> {};
+
+TEST_P(OutsideRangeTest, ShowsAWholeOrAnEmptyBar)
+{
+    const OutsideCase& c = GetParam();
+    UseKnownColours();
+    m_bar.SetRange(c.nLower, c.nUpper);
+    m_bar.SetPos(c.nPos);
+    ::SetWindowTextA(m_hBar, c.text);
+    Repaint();
+
+    const Picture picture = Capture();
+    EXPECT_TRUE(SamePicture(picture, ExpectedPicture(c.shown, c.bAbove ? kWidth : 0, kKnownColours)));
+    EXPECT_EQ(CountOffSide(picture, c.bAbove ? kWidth : 0, kKnownColours), 0);
+    EXPECT_GT(CountColour(picture, c.bAbove ? kTextOverFilled : kTextOverEmpty, 0, kWidth), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Positions, OutsideRangeTest,
+    testing::Values(OutsideCase{0, 100, 150, "", "150%", true}, OutsideCase{0, 100, 101, "PAUSE", "PAUSE", true},
+                    OutsideCase{0, 100, INT_MAX, "PAUSE", "PAUSE", true},
+                    OutsideCase{-1000, 1000, INT_MAX, "PAUSE", "PAUSE", true},
+                    OutsideCase{0, 100, -50, "", "-50%", false}, OutsideCase{0, 100, -1, "PAUSE", "PAUSE", false},
+                    OutsideCase{0, 100, INT_MIN, "PAUSE", "PAUSE", false},
+                    OutsideCase{-1000, 1000, INT_MIN + 1000, "PAUSE", "PAUSE", false}));
+
+// --- A range without room -----------------------------------------------------------------------
+
+struct Range {
+    int nLower;
+    int nUpper;
+};
+
+void PrintTo(const Range& range, std::ostream* os)
+{
+    *os << range.nLower << ".." << range.nUpper;
+}
+
+class EmptyRangeTest : public TextProgressCtrlTest, public testing::WithParamInterface<Range> {};
+
+TEST_P(EmptyRangeTest, PaintServesTheRequestAndKeepsThePicture)
+{
+    UseKnownColours();
+    ::SetWindowTextA(m_hBar, "WWWWWWW");
+    m_bar.SetPos(50);
+    ::UpdateWindow(m_hBar);
+    const Picture before = Capture();
+    ASSERT_TRUE(SamePicture(before, ExpectedPicture("WWWWWWW", 100, kKnownColours)));
+
+    // Any drawing now would show other colours.
+    m_bar.SetRange(GetParam().nLower, GetParam().nUpper);
+    m_bar.SetBarColour(RGB(1, 2, 3));
+    m_bar.SetTextColour(RGB(4, 5, 6));
+    m_bar.m_crBgClr = RGB(7, 8, 9);
+    m_bar.m_crTextBkClr = RGB(10, 11, 12);
+    const int nPaints = m_bar.m_nPaints;
+    Repaint();
+
+    EXPECT_EQ(m_bar.m_nPaints, nPaints + 1);
+    EXPECT_FALSE(UpdatePending());
+    EXPECT_TRUE(SamePicture(Capture(), before));
+}
+
+INSTANTIATE_TEST_SUITE_P(Ranges, EmptyRangeTest, testing::Values(Range{5, 5}, Range{10, 0}, Range{0, 0}));
+
+// --- Repainting part of the control -------------------------------------------------------------
+
+class PartialRepaintTest : public TextProgressCtrlTest, public testing::WithParamInterface<RECT> {};
+
+TEST_P(PartialRepaintTest, RepaintedPartMatchesTheFullPicture)
+{
+    UseKnownColours();
+    ::SetWindowTextA(m_hBar, "WWWWWWW");
+    m_bar.SetPos(50);
+    ::UpdateWindow(m_hBar);
+    const Picture full = Capture();
+    ASSERT_TRUE(SamePicture(full, ExpectedPicture("WWWWWWW", 100, kKnownColours)));
+
+    // Show other colours everywhere, then bring the known ones back without a repaint.
+    const Colours other{RGB(1, 2, 3), RGB(4, 5, 6), RGB(7, 8, 9), RGB(10, 11, 12)};
+    m_bar.SetBarColour(other.crBar);
+    m_bar.m_crBgClr = other.crBg;
+    m_bar.SetTextColour(other.crText);
+    m_bar.m_crTextBkClr = other.crTextBk;
+    Repaint();
+    const Picture otherPicture = Capture();
+    ASSERT_TRUE(SamePicture(otherPicture, ExpectedPicture("WWWWWWW", 100, other)));
+    UseKnownColours();
+
+    const RECT part = GetParam();
+    ::InvalidateRect(m_hBar, &part, FALSE);
+    ::UpdateWindow(m_hBar);
+
+    const Picture picture = Capture();
+    int nInside = 0;
+    for (int y = 0; y < kHeight; ++y) {
+        for (int x = 0; x < kWidth; ++x) {
+            const bool bInside = x >= part.left && x < part.right && y >= part.top && y < part.bottom;
+            const COLORREF expected = bInside ? full.At(x, y) : otherPicture.At(x, y);
+            nInside += bInside;
+            ASSERT_EQ(picture.At(x, y), expected) << "at (" << x << ", " << y << ")";
+        }
+    }
+    EXPECT_GT(nInside, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Parts, PartialRepaintTest,
+                         testing::Values(RECT{87, 3, 113, 21}, RECT{93, 0, 100, kHeight}, RECT{100, 5, 131, 19},
+                                         RECT{60, 0, 140, kHeight}, RECT{0, 0, kWidth, 9},
+                                         RECT{101, 11, kWidth, kHeight}));
+
+// --- When SetPos repaints -----------------------------------------------------------------------
+
+TEST_F(TextProgressCtrlTest, SetPosRepaintsAtOnceExactlyWhenTheWidthInPixelsChanges)
+{
+    // The strip's own bar: 193 pixels for 1500 seconds.
+    ResizeClient(193, kHeight);
+    m_bar.SetRange(0, 1500);
+    PumpMessages();
+    ASSERT_FALSE(UpdatePending());
+
+    const std::vector<int> changes{0, 8, 16, 24, 32, 39, 47};
+    for (int nPos = 0; nPos <= 50; ++nPos) {
+        const int nPaints = m_bar.m_nPaints;
+        EXPECT_EQ(m_bar.SetPos(nPos), nPos == 0 ? 0 : nPos - 1);
+        const bool bChange = std::find(changes.begin(), changes.end(), nPos) != changes.end();
+        EXPECT_EQ(m_bar.m_nPaints - nPaints, bChange ? 1 : 0) << "position " << nPos;
+        EXPECT_FALSE(UpdatePending()) << "position " << nPos;
+    }
+}
+
+TEST_F(TextProgressCtrlTest, SetPosRepaintsAfterASizeEvenWithTheSameWidth)
+{
+    // Positions 94 to 101 of 1500 all fill 12 of 193 pixels.
+    ResizeClient(193, kHeight);
+    m_bar.SetRange(0, 1500);
+    m_bar.SetPos(95);
+    PumpMessages();
+
+    int nPaints = m_bar.m_nPaints;
+    m_bar.SetPos(96);
+    EXPECT_EQ(m_bar.m_nPaints, nPaints);
+
+    ::SendMessageA(m_hBar, WM_SIZE, SIZE_RESTORED, MAKELPARAM(193, kHeight));
+    ::UpdateWindow(m_hBar);
+    nPaints = m_bar.m_nPaints;
+    m_bar.SetPos(97);
+    EXPECT_EQ(m_bar.m_nPaints, nPaints + 1);
+    m_bar.SetPos(98);
+    EXPECT_EQ(m_bar.m_nPaints, nPaints + 1);
+}
+
+TEST_F(TextProgressCtrlTest, SetPosShowsTheNewPictureBeforeItReturns)
+{
+    UseKnownColours();
+    ::SetWindowTextA(m_hBar, "WWWWWWW");
+    ::UpdateWindow(m_hBar);
+    m_bar.SetRange(0, 4);
+    m_bar.SetPos(1);
+    EXPECT_TRUE(SamePicture(Capture(), ExpectedPicture("WWWWWWW", 50, kKnownColours)));
+    m_bar.SetPos(3);
+    EXPECT_TRUE(SamePicture(Capture(), ExpectedPicture("WWWWWWW", 150, kKnownColours)));
+}
+
+TEST_F(TextProgressCtrlTest, SetPosWithAnEmptyRangeStoresThePosition)
+{
+    m_bar.SetRange(5, 5);
+    EXPECT_EQ(m_bar.SetPos(7), 0);
+    EXPECT_EQ(m_bar.m_nPos, 7);
+    EXPECT_EQ(m_bar.SetPos(INT_MIN), 7);
+    EXPECT_EQ(m_bar.SetPos(INT_MAX), INT_MIN);
+    EXPECT_EQ(m_bar.m_nPos, INT_MAX);
+    EXPECT_TRUE(::IsWindow(m_hBar));
+}
+
+TEST_F(TextProgressCtrlTest, SetPosWithoutAWindowReturnsMinusOneAndStoresNothing)
+{
+    CTextProgressCtrl unbound;
+    EXPECT_EQ(unbound.SetPos(42), -1);
+    EXPECT_EQ(unbound.m_nPos, 0);
+    unbound.SetRange(10, 20);
+    unbound.SetBarColour(kBar);
+    unbound.SetTextColour(kTextOverEmpty);
+    EXPECT_EQ(unbound.m_nLower, 10);
+    EXPECT_EQ(unbound.m_nUpper, 20);
+    EXPECT_EQ(unbound.m_crBarClr, kBar);
+    EXPECT_EQ(unbound.m_crTextClr, kTextOverEmpty);
+
+    // Once its window is gone, the bound control is without a window too.
+    EXPECT_EQ(m_bar.SetPos(30), 0);
+    ::DestroyWindow(m_hDialog);
+    m_hDialog = nullptr;
+    EXPECT_EQ(m_bar.GetSafeHwnd(), nullptr);
+    EXPECT_EQ(m_bar.SetPos(60), -1);
+    EXPECT_EQ(m_bar.m_nPos, 30);
+}
+
+// --- Colours ------------------------------------------------------------------------------------
+
+TEST_F(TextProgressCtrlTest, ColourSettersShowOnlyAtTheNextRepaint)
+{
+    UseKnownColours();
+    ::SetWindowTextA(m_hBar, "WWWWWWW");
+    m_bar.SetPos(50);
+    ::UpdateWindow(m_hBar);
+    const Picture before = Capture();
+    const int nPaints = m_bar.m_nPaints;
+
+    const Colours changed{RGB(200, 0, 0), kBackground, RGB(0, 128, 128), kTextOverFilled};
+    m_bar.SetBarColour(changed.crBar);
+    m_bar.SetTextColour(changed.crText);
+    m_bar.SetRange(0, 50);
+    EXPECT_EQ(m_bar.m_nPaints, nPaints);
+    EXPECT_FALSE(UpdatePending());
+    EXPECT_TRUE(SamePicture(Capture(), before));
+
+    Repaint();
+    EXPECT_TRUE(SamePicture(Capture(), ExpectedPicture("WWWWWWW", kWidth, changed)));
+}
+
+TEST_F(TextProgressCtrlTest, EraseBackgroundTouchesNoPixelAndCountsAsDone)
+{
+    CDibCanvas canvas(kWidth, kHeight);
+    canvas.Dc().FillSolidRect(RECT{0, 0, kWidth, kHeight}, RGB(12, 34, 56));
+    const Picture blank = canvas.Read();
+    EXPECT_EQ(::SendMessageA(m_hBar, WM_ERASEBKGND, reinterpret_cast<WPARAM>(canvas.Dc().GetSafeHdc()), 0), 1);
+    EXPECT_TRUE(SamePicture(canvas.Read(), blank));
+
+    UseKnownColours();
+    Repaint();
+    const Picture before = Capture();
+    {
+        const CClientDC windowDC(m_hBar);
+        EXPECT_EQ(::SendMessageA(m_hBar, WM_ERASEBKGND, reinterpret_cast<WPARAM>(windowDC.GetSafeHdc()), 0), 1);
+    }
+    EXPECT_TRUE(SamePicture(Capture(), before));
+}
+
+// --- The window text ----------------------------------------------------------------------------
+
+struct TextStep {
+    const char* text;  // null: a null text pointer
+    bool bRepaints;
+    const char* stored;
+};
+
+TEST_F(TextProgressCtrlTest, NewTextRepaintsLaterAndOnlyWhenItDiffers)
+{
+    UseKnownColours();
+    const TextStep steps[] = {
+        {nullptr, false, ""},     {"", false, ""},           {"24:59 Einheit 1", true, "24:59 Einheit 1"},
+        {"24:59 Einheit 1", false, "24:59 Einheit 1"},       {"24:58 Einheit 1", true, "24:58 Einheit 1"},
+        {"24:58 Einheit", true, "24:58 Einheit"},            {"", true, ""},
+        {nullptr, false, ""},     {"\xC4nderung", true, "\xC4nderung"}, {"\xC4nderung", false, "\xC4nderung"},
+        {nullptr, true, ""},
+    };
+    for (const TextStep& step : steps) {
+        const std::string label = step.text ? step.text : "(null)";
+        ::UpdateWindow(m_hBar);
+        ASSERT_FALSE(UpdatePending());
+        const int nPaints = m_bar.m_nPaints;
+
+        EXPECT_TRUE(::SendMessageA(m_hBar, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(step.text))) << label;
+        EXPECT_EQ(m_bar.m_nPaints, nPaints) << label << ": the repaint must wait for the event loop";
+        EXPECT_EQ(UpdatePending(), step.bRepaints) << label;
+        EXPECT_EQ(Text(), step.stored) << label;
+        EXPECT_EQ(::SendMessageA(m_hBar, WM_GETTEXTLENGTH, 0, 0), static_cast<LRESULT>(std::strlen(step.stored)))
+            << label;
+
+        ::UpdateWindow(m_hBar);
+        EXPECT_EQ(m_bar.m_nPaints, nPaints + (step.bRepaints ? 1 : 0)) << label;
+    }
+    // The last step emptied the text: the percentage is back.
+    EXPECT_TRUE(SamePicture(Capture(), ExpectedPicture("0%", 0, kKnownColours)));
+}
+
+TEST_F(TextProgressCtrlTest, GetTextFillsAtMostTheBufferWithATerminator)
+{
+    const std::string text = "12:34 Einheit 3";
+    ::SetWindowTextA(m_hBar, text.c_str());
+    const std::size_t sizes[] = {0, 1, 2, 5, text.size(), text.size() + 1, text.size() + 2, 64};
+    for (const std::size_t nSize : sizes) {
+        std::vector<char> buffer(nSize + 8, '#');
+        const LRESULT nCopied = ::SendMessageA(m_hBar, WM_GETTEXT, nSize, reinterpret_cast<LPARAM>(buffer.data()));
+        const std::size_t nExpected = nSize == 0 ? 0 : std::min(nSize - 1, text.size());
+        EXPECT_EQ(nCopied, static_cast<LRESULT>(nExpected)) << "size " << nSize;
+        EXPECT_EQ(std::string(buffer.data(), nExpected), text.substr(0, nExpected)) << "size " << nSize;
+        if (nSize > 0) {
+            EXPECT_EQ(buffer[nExpected], '\0') << "size " << nSize;
+        }
+        const std::size_t nUntouchedFrom = nSize == 0 ? 0 : nExpected + 1;
+        EXPECT_EQ(std::count(buffer.begin() + static_cast<std::ptrdiff_t>(nUntouchedFrom), buffer.end(), '#'),
+                  static_cast<std::ptrdiff_t>(buffer.size() - nUntouchedFrom))
+            << "size " << nSize;
+    }
+}
+
+TEST_F(TextProgressCtrlTest, GetTextReturnsNoTextWhileThePercentageShows)
+{
+    m_bar.SetPos(42);
+    ::UpdateWindow(m_hBar);
+    char buffer[16] = "#######";
+    EXPECT_EQ(::SendMessageA(m_hBar, WM_GETTEXT, sizeof buffer, reinterpret_cast<LPARAM>(buffer)), 0);
+    EXPECT_STREQ(buffer, "");
+    EXPECT_EQ(::SendMessageA(m_hBar, WM_GETTEXT, 0, reinterpret_cast<LPARAM>(buffer)), 0);
+}
+
+}  // namespace

@@ -1,0 +1,44 @@
+// CWinApp: the one application object, and the program's start through InitInstance.
+#include "app.h"
+
+#include <commctrl.h>
+
+namespace {
+
+CWinApp* g_pApp = nullptr;
+
+}  // namespace
+
+CWinApp::CWinApp()
+{
+    g_pApp = this;
+}
+
+CWinApp::~CWinApp()
+{
+    if (g_pApp == this)
+        g_pApp = nullptr;
+}
+
+CWinApp* AfxGetApp()
+{
+    return g_pApp;
+}
+
+void CWinApp::Enable3dControls()
+{
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_PROGRESS_CLASS | ICC_STANDARD_CLASSES};
+    ::InitCommonControlsEx(&controls);
+}
+
+int CWinApp::Run()
+{
+    if (!InitInstance())
+        return 0;
+    MSG msg;
+    while (::GetMessageA(&msg, nullptr, 0, 0) > 0) {
+        ::TranslateMessage(&msg);
+        ::DispatchMessageA(&msg);
+    }
+    return static_cast<int>(msg.wParam);
+}

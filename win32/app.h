@@ -1,0 +1,25 @@
+// CWinApp: the one application object, and the program's start through InitInstance.
+#pragma once
+
+#include <windows.h>
+
+class CWnd;
+
+class CWinApp {
+public:
+    CWinApp();
+    CWinApp(const CWinApp&) = delete;
+    CWinApp& operator=(const CWinApp&) = delete;
+    virtual ~CWinApp();
+
+    // Returns FALSE to end the program at once instead of running a message loop.
+    virtual BOOL InitInstance() { return FALSE; }
+    // Makes the common controls, the progress bar among them, available to dialog templates.
+    void Enable3dControls();
+    // Runs the program: InitInstance, then a message loop only if it returned TRUE.
+    int Run();
+
+    CWnd* m_pMainWnd = nullptr;
+};
+
+CWinApp* AfxGetApp();

@@ -1,0 +1,97 @@
+// CDialog: a modal dialog on a numbered template, and the binding of its controls by id.
+#include "dialog.h"
+
+#include <algorithm>
+
+#include "app.h"
+
+INT_PTR CDialog::DoModal()
+{
+    // Without a parent the dialog is owned by the main window, or else by the active window.
+    HWND hOwner = m_pParent ? m_pParent->GetSafeHwnd() : nullptr;
+    const CWinApp* pApp = AfxGetApp();
+    if (!hOwner && pApp && pApp->m_pMainWnd && pApp->m_pMainWnd != this)
+        hOwner = pApp->m_pMainWnd->GetSafeHwnd();
+    if (!hOwner && !(pApp && pApp->m_pMainWnd == this))
+        hOwner = ::GetActiveWindow();
+    const INT_PTR nResult = ::DialogBoxParamA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(m_nIDTemplate),
+                                              hOwner, &CDialog::DialogProc, reinterpret_cast<LPARAM>(this));
+    m_hWnd = nullptr;
+    return nResult;
+}
+
+BOOL CDialog::OnInitDialog()
+{
+    DoDataExchange();
+    return TRUE;
+}
+
+bool CDialog::OnWndMsg(UINT message, WPARAM wParam, LPARAM, LRESULT& result)
+{
+    if (message != WM_COMMAND || HIWORD(wParam) != BN_CLICKED)
+        return false;
+    switch (LOWORD(wParam)) {
+    case IDOK:
+        OnOK();
+        break;
+    case IDCANCEL:
+        OnCancel();
+        break;
+    default:
+        return false;
+    }
+    result = 0;
+    return true;
+}
+
+void CDialog::CenterOverOwner() const
+{
+    HWND hOwner = ::GetWindow(m_hWnd, GW_OWNER);
+    if (!hOwner)
+        return;
+    RECT rcOwner{};
+    ::GetWindowRect(hOwner, &rcOwner);
+    const RECT rcDlg = GetWindowRect();
+    const LONG cx = rcDlg.right - rcDlg.left;
+    const LONG cy = rcDlg.bottom - rcDlg.top;
+    // Over the middle of the owner, but whole on the owner's monitor: the strip is thin and
+    // may stand at a screen edge.
+    MONITORINFO monitor{sizeof monitor, {}, {}, 0};
+    ::GetMonitorInfoA(::MonitorFromWindow(hOwner, MONITOR_DEFAULTTONEAREST), &monitor);
+    const RECT& work = monitor.rcWork;
+    LONG x = (rcOwner.left + rcOwner.right) / 2 - cx / 2;
+    LONG y = (rcOwner.top + rcOwner.bottom) / 2 - cy / 2;
+    x = std::max(work.left, std::min(x, work.right - cx));
+    y = std::max(work.top, std::min(y, work.bottom - cy));
+    ::SetWindowPos(m_hWnd, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+INT_PTR CALLBACK CDialog::DialogProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    auto* self = reinterpret_cast<CDialog*>(::GetWindowLongPtrA(hWnd, DWLP_USER));
+    // Nothing may unwind through a dialog procedure.
+    try {
+        if (message == WM_INITDIALOG) {
+            self = reinterpret_cast<CDialog*>(lParam);
+            ::SetWindowLongPtrA(hWnd, DWLP_USER, lParam);
+            self->m_hWnd = hWnd;
+            // Default processing of a dialog's messages is the plain window's.
+            self->m_pfnSuper = ::DefWindowProcA;
+            const BOOL bDefaultFocus = self->OnInitDialog();
+            self->CenterOverOwner();
+            return bDefaultFocus;
+        }
+        if (!self || self->m_hWnd != hWnd)
+            return FALSE;
+        LRESULT result = 0;
+        if (!self->RouteMessage(message, wParam, lParam, result))
+            return FALSE;
+        // A few messages are answered by the dialog procedure's own return value.
+        if (message == WM_QUERYDRAGICON)
+            return static_cast<INT_PTR>(result);
+        ::SetWindowLongPtrA(hWnd, DWLP_MSGRESULT, result);
+        return TRUE;
+    } catch (...) {
+        return FALSE;
+    }
+}

@@ -1,0 +1,33 @@
+// CDialog: a modal dialog on a numbered template, and the binding of its controls by id.
+#pragma once
+
+#include "window.h"
+
+class CDialog : public CWnd {
+public:
+    explicit CDialog(UINT nIDTemplate, CWnd* pParent = nullptr) : m_nIDTemplate(nIDTemplate), m_pParent(pParent) {}
+
+    // Runs the dialog until EndDialog; returns its result, or -1 if it could not be created.
+    INT_PTR DoModal();
+
+protected:
+    virtual BOOL OnInitDialog();
+    // Binds the controls; called by OnInitDialog.
+    virtual void DoDataExchange() {}
+    virtual void OnOK() { EndDialog(IDOK); }
+    virtual void OnCancel() { EndDialog(IDCANCEL); }
+
+    void EndDialog(INT_PTR nResult) const { ::EndDialog(m_hWnd, nResult); }
+    // Binds the control object to the template's control with this id.
+    void DDX_Control(int nID, CWnd& control) const { control.BindControl(GetDlgItem(nID)); }
+
+    bool OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+
+private:
+    // A dialog with an owner comes up centred over it.
+    void CenterOverOwner() const;
+    static INT_PTR CALLBACK DialogProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
+
+    UINT m_nIDTemplate;
+    CWnd* m_pParent;
+};

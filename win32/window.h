@@ -1,0 +1,114 @@
+// CWnd: a window handle with the few operations the program uses, and the message tables
+// through which a class reacts to messages before the window's own procedure does.
+#pragma once
+
+#include <windows.h>
+
+#include <cstddef>
+#include <string>
+
+class CWnd;
+
+// One entry of a class's message table: a message, or WM_COMMAND from one control id, and
+// the member that handles it. A command handler takes nothing; a message handler gets the
+// message's parameters and returns its result.
+template <class T>
+struct MessageEntry {
+    UINT message;
+    UINT id;
+    void (T::*command)();
+    LRESULT (T::*handler)(WPARAM, LPARAM);
+};
+
+template <class T>
+constexpr MessageEntry<T> OnCommandId(UINT id, void (T::*command)())
+{
+    return {WM_COMMAND, id, command, nullptr};
+}
+
+template <class T>
+constexpr MessageEntry<T> OnMessage(UINT message, LRESULT (T::*handler)(WPARAM, LPARAM))
+{
+    return {message, 0, nullptr, handler};
+}
+
+// Finds the message in the table and calls its handler; false means default processing.
+template <class T, std::size_t N>
+bool DispatchMessageTable(T& self, const MessageEntry<T> (&table)[N], UINT message, WPARAM wParam,
+                          LPARAM lParam, LRESULT& result)
+{
+    for (const MessageEntry<T>& entry : table) {
+        if (entry.message != message)
+            continue;
+        if (entry.command) {
+            if (message == WM_COMMAND && LOWORD(wParam) == entry.id && HIWORD(wParam) == BN_CLICKED) {
+                (self.*entry.command)();
+                result = 0;
+                return true;
+            }
+            continue;
+        }
+        result = (self.*entry.handler)(wParam, lParam);
+        return true;
+    }
+    return false;
+}
+
+class CWnd {
+public:
+    CWnd() = default;
+    CWnd(const CWnd&) = delete;
+    CWnd& operator=(const CWnd&) = delete;
+    virtual ~CWnd();
+
+    HWND GetSafeHwnd() const { return m_hWnd; }
+
+    // Binding to an existing window. Attach only remembers the handle; SubclassWindow also
+    // routes the window's messages through this object's message table first.
+    void Attach(HWND hWnd) { m_hWnd = hWnd; }
+    void SubclassWindow(HWND hWnd);
+    // What binding a control by id does: a plain attach, unless the class needs its messages.
+    virtual void BindControl(HWND hWnd) { Attach(hWnd); }
+
+    LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const
+    {
+        return ::SendMessageA(m_hWnd, message, wParam, lParam);
+    }
+    void SetWindowText(const char* text) const { ::SetWindowTextA(m_hWnd, text); }
+    std::string GetWindowText() const;
+    RECT GetWindowRect() const;
+    RECT GetClientRect() const;
+    void MoveWindow(int x, int y, int cx, int cy, BOOL bRepaint = TRUE) const
+    {
+        ::MoveWindow(m_hWnd, x, y, cx, cy, bRepaint);
+    }
+    void ModifyStyle(DWORD remove, DWORD add, UINT flags = 0) const;
+    void ModifyStyleEx(DWORD remove, DWORD add, UINT flags = 0) const;
+    void ShowWindow(int nCmdShow) const { ::ShowWindow(m_hWnd, nCmdShow); }
+    void SetTimer(UINT_PTR id, UINT elapse) const { ::SetTimer(m_hWnd, id, elapse, nullptr); }
+    void KillTimer(UINT_PTR id) const { ::KillTimer(m_hWnd, id); }
+    void InvalidateRect(const RECT* rect, BOOL bErase) const { ::InvalidateRect(m_hWnd, rect, bErase); }
+    HWND GetDlgItem(int id) const { return ::GetDlgItem(m_hWnd, id); }
+
+protected:
+    // The message table of the class; false hands the message to default processing.
+    virtual bool OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+    // Default processing of the message being handled.
+    LRESULT Default();
+    // Runs one message through the table; false when the table has no handler for it.
+    bool RouteMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+
+    HWND m_hWnd = nullptr;
+    // Where default processing goes: the procedure the window had before it was subclassed.
+    WNDPROC m_pfnSuper = nullptr;
+
+private:
+    static LRESULT CALLBACK SubclassProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
+    void Unsubclass();
+
+    struct CurrentMessage {
+        UINT message;
+        WPARAM wParam;
+        LPARAM lParam;
+    } m_current{};
+};
