@@ -1,0 +1,53 @@
+/* Resource identifiers of Tarnovell.
+   Included by the C++ sources and by tarnovell.rc, so it holds #defines only. */
+
+#ifndef TARNOVELL_RESOURCE_H
+#define TARNOVELL_RESOURCE_H
+
+/* About box */
+#define IDD_ABOUTBOX            100
+#define IDS_ABOUTBOX            101     /* text of the about entry in the system menu */
+
+/* Main window: the strip with the progress bar, the icon buttons and the stopwatch */
+#define IDD_TIMER_DIALOG        102
+#define IDC_PROGRESS            1000    /* text progress bar */
+#define IDC_SETTINGS            1002    /* opens the settings dialog */
+#define IDC_CAPTION             1003    /* compact/expanded toggle */
+#define IDC_START               1004    /* countdown start/pause */
+#define IDC_NEXT                1005    /* next phase */
+#define IDC_STOPWATCH_TEXT      1006    /* stopwatch display "00:00:00" */
+#define IDC_STOPWATCH_START     1007    /* stopwatch start/stop */
+#define IDC_STOPWATCH_RESET     1008    /* stopwatch reset */
+/* the exit button is IDOK (1) */
+#define IDM_ABOUTBOX            0x0010  /* system-menu entry of the about box */
+
+/* Icons */
+#define IDR_MAINFRAME           128     /* hourglass: window icon, about box */
+#define IDI_CAPTION_UP          130     /* triangle up: toggle in the expanded form */
+#define IDI_CAPTION_DOWN        131     /* triangle down: toggle in the compact form */
+#define IDI_PAUSE               132     /* two bars: countdown or stopwatch running */
+#define IDI_START               133     /* green triangle: countdown or stopwatch stopped */
+#define IDI_NEXT                134     /* two triangles: next phase */
+#define IDI_SETTINGS            135     /* wrench: settings */
+#define IDI_EXIT                136     /* white cross on dark red: exit */
+#define IDI_RESET               137     /* ring: stopwatch reset */
+
+/* Settings dialog */
+#define IDD_SETTINGS            129
+#define IDC_WORK_TEXT           1014    /* display of the work-unit minutes */
+#define IDC_SHORT_TEXT          1015    /* display of the short-pause minutes */
+#define IDC_LONG_TEXT           1016    /* display of the long-pause minutes */
+#define IDC_UNITS_TEXT          1017    /* display of the units before a long pause */
+#define IDC_WORK_PLUS           1018
+#define IDC_WORK_MINUS          1019
+#define IDC_SHORT_PLUS          1020
+#define IDC_SHORT_MINUS         1021
+#define IDC_LONG_PLUS           1022
+#define IDC_LONG_MINUS          1023
+#define IDC_UNITS_PLUS          1024
+#define IDC_UNITS_MINUS         1025
+#define IDC_STOPWATCH_CHECK     1026    /* "Stoppuhr verwenden" */
+#define IDC_ALARM_EDIT          1028    /* path of the alarm wave file */
+#define IDC_BROWSE              1029    /* "Durchsuchen" */
+
+#endif /* TARNOVELL_RESOURCE_H */

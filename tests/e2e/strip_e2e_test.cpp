@@ -1,0 +1,114 @@
+// The real Tarnovell.exe started as a user starts it: it shows the strip, counts down in real
+// time, and the exit button ends it and leaves the place in the settings file.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+namespace {
+
+const int kProgress = 1000;
+const int kStart = 1004;
+
+std::string Directory()
+{
+    char path[MAX_PATH] = {};
+    ::GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string directory(path);
+    return directory.substr(0, directory.find_last_of('\\') + 1);
+}
+
+std::string ReadFile(const std::string& path)
+{
+    std::ifstream file(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+HWND FindProcessDialog(DWORD processId)
+{
+    struct Search {
+        DWORD processId;
+        HWND found;
+    } search{processId, nullptr};
+    ::EnumWindows(
+        [](HWND hWnd, LPARAM lParam) -> BOOL {
+            auto& s = *reinterpret_cast<Search*>(lParam);
+            DWORD owner = 0;
+            ::GetWindowThreadProcessId(hWnd, &owner);
+            if (owner == s.processId && ::IsWindowVisible(hWnd) && ::GetDlgItem(hWnd, kProgress)) {
+                s.found = hWnd;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+std::string ControlText(HWND hDlg, int nID)
+{
+    char text[128] = {};
+    DWORD_PTR result = 0;
+    ::SendMessageTimeoutA(::GetDlgItem(hDlg, nID), WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text),
+                          SMTO_ABORTIFHUNG, 5000, &result);
+    return text;
+}
+
+// Seconds left in a text like "24:58 --- Einheit 1".
+int SecondsLeft(const std::string& text)
+{
+    int minutes = -1;
+    int seconds = -1;
+    if (std::sscanf(text.c_str(), "%d:%d", &minutes, &seconds) != 2)
+        return -1;
+    return minutes * 60 + seconds;
+}
+
+}  // namespace
+
+TEST(RealProgram, CountsDownInRealTimeAndTheExitButtonSavesThePlace)
+{
+    const std::string ini = Directory() + "Tarnovell.ini";
+    ::DeleteFileA(ini.c_str());
+
+    std::string command = "\"" + Directory() + "Tarnovell.exe\"";
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    ASSERT_TRUE(::CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                                 &process));
+    ::WaitForInputIdle(process.hProcess, 20000);
+
+    HWND hStrip = nullptr;
+    for (int i = 0; i < 200 && !hStrip; ++i) {
+        hStrip = FindProcessDialog(process.dwProcessId);
+        if (!hStrip)
+            ::Sleep(100);
+    }
+    ASSERT_NE(hStrip, nullptr) << "no strip came up";
+    EXPECT_TRUE(::GetWindowLongPtrA(hStrip, GWL_EXSTYLE) & WS_EX_TOPMOST);
+    EXPECT_EQ(ControlText(hStrip, kProgress), "25:00 --- Einheit 1");
+
+    ::PostMessageA(hStrip, WM_COMMAND, MAKEWPARAM(kStart, BN_CLICKED), 0);
+    // Real seconds pass here: this is the one test that watches the real timer.
+    ::Sleep(3500);
+    const int left = SecondsLeft(ControlText(hStrip, kProgress));
+    EXPECT_LE(left, 1500 - 2);
+    EXPECT_GE(left, 1500 - 4);
+
+    RECT rect{};
+    ::GetWindowRect(hStrip, &rect);
+    ::PostMessageA(hStrip, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    ASSERT_EQ(::WaitForSingleObject(process.hProcess, 20000), WAIT_OBJECT_0) << "the exit button did not end it";
+    ::CloseHandle(process.hThread);
+    ::CloseHandle(process.hProcess);
+
+    EXPECT_EQ(ReadFile(ini), "[POS]\r\nX1=" + std::to_string(rect.left) + "\r\nY1=" + std::to_string(rect.top) +
+                                 "\r\nX2=" + std::to_string(rect.right - rect.left) +
+                                 "\r\nY2=" + std::to_string(rect.bottom - rect.top) + "\r\n");
+    ::DeleteFileA(ini.c_str());
+}

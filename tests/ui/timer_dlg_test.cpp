@@ -1,0 +1,418 @@
+// The strip run as the real modal dialog, its ticks and buttons driven by messages.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "core/settings_file.h"
+#include "modal_driver.h"
+#include "resource.h"
+#include "ui/timer_dlg.h"
+
+namespace {
+
+// The strip with its alarm recorded instead of played.
+class RecordingTimerDlg : public CTimerDlg {
+public:
+    std::vector<std::string> m_alarms;
+
+protected:
+    void PlayAlarm(const char* file) override { m_alarms.emplace_back(file); }
+};
+
+std::string FileBytes()
+{
+    std::ifstream file(SettingsFile::GetPath(), std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+void WriteFile(const std::string& bytes)
+{
+    std::ofstream file(SettingsFile::GetPath(), std::ios::binary);
+    file << bytes;
+}
+
+bool FileExists()
+{
+    return ::GetFileAttributesA(SettingsFile::GetPath().c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+HICON ProgramIcon(int nIconID)
+{
+    return ::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(nIconID));
+}
+
+HICON ButtonImage(HWND hDlg, int nID)
+{
+    return reinterpret_cast<HICON>(::SendDlgItemMessageA(hDlg, nID, BM_GETIMAGE, IMAGE_ICON, 0));
+}
+
+std::string ItemText(HWND hDlg, int nID)
+{
+    char text[256] = {};
+    ::GetDlgItemTextA(hDlg, nID, text, sizeof text);
+    return text;
+}
+
+void Command(HWND hDlg, int nID)
+{
+    ::SendMessageA(hDlg, WM_COMMAND, MAKEWPARAM(nID, BN_CLICKED), 0);
+}
+
+void Ticks(HWND hDlg, UINT_PTR nTimer, int count)
+{
+    for (int i = 0; i < count; ++i)
+        ::SendMessageA(hDlg, WM_TIMER, nTimer, 0);
+}
+
+SIZE WindowSize(HWND hWnd)
+{
+    RECT rect{};
+    ::GetWindowRect(hWnd, &rect);
+    return SIZE{rect.right - rect.left, rect.bottom - rect.top};
+}
+
+class StripTest : public testing::Test {
+protected:
+    void SetUp() override { ::DeleteFileA(SettingsFile::GetPath().c_str()); }
+    void TearDown() override { ::DeleteFileA(SettingsFile::GetPath().c_str()); }
+
+    // Runs the strip modally; `body` runs inside its loop, then the strip ends by Escape
+    // unless the body ended it.
+    INT_PTR Run(RecordingTimerDlg& dlg, const std::function<void(HWND)>& body)
+    {
+        RunWhenIdle([&] {
+            HWND hDlg = dlg.GetSafeHwnd();
+            body(hDlg);
+            if (::IsWindow(hDlg))
+                PressEscape(hDlg);
+        });
+        return dlg.DoModal();
+    }
+};
+
+}  // namespace
+
+TEST_F(StripTest, StartsCompactTopmostStoppedAtUnitOne)
+{
+    RecordingTimerDlg dlg;
+    Run(dlg, [&](HWND hDlg) {
+        EXPECT_EQ(ItemText(hDlg, IDC_PROGRESS), "25:00 --- Einheit 1");
+        EXPECT_EQ(dlg.m_progress.m_nLower, 0);
+        EXPECT_EQ(dlg.m_progress.m_nUpper, 1500);
+        EXPECT_EQ(dlg.m_progress.m_nPos, 0);
+        EXPECT_EQ(dlg.m_progress.m_crBarClr, RGB(0, 255, 0));
+        EXPECT_EQ(dlg.m_progress.m_crTextClr, RGB(0, 0, 255));
+        EXPECT_EQ(ItemText(hDlg, IDC_STOPWATCH_TEXT), "00:00:00");
+        EXPECT_EQ(dlg.m_cycle.m_bRunning, 0);
+        EXPECT_EQ(dlg.m_stopwatch.m_bSwRunning, 0);
+
+        const LONG_PTR style = ::GetWindowLongPtrA(hDlg, GWL_STYLE);
+        const LONG_PTR exStyle = ::GetWindowLongPtrA(hDlg, GWL_EXSTYLE);
+        EXPECT_FALSE(style & WS_CAPTION);
+        EXPECT_TRUE(exStyle & WS_EX_TOPMOST);
+        EXPECT_FALSE(exStyle & WS_EX_APPWINDOW);
+        const SIZE size = WindowSize(hDlg);
+        EXPECT_EQ(size.cx, dlg.m_rcInitial.right - dlg.m_rcInitial.left);
+        EXPECT_EQ(size.cy, dlg.m_rcInitial.bottom - dlg.m_rcInitial.top);
+        EXPECT_EQ(::SendMessageA(hDlg, WM_GETICON, ICON_BIG, 0), reinterpret_cast<LRESULT>(ProgramIcon(IDR_MAINFRAME)));
+        EXPECT_EQ(::GetDlgCtrlID(::GetFocus()), IDOK);
+
+        const struct {
+            int button, icon;
+        } images[] = {{IDC_CAPTION, IDI_CAPTION_DOWN}, {IDC_START, IDI_START},
+                      {IDC_NEXT, IDI_NEXT},            {IDC_SETTINGS, IDI_SETTINGS},
+                      {IDOK, IDI_EXIT},                {IDC_STOPWATCH_START, IDI_START},
+                      {IDC_STOPWATCH_RESET, IDI_RESET}};
+        for (const auto& image : images)
+            EXPECT_EQ(ButtonImage(hDlg, image.button), ProgramIcon(image.icon)) << image.button;
+    });
+}
+
+TEST_F(StripTest, ACycleWithTheDefaultsRingsExactlyAtTheEndsOfPhases)
+{
+    struct Row {
+        int tick;
+        const char* text;
+        int pos, upper;
+        COLORREF colour;
+        size_t alarms;
+    };
+    const Row course[] = {
+        {1, "24:59 --- Einheit 1", 1, 1500, RGB(0, 255, 0), 0},
+        {750, "12:30 --- Einheit 1", 750, 1500, RGB(127, 128, 0), 0},
+        {1500, "0:00 --- Einheit 1", 1500, 1500, RGB(255, 0, 0), 0},
+        {1501, "5:00 --- PAUSE", 1, 300, RGB(0, 255, 0), 1},
+        {1801, "0:00 --- PAUSE", 301, 300, RGB(255, 0, 0), 1},
+        {1802, "25:00 --- Einheit 2", 1, 1500, RGB(0, 255, 0), 2},
+    };
+    RecordingTimerDlg dlg;
+    Run(dlg, [&](HWND hDlg) {
+        Command(hDlg, IDC_START);
+        EXPECT_EQ(ButtonImage(hDlg, IDC_START), ProgramIcon(IDI_PAUSE));
+        EXPECT_EQ(ButtonImage(hDlg, IDC_STOPWATCH_START), ProgramIcon(IDI_START));
+        int ticks = 0;
+        for (const Row& row : course) {
+            Ticks(hDlg, 0, row.tick - ticks);
+            ticks = row.tick;
+            SCOPED_TRACE(row.tick);
+            EXPECT_EQ(ItemText(hDlg, IDC_PROGRESS), row.text);
+            EXPECT_EQ(dlg.m_progress.m_nPos, row.pos);
+            EXPECT_EQ(dlg.m_progress.m_nLower, 0);
+            EXPECT_EQ(dlg.m_progress.m_nUpper, row.upper);
+            EXPECT_EQ(dlg.m_progress.m_crBarClr, row.colour);
+            EXPECT_EQ(dlg.m_alarms.size(), row.alarms);
+        }
+        // Units 2 to 4 and their pauses; after unit 4 the pause is long.
+        Ticks(hDlg, 0, 3 * 1501 + 2 * 301 - 1);
+        EXPECT_EQ(ItemText(hDlg, IDC_PROGRESS), "0:00 --- Einheit 4");
+        Ticks(hDlg, 0, 1);
+        EXPECT_EQ(ItemText(hDlg, IDC_PROGRESS), "30:00 --- PAUSE");
+        EXPECT_EQ(dlg.m_progress.m_nUpper, 1800);
+        Ticks(hDlg, 0, 1801);
+        EXPECT_EQ(ItemText(hDlg, IDC_PROGRESS), "25:00 --- Einheit 1");
+        EXPECT_EQ(dlg.m_alarms.size(), 8u);
+        EXPECT_EQ(dlg.m_alarms.front(), "ALARM.WAV");
+        EXPECT_EQ(dlg.m_cycle.m_bRunning, 1);
+    });
+}
+
+TEST_F(StripTest, NextUnitSkipsWithoutAlarmAndKeepsTheRunningState)
+{
+    RecordingTimerDlg dlg;
+    Run(dlg, [&](HWND hDlg) {
+        Ticks(hDlg, 0, 10);  // a stray tick counts even while stopped
+        Command(hDlg, IDC_NEXT);
+        EXPECT_EQ(ItemText(hDlg, IDC_PROGRESS), "5:00 --- PAUSE");
+        EXPECT_EQ(dlg.m_progress.m_nPos, 0);
+        EXPECT_EQ(dlg.m_progress.m_nUpper, 300);
+        EXPECT_EQ(dlg.m_cycle.m_bRunning, 0);
+        EXPECT_EQ(ButtonImage(hDlg, IDC_START), ProgramIcon(IDI_START));
+
+        Command(hDlg, IDC_START);
+        Command(hDlg, IDC_NEXT);
+        EXPECT_EQ(ItemText(hDlg, IDC_PROGRESS), "25:00 --- Einheit 2");
+        EXPECT_EQ(dlg.m_cycle.m_bRunning, 1);
+        EXPECT_EQ(ButtonImage(hDlg, IDC_START), ProgramIcon(IDI_PAUSE));
+        // A phase begun by the button ends at the upper bound, not above it.
+        Ticks(hDlg, 0, 1500);
+        EXPECT_EQ(dlg.m_progress.m_nPos, 1500);
+        EXPECT_TRUE(dlg.m_alarms.empty());
+    });
+}
+
+TEST_F(StripTest, PauseAndStartWithinOnePeriodCountNoSecond)
+{
+    RecordingTimerDlg dlg;
+    Run(dlg, [&](HWND hDlg) {
+        Command(hDlg, IDC_START);
+        Ticks(hDlg, 0, 3);
+        Command(hDlg, IDC_START);
+        EXPECT_EQ(ButtonImage(hDlg, IDC_START), ProgramIcon(IDI_START));
+        EXPECT_EQ(dlg.m_cycle.m_bRunning, 0);
+        Command(hDlg, IDC_START);
+        EXPECT_EQ(ItemText(hDlg, IDC_PROGRESS), "24:57 --- Einheit 1");
+        EXPECT_EQ(dlg.m_cycle.m_bRunning, 1);
+    });
+}
+
+TEST_F(StripTest, SettingsReloadedWhileRunningPauseAndStartAgainAtUnitOne)
+{
+    RecordingTimerDlg dlg;
+    Run(dlg, [&](HWND hDlg) {
+        Command(hDlg, IDC_START);
+        Command(hDlg, IDC_NEXT);
+        Ticks(hDlg, 0, 5);
+        WriteFile("[EINHEIT]\r\nArbeit=10\r\nAlarm=Gong.wav\r\n");
+        dlg.ApplySettings();
+        EXPECT_EQ(ItemText(hDlg, IDC_PROGRESS), "10:00 --- Einheit 1");
+        EXPECT_EQ(dlg.m_progress.m_nUpper, 600);
+        EXPECT_EQ(dlg.m_progress.m_nPos, 0);
+        EXPECT_EQ(dlg.m_cycle.m_bRunning, 0);
+        EXPECT_EQ(ButtonImage(hDlg, IDC_START), ProgramIcon(IDI_START));
+        EXPECT_EQ(dlg.m_strAlarmFile, "Gong.wav");
+    });
+}
+
+TEST_F(StripTest, PhasesOfZeroMinutesRingOnEveryTick)
+{
+    WriteFile("[EINHEIT]\r\nArbeit=0\r\nKPause=0\r\nLPause=0\r\n");
+    RecordingTimerDlg dlg;
+    Run(dlg, [&](HWND hDlg) {
+        EXPECT_EQ(ItemText(hDlg, IDC_PROGRESS), "0:00 --- Einheit 1");
+        Command(hDlg, IDC_START);
+        Ticks(hDlg, 0, 1);
+        EXPECT_EQ(ItemText(hDlg, IDC_PROGRESS), "0:00 --- PAUSE");
+        EXPECT_EQ(dlg.m_progress.m_crBarClr, RGB(255, 0, 0));
+        Ticks(hDlg, 0, 1);
+        EXPECT_EQ(ItemText(hDlg, IDC_PROGRESS), "0:00 --- Einheit 2");
+        EXPECT_EQ(dlg.m_alarms.size(), 2u);
+    });
+}
+
+TEST_F(StripTest, StopwatchCountsStopsAndZeroesIndependently)
+{
+    RecordingTimerDlg dlg;
+    Run(dlg, [&](HWND hDlg) {
+        Command(hDlg, IDC_STOPWATCH_START);
+        EXPECT_EQ(ButtonImage(hDlg, IDC_STOPWATCH_START), ProgramIcon(IDI_PAUSE));
+        EXPECT_EQ(ButtonImage(hDlg, IDC_START), ProgramIcon(IDI_START));
+        Ticks(hDlg, 1, 3661);
+        EXPECT_EQ(ItemText(hDlg, IDC_STOPWATCH_TEXT), "01:01:01");
+        EXPECT_EQ(ItemText(hDlg, IDC_PROGRESS), "25:00 --- Einheit 1");
+        // Zeroing a running stopwatch leaves it running.
+        Command(hDlg, IDC_STOPWATCH_RESET);
+        EXPECT_EQ(ItemText(hDlg, IDC_STOPWATCH_TEXT), "00:00:00");
+        EXPECT_EQ(dlg.m_stopwatch.m_bSwRunning, 1);
+        Ticks(hDlg, 1, 1);
+        EXPECT_EQ(ItemText(hDlg, IDC_STOPWATCH_TEXT), "00:00:01");
+        Command(hDlg, IDC_STOPWATCH_START);
+        EXPECT_EQ(ButtonImage(hDlg, IDC_STOPWATCH_START), ProgramIcon(IDI_START));
+        Command(hDlg, IDC_STOPWATCH_RESET);
+        EXPECT_EQ(ItemText(hDlg, IDC_STOPWATCH_TEXT), "00:00:00");
+        EXPECT_EQ(dlg.m_stopwatch.m_bSwRunning, 0);
+    });
+}
+
+TEST_F(StripTest, TheToggleSwitchesFormsAtTheSameCorner)
+{
+    for (const char* file : {"", "[EINHEIT]\r\nStoppuhr=0\r\n", "[EINHEIT]\r\nStoppuhr=2\r\n"}) {
+        WriteFile(file);
+        const bool bFullWidth = std::string(file).empty();
+        RecordingTimerDlg dlg;
+        Run(dlg, [&](HWND hDlg) {
+            SCOPED_TRACE(file);
+            const int w0 = dlg.m_rcInitial.right - dlg.m_rcInitial.left;
+            const int h0 = dlg.m_rcInitial.bottom - dlg.m_rcInitial.top;
+            const int width = bFullWidth ? w0 : static_cast<int>(w0 * 0.74);
+            // A new settings load makes the strip compact at the width its switch gives.
+            dlg.ApplySettings();
+            RECT compact{};
+            ::GetWindowRect(hDlg, &compact);
+            EXPECT_EQ(compact.right - compact.left, width);
+            EXPECT_EQ(compact.bottom - compact.top, h0);
+
+            Command(hDlg, IDC_CAPTION);
+            RECT expanded{};
+            ::GetWindowRect(hDlg, &expanded);
+            EXPECT_EQ(expanded.left, compact.left);
+            EXPECT_EQ(expanded.top, compact.top);
+            EXPECT_EQ(expanded.right - expanded.left, width);
+            EXPECT_EQ(expanded.bottom - expanded.top, 2 * h0);
+            EXPECT_TRUE(::GetWindowLongPtrA(hDlg, GWL_STYLE) & WS_CAPTION);
+            EXPECT_EQ(ButtonImage(hDlg, IDC_CAPTION), ProgramIcon(IDI_CAPTION_UP));
+
+            Command(hDlg, IDC_CAPTION);
+            RECT again{};
+            ::GetWindowRect(hDlg, &again);
+            EXPECT_TRUE(::EqualRect(&again, &compact));
+            EXPECT_FALSE(::GetWindowLongPtrA(hDlg, GWL_STYLE) & WS_CAPTION);
+            EXPECT_EQ(ButtonImage(hDlg, IDC_CAPTION), ProgramIcon(IDI_CAPTION_DOWN));
+        });
+    }
+}
+
+TEST_F(StripTest, ExitSavesTheCompactPlaceAndTheNextStartPutsItBack)
+{
+    RECT saved{};
+    {
+        RecordingTimerDlg dlg;
+        const INT_PTR result = Run(dlg, [&](HWND hDlg) {
+            ::MoveWindow(hDlg, 40, 30, 300, 20, TRUE);
+            Command(hDlg, IDC_CAPTION);
+            Command(hDlg, IDOK);
+            EXPECT_EQ(dlg.m_bCaption, 0);
+            ::GetWindowRect(hDlg, &saved);
+        });
+        EXPECT_EQ(result, IDOK);
+    }
+    const int w0 = saved.right - saved.left;
+    const int h0 = saved.bottom - saved.top;
+    EXPECT_EQ(saved.left, 40);
+    EXPECT_EQ(FileBytes(), "[POS]\r\nX1=40\r\nY1=30\r\nX2=" + std::to_string(w0) + "\r\nY2=" + std::to_string(h0) + "\r\n");
+
+    RecordingTimerDlg next;
+    Run(next, [&](HWND hDlg) {
+        RECT rect{};
+        ::GetWindowRect(hDlg, &rect);
+        EXPECT_TRUE(::EqualRect(&rect, &saved));
+    });
+}
+
+TEST_F(StripTest, EscapeAndCloseEndWithoutSaving)
+{
+    for (bool bClose : {false, true}) {
+        RecordingTimerDlg dlg;
+        const INT_PTR result = Run(dlg, [&](HWND hDlg) {
+            ::MoveWindow(hDlg, 10, 10, 300, 20, TRUE);
+            if (bClose)
+                ::PostMessageA(hDlg, WM_SYSCOMMAND, SC_CLOSE, 0);
+        });
+        EXPECT_EQ(result, IDCANCEL);
+        EXPECT_FALSE(FileExists());
+    }
+}
+
+TEST_F(StripTest, SavedPlacesOnAMonitorAreRestoredAndOthersCentred)
+{
+    struct Case {
+        const char* pos;
+        bool bRestored;
+        RECT rect;
+    };
+    const Case cases[] = {
+        {"X1=100\r\nY1=50\r\nX2=300\r\nY2=40\r\n", true, {100, 50, 400, 90}},
+        {"X1=-12\r\nY1=-5\r\nX2=446\r\nY2=35\r\n", true, {-12, -5, 434, 30}},
+        {"X1=-5000\r\nY1=50\r\nX2=300\r\nY2=40\r\n", false, {}},
+        {"X1=2147483647\r\nY1=2147483647\r\nX2=2147483647\r\nY2=35\r\n", false, {}},
+    };
+    for (const Case& c : cases) {
+        WriteFile(std::string("[POS]\r\n") + c.pos);
+        RecordingTimerDlg dlg;
+        Run(dlg, [&](HWND hDlg) {
+            SCOPED_TRACE(c.pos);
+            RECT rect{};
+            ::GetWindowRect(hDlg, &rect);
+            EXPECT_TRUE(::EqualRect(&rect, c.bRestored ? &c.rect : &dlg.m_rcInitial));
+        });
+    }
+}
+
+TEST_F(StripTest, TheSystemMenuOpensTheAboutBoxForCommands16To31)
+{
+    RecordingTimerDlg dlg;
+    Run(dlg, [&](HWND hDlg) {
+        // A strip without a system-menu box may have no system menu at all (Wine gives none);
+        // where there is one, the about entry ends it behind a separator.
+        HMENU hMenu = ::GetSystemMenu(hDlg, FALSE);
+        if (hMenu) {
+            const int count = ::GetMenuItemCount(hMenu);
+            char text[64] = {};
+            ::GetMenuStringA(hMenu, IDM_ABOUTBOX, text, sizeof text, MF_BYCOMMAND);
+            EXPECT_STREQ(text, "Inf&o \xFC" "ber Tarnovell...");
+            EXPECT_EQ(::GetMenuItemID(hMenu, count - 1), static_cast<UINT>(IDM_ABOUTBOX));
+            EXPECT_EQ(::GetMenuState(hMenu, count - 2, MF_BYPOSITION) & MF_SEPARATOR, static_cast<UINT>(MF_SEPARATOR));
+        }
+
+        for (WPARAM nID : {WPARAM{16}, WPARAM{31}}) {
+            bool bShown = false;
+            RunWhenIdle([&] {
+                HWND hAbout = FindThreadWindow("Info \xFC" "ber Tarnovell");
+                bShown = hAbout != nullptr;
+                if (!hAbout)
+                    hAbout = ::GetActiveWindow();  // end whatever came up, so that nothing hangs
+                EXPECT_EQ(::GetWindow(hAbout, GW_OWNER), hDlg);
+                ::SendMessageA(hAbout, WM_COMMAND, IDOK, 0);
+            });
+            Command(hDlg, IDC_START);  // the countdown keeps running behind the box
+            ::SendMessageA(hDlg, WM_SYSCOMMAND, nID, 0);
+            EXPECT_TRUE(bShown) << nID;
+            Command(hDlg, IDC_START);
+        }
+        EXPECT_TRUE(::IsWindow(hDlg));
+    });
+}

@@ -1,0 +1,331 @@
+// CTimerDlg: the strip. It counts the work units and pauses down, runs the stopwatch,
+// switches between its compact and expanded forms and remembers its place.
+#include "timer_dlg.h"
+
+#include <mmsystem.h>
+
+#include <algorithm>
+#include <cstdint>
+
+#include "about_dlg.h"
+#include "core/settings_file.h"
+#include "core/status_display.h"
+#include "core/window_layout.h"
+#include "resource.h"
+
+namespace {
+
+constexpr UINT_PTR kCountdownTimer = 0;
+constexpr UINT_PTR kStopwatchTimer = 1;
+
+// The buttons whose images the strip keeps, in the order of their image slots.
+constexpr int kSlotButtons[CTimerDlg::kImageSlots] = {
+    IDC_CAPTION, IDC_START, IDC_NEXT, IDC_SETTINGS, IDOK, IDC_STOPWATCH_START, IDC_STOPWATCH_RESET,
+};
+
+// The images the buttons start with, slot by slot.
+constexpr int kInitialIcons[CTimerDlg::kImageSlots] = {
+    IDI_CAPTION_DOWN, IDI_START, IDI_NEXT, IDI_SETTINGS, IDI_EXIT, IDI_START, IDI_RESET,
+};
+
+HICON LoadProgramIcon(int nIconID)
+{
+    return ::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(nIconID));
+}
+
+ScreenRect ToScreenRect(const RECT& rect)
+{
+    return ScreenRect{rect.left, rect.top, rect.right, rect.bottom};
+}
+
+// A place that lies on some monitor, computed without overflow for any value the file holds.
+bool IsOnSomeMonitor(const WindowPos& pos)
+{
+    const auto clamp = [](int64_t value) {
+        return static_cast<LONG>(std::clamp<int64_t>(value, INT32_MIN, INT32_MAX));
+    };
+    const RECT rect{pos.m_nLeft, pos.m_nTop, clamp(int64_t{pos.m_nLeft} + pos.m_nWidth),
+                    clamp(int64_t{pos.m_nTop} + pos.m_nHeight)};
+    return ::MonitorFromRect(&rect, MONITOR_DEFAULTTONULL) != nullptr;
+}
+
+}  // namespace
+
+const MessageEntry<CTimerDlg> CTimerDlg::kMessageMap[] = {
+    OnMessage(WM_SYSCOMMAND, &CTimerDlg::OnSysCommand),
+    OnMessage(WM_PAINT, &CTimerDlg::OnPaint),
+    OnMessage(WM_QUERYDRAGICON, &CTimerDlg::OnQueryDragIcon),
+    OnMessage(WM_TIMER, &CTimerDlg::OnTimer),
+    OnCommandId(IDC_CAPTION, &CTimerDlg::OnCaptionToggle),
+    OnCommandId(IDC_START, &CTimerDlg::OnStartPause),
+    OnCommandId(IDC_NEXT, &CTimerDlg::OnNextUnit),
+    OnCommandId(IDC_STOPWATCH_START, &CTimerDlg::OnStopwatchStartStop),
+    OnCommandId(IDC_STOPWATCH_RESET, &CTimerDlg::OnStopwatchReset),
+};
+
+CTimerDlg::CTimerDlg() : CDialog(IDD_TIMER_DIALOG), m_hMainIcon(LoadProgramIcon(IDR_MAINFRAME))
+{
+}
+
+bool CTimerDlg::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
+{
+    return DispatchMessageTable(*this, kMessageMap, message, wParam, lParam, result) ||
+           CDialog::OnWndMsg(message, wParam, lParam, result);
+}
+
+void CTimerDlg::DoDataExchange()
+{
+    DDX_Control(IDC_STOPWATCH_TEXT, m_txtStopwatch);
+    DDX_Control(IDC_STOPWATCH_START, m_btnStopwatchStart);
+    DDX_Control(IDC_STOPWATCH_RESET, m_btnStopwatchReset);
+    DDX_Control(IDOK, m_btnExit);
+    DDX_Control(IDC_CAPTION, m_btnCaption);
+    DDX_Control(IDC_START, m_btnStart);
+    DDX_Control(IDC_NEXT, m_btnNext);
+    DDX_Control(IDC_SETTINGS, m_btnSettings);
+    DDX_Control(IDC_PROGRESS, m_progress);
+}
+
+BOOL CTimerDlg::OnInitDialog()
+{
+    CDialog::OnInitDialog();
+    AddAboutToSystemMenu();
+    SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hMainIcon.Get()));
+    SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hMainIcon.Get()));
+    HideFromTaskbar();
+    SetInitialButtonImages();
+    m_rcInitial = GetWindowRect();
+    ApplySettings();
+    m_stopwatch.Reset();
+    m_stopwatch.m_bSwRunning = 0;
+    RestorePlace();
+    return TRUE;
+}
+
+void CTimerDlg::AddAboutToSystemMenu()
+{
+    const CMenu menu = CMenu::SystemMenuOf(*this);
+    if (!menu.GetSafeHmenu())
+        return;
+    char text[256] = {};
+    if (::LoadStringA(::GetModuleHandleA(nullptr), IDS_ABOUTBOX, text, sizeof text) <= 0)
+        return;
+    menu.AppendMenu(MF_SEPARATOR);
+    menu.AppendMenu(MF_STRING, IDM_ABOUTBOX, text);
+}
+
+void CTimerDlg::HideFromTaskbar()
+{
+    ShowWindow(SW_HIDE);
+    ModifyStyleEx(WS_EX_APPWINDOW, 0);
+    ShowWindow(SW_SHOW);
+    // Windows makes a system-modal dialog topmost by itself; Wine does not, so ask for it
+    // where it is missing. Where the style is there already, nothing changes.
+    if (!(::GetWindowLongPtrA(m_hWnd, GWL_EXSTYLE) & WS_EX_TOPMOST))
+        ::SetWindowPos(m_hWnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+void CTimerDlg::SetInitialButtonImages()
+{
+    for (int nSlot = 0; nSlot < kImageSlots; ++nSlot)
+        ShowButtonIcon(nSlot, kInitialIcons[nSlot]);
+}
+
+void CTimerDlg::SetButtonIcon(int nButtonID, int nIconID)
+{
+    const int* slot = std::find(std::begin(kSlotButtons), std::end(kSlotButtons), nButtonID);
+    const auto nSlot = static_cast<int>(slot - std::begin(kSlotButtons));
+    m_hReplacedImage[nSlot].Reset();
+    ShowButtonIcon(nSlot, nIconID);
+}
+
+void CTimerDlg::ShowButtonIcon(int nSlot, int nIconID)
+{
+    const auto hShown = reinterpret_cast<HICON>(
+        ::SendDlgItemMessageA(m_hWnd, kSlotButtons[nSlot], BM_SETIMAGE, IMAGE_ICON,
+                              reinterpret_cast<LPARAM>(LoadProgramIcon(nIconID))));
+    // The replaced image is kept until the button's next change: it is released then.
+    m_hReplacedImage[nSlot].Reset(hShown);
+}
+
+LRESULT CTimerDlg::OnSysCommand(WPARAM nID, LPARAM)
+{
+    if ((nID & 0xFFF0) == IDM_ABOUTBOX) {
+        CAboutDlg dlgAbout;
+        dlgAbout.DoModal();
+        return 0;
+    }
+    return Default();
+}
+
+LRESULT CTimerDlg::OnPaint(WPARAM, LPARAM)
+{
+    if (!::IsIconic(m_hWnd))
+        return Default();
+    CPaintDC dc(m_hWnd);
+    SendMessage(WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc.GetSafeHdc()), 0);
+    const int cxIcon = ::GetSystemMetrics(SM_CXICON);
+    const int cyIcon = ::GetSystemMetrics(SM_CYICON);
+    const RECT rect = GetClientRect();
+    const int x = (rect.right - rect.left - cxIcon + 1) / 2;
+    const int y = (rect.bottom - rect.top - cyIcon + 1) / 2;
+    ::DrawIcon(dc.GetSafeHdc(), x, y, m_hMainIcon.Get());
+    return 0;
+}
+
+LRESULT CTimerDlg::OnQueryDragIcon(WPARAM, LPARAM)
+{
+    return reinterpret_cast<LRESULT>(m_hMainIcon.Get());
+}
+
+void CTimerDlg::ApplySettings()
+{
+    const TimerSettings settings = SettingsFile::LoadTimerSettings(kAlarmDefaultMain);
+    m_bStopwatch = settings.m_bStopwatch;
+    m_strAlarmFile = settings.m_strAlarmFile;
+    if (m_cycle.m_bRunning == 1)
+        PauseCountdown();
+    m_cycle.Reset(settings);
+    m_progress.SetTextColour(RGB(0, 0, 255));
+    m_progress.SetRange(0, m_cycle.m_nTotal);
+    m_progress.SetPos(0);
+    m_progress.SetBarColour(kBarGreen);
+    m_nInterval = 1000;
+    // With the caption flag set, the toggle always lands in the compact form.
+    m_bCaption = 1;
+    SendMessage(WM_COMMAND, IDC_CAPTION);
+    UpdateDisplay();
+}
+
+LRESULT CTimerDlg::OnTimer(WPARAM nIDEvent, LPARAM)
+{
+    if (nIDEvent == kCountdownTimer)
+        CountdownTick();
+    else if (nIDEvent == kStopwatchTimer)
+        StopwatchTick();
+    return Default();
+}
+
+void CTimerDlg::CountdownTick()
+{
+    KillTimer(kCountdownTimer);
+    if (m_cycle.CountDown()) {
+        ChangePhase();
+        PlayAlarm(m_strAlarmFile.c_str());
+    }
+    // The tick that ends a phase counts as the first second of the next.
+    m_cycle.CountElapsed();
+    UpdateDisplay();
+    SetTimer(kCountdownTimer, static_cast<UINT>(m_nInterval));
+}
+
+void CTimerDlg::PlayAlarm(const char* file)
+{
+    ::sndPlaySoundA(file, SND_ASYNC);
+}
+
+void CTimerDlg::ChangePhase()
+{
+    m_cycle.Advance();
+    m_progress.SetRange(0, m_cycle.m_nTotal);
+    UpdateDisplay();
+}
+
+void CTimerDlg::OnStartPause()
+{
+    if (m_cycle.ToggleRunning() == 1) {
+        SetTimer(kCountdownTimer, static_cast<UINT>(m_nInterval));
+        SetButtonIcon(IDC_START, IDI_PAUSE);
+    } else {
+        PauseCountdown();
+    }
+}
+
+void CTimerDlg::PauseCountdown()
+{
+    KillTimer(kCountdownTimer);
+    SetButtonIcon(IDC_START, IDI_START);
+}
+
+void CTimerDlg::OnNextUnit()
+{
+    ChangePhase();
+}
+
+void CTimerDlg::UpdateDisplay()
+{
+    m_progress.SetPos(m_cycle.m_nElapsed);
+    m_progress.SetWindowText(StatusText(m_cycle).c_str());
+    m_progress.SetBarColour(BarColour(m_cycle));
+}
+
+void CTimerDlg::StopwatchTick()
+{
+    KillTimer(kStopwatchTimer);
+    m_stopwatch.Tick();
+    m_txtStopwatch.SetWindowText(m_stopwatch.TimeText().c_str());
+    SetTimer(kStopwatchTimer, static_cast<UINT>(m_nInterval));
+}
+
+void CTimerDlg::OnStopwatchStartStop()
+{
+    if (m_stopwatch.ToggleRunning() == 1) {
+        SetTimer(kStopwatchTimer, static_cast<UINT>(m_nInterval));
+        SetButtonIcon(IDC_STOPWATCH_START, IDI_PAUSE);
+    } else {
+        KillTimer(kStopwatchTimer);
+        SetButtonIcon(IDC_STOPWATCH_START, IDI_START);
+    }
+}
+
+void CTimerDlg::OnStopwatchReset()
+{
+    m_stopwatch.Reset();
+    m_txtStopwatch.SetWindowText("00:00:00");
+}
+
+void CTimerDlg::OnCaptionToggle()
+{
+    if (m_bCaption == 1) {
+        m_bCaption = 0;
+        ModifyStyle(WS_CAPTION, 0);
+        MoveToForm(false);
+        SetButtonIcon(IDC_CAPTION, IDI_CAPTION_DOWN);
+    } else {
+        m_bCaption = 1;
+        ModifyStyle(0, WS_CAPTION);
+        MoveToForm(true);
+        SetButtonIcon(IDC_CAPTION, IDI_CAPTION_UP);
+    }
+}
+
+void CTimerDlg::MoveToForm(bool bExpanded)
+{
+    // The size always comes from the start-up rectangle, so a toggle undoes any other size.
+    const RECT rcWindow = GetWindowRect();
+    const FormExtent size =
+        WindowLayout::FormSize(m_rcInitial.right - m_rcInitial.left, m_rcInitial.bottom - m_rcInitial.top,
+                               m_bStopwatch, bExpanded ? WindowForm::Expanded : WindowForm::Compact);
+    MoveWindow(rcWindow.left, rcWindow.top, size.cx, size.cy, TRUE);
+}
+
+void CTimerDlg::RestorePlace()
+{
+    const WindowPos initial = WindowLayout::StartPlacement({}, ToScreenRect(m_rcInitial));
+    WindowPos place = SettingsFile::LoadWindowPos(initial);
+    // A place on no monitor at all would leave a strip that no one can reach or close.
+    if (!IsOnSomeMonitor(place))
+        place = initial;
+    MoveWindow(place.m_nLeft, place.m_nTop, place.m_nWidth, place.m_nHeight, TRUE);
+}
+
+void CTimerDlg::OnOK()
+{
+    if (m_bCaption == 1)
+        SendMessage(WM_COMMAND, IDC_CAPTION);
+    const RECT rect = GetWindowRect();
+    SettingsFile::SaveWindowPos(WindowPos{rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top});
+    for (CIconHandle& image : m_hReplacedImage)
+        image.Reset();
+    CDialog::OnOK();
+}

@@ -1,0 +1,80 @@
+// CTimerDlg: the strip. It counts the work units and pauses down, runs the stopwatch,
+// switches between its compact and expanded forms and remembers its place.
+#pragma once
+
+#include <string>
+
+#include "controls/text_progress_ctrl.h"
+#include "core/stopwatch.h"
+#include "core/unit_cycle.h"
+#include "win32/controls.h"
+#include "win32/dialog.h"
+#include "win32/gdi.h"
+
+class CTimerDlg : public CDialog {
+public:
+    // The icon buttons in the order of their image slots.
+    static constexpr int kImageSlots = 7;
+
+    CTimerDlg();
+
+    // Reads the settings file, pauses a running countdown, starts again at work unit 1 and
+    // makes the strip compact with the width the stopwatch switch gives it.
+    void ApplySettings();
+
+protected:
+    BOOL OnInitDialog() override;
+    void DoDataExchange() override;
+    void OnOK() override;
+    bool OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+
+    // Starts the alarm sound; it plays while the countdown goes on.
+    virtual void PlayAlarm(const char* file);
+
+public:
+    std::string m_strAlarmFile;
+    Stopwatch m_stopwatch;
+    RECT m_rcInitial{};
+    CIconHandle m_hReplacedImage[kImageSlots];
+    int m_bStopwatch = 0;
+    int m_bCaption = 0;
+    int m_nInterval = 0;
+    UnitCycle m_cycle;
+    CStatic m_txtStopwatch;
+    CButton m_btnStopwatchStart;
+    CButton m_btnStopwatchReset;
+    CButton m_btnExit;
+    CButton m_btnCaption;
+    CButton m_btnStart;
+    CButton m_btnNext;
+    CButton m_btnSettings;
+    CTextProgressCtrl m_progress;
+    CIconHandle m_hMainIcon;
+
+private:
+    LRESULT OnSysCommand(WPARAM nID, LPARAM lParam);
+    LRESULT OnPaint(WPARAM wParam, LPARAM lParam);
+    LRESULT OnQueryDragIcon(WPARAM wParam, LPARAM lParam);
+    LRESULT OnTimer(WPARAM nIDEvent, LPARAM lParam);
+    void OnCaptionToggle();
+    void OnStartPause();
+    void OnNextUnit();
+    void OnStopwatchStartStop();
+    void OnStopwatchReset();
+
+    void AddAboutToSystemMenu();
+    void HideFromTaskbar();
+    void SetInitialButtonImages();
+    void RestorePlace();
+    void CountdownTick();
+    void StopwatchTick();
+    void ChangePhase();
+    void PauseCountdown();
+    void UpdateDisplay();
+    void SetButtonIcon(int nButtonID, int nIconID);
+    // Shows the icon on the button and keeps the image it replaced for release later.
+    void ShowButtonIcon(int nSlot, int nIconID);
+    void MoveToForm(bool bExpanded);
+
+    static const MessageEntry<CTimerDlg> kMessageMap[];
+};
