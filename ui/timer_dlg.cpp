@@ -12,6 +12,7 @@
 #include "core/status_display.h"
 #include "core/window_layout.h"
 #include "resource.h"
+#include "settings_dlg.h"
 
 namespace {
 
@@ -55,6 +56,7 @@ const MessageEntry<CTimerDlg> CTimerDlg::kMessageMap[] = {
     OnMessage(WM_SYSCOMMAND, &CTimerDlg::OnSysCommand),
     OnMessage(WM_PAINT, &CTimerDlg::OnPaint),
     OnMessage(WM_QUERYDRAGICON, &CTimerDlg::OnQueryDragIcon),
+    OnCommandId(IDC_SETTINGS, &CTimerDlg::OnSettings),
     OnMessage(WM_TIMER, &CTimerDlg::OnTimer),
     OnCommandId(IDC_CAPTION, &CTimerDlg::OnCaptionToggle),
     OnCommandId(IDC_START, &CTimerDlg::OnStartPause),
@@ -176,6 +178,13 @@ LRESULT CTimerDlg::OnPaint(WPARAM, LPARAM)
 LRESULT CTimerDlg::OnQueryDragIcon(WPARAM, LPARAM)
 {
     return reinterpret_cast<LRESULT>(m_hMainIcon.Get());
+}
+
+void CTimerDlg::OnSettings()
+{
+    CSettingsDlg dlgSettings;
+    if (dlgSettings.DoModal() == IDOK)
+        ApplySettings();
 }
 
 void CTimerDlg::ApplySettings()

@@ -55,6 +55,7 @@ private:
     LRESULT OnSysCommand(WPARAM nID, LPARAM lParam);
     LRESULT OnPaint(WPARAM wParam, LPARAM lParam);
     LRESULT OnQueryDragIcon(WPARAM wParam, LPARAM lParam);
+    void OnSettings();
     LRESULT OnTimer(WPARAM nIDEvent, LPARAM lParam);
     void OnCaptionToggle();
     void OnStartPause();

@@ -416,3 +416,50 @@ TEST_F(StripTest, TheSystemMenuOpensTheAboutBoxForCommands16To31)
         EXPECT_TRUE(::IsWindow(hDlg));
     });
 }
+
+TEST_F(StripTest, SettingsOkRestartsTheCycleAndNarrowsTheStripWhileCancelChangesNothing)
+{
+    for (bool bOk : {true, false}) {
+        ::DeleteFileA(SettingsFile::GetPath().c_str());
+        RecordingTimerDlg dlg;
+        Run(dlg, [&](HWND hDlg) {
+            SCOPED_TRACE(bOk ? "OK" : "Abbrechen");
+            Command(hDlg, IDC_START);
+            Ticks(hDlg, 0, 5);
+            Command(hDlg, IDC_CAPTION);
+            RunWhenIdle([&] {
+                HWND hSettings = FindThreadWindow("Einstellungen");
+                if (!hSettings)
+                    hSettings = ::GetActiveWindow();
+                EXPECT_EQ(::GetWindow(hSettings, GW_OWNER), hDlg);
+                // The strip's timers go on while the dialog is open.
+                Ticks(hDlg, 0, 3);
+                Ticks(hDlg, 1, 2);
+                ::SendDlgItemMessageA(hSettings, IDC_STOPWATCH_CHECK, BM_CLICK, 0, 0);
+                Command(hSettings, IDC_WORK_MINUS);
+                Command(hSettings, bOk ? IDOK : IDCANCEL);
+            });
+            Command(hDlg, IDC_SETTINGS);
+
+            const int w0 = dlg.m_rcInitial.right - dlg.m_rcInitial.left;
+            const int h0 = dlg.m_rcInitial.bottom - dlg.m_rcInitial.top;
+            const SIZE size = WindowSize(hDlg);
+            EXPECT_EQ(ItemText(hDlg, IDC_STOPWATCH_TEXT), "00:00:02");
+            if (bOk) {
+                EXPECT_EQ(ItemText(hDlg, IDC_PROGRESS), "24:00 --- Einheit 1");
+                EXPECT_EQ(dlg.m_cycle.m_bRunning, 0);
+                EXPECT_EQ(ButtonImage(hDlg, IDC_START), ProgramIcon(IDI_START));
+                EXPECT_EQ(size.cx, static_cast<int>(w0 * 0.74));
+                EXPECT_EQ(size.cy, h0);
+                EXPECT_EQ(dlg.m_bStopwatch, 0);
+            } else {
+                EXPECT_EQ(ItemText(hDlg, IDC_PROGRESS), "24:52 --- Einheit 1");
+                EXPECT_EQ(dlg.m_cycle.m_bRunning, 1);
+                EXPECT_EQ(ButtonImage(hDlg, IDC_START), ProgramIcon(IDI_PAUSE));
+                EXPECT_EQ(size.cx, w0);
+                EXPECT_EQ(size.cy, 2 * h0);
+                EXPECT_FALSE(FileExists());
+            }
+        });
+    }
+}

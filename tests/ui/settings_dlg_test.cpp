@@ -1,0 +1,714 @@
+// The settings dialog run modally and driven from inside its own message loop: what it shows,
+// what its buttons do and what it leaves in the settings file; and the file-open dialog behind
+// its browse button.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <cstdint>
+#include <fstream>
+#include <functional>
+#include <iterator>
+#include <map>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/settings_file.h"
+#include "resource.h"
+#include "ui/settings_dlg.h"
+#include "win32/file_dialog.h"
+
+namespace {
+
+// The file name box of the common file-open dialog, its list of file types and its
+// read-only check box.
+constexpr int kFileNameBox = 1148;
+constexpr int kFileTypeList = 1136;
+constexpr int kReadOnlyBox = 1040;
+
+// Idle rounds of a modal loop after which a case gives up waiting and ends every dialog, so
+// that a fault shows as a failure and never as a hanging test program.
+constexpr int kIdleRoundsBeforeRescue = 3000;
+
+// Calls a step from the message loop of whatever modal dialog this thread runs, each time the
+// loop has nothing else to do, until the step returns true. A thread timer of 0 ms does it:
+// the loop sees its WM_TIMER only after the dialog's sent, posted and paint messages.
+class IdleStep {
+public:
+    explicit IdleStep(std::function<bool()> step) : m_step(std::move(step))
+    {
+        m_nId = ::SetTimer(nullptr, 0, 0, &IdleStep::OnTimer);
+        Steps()[m_nId] = this;
+    }
+    ~IdleStep() { Stop(); }
+    IdleStep(const IdleStep&) = delete;
+    IdleStep& operator=(const IdleStep&) = delete;
+
+    bool Done() const { return m_nId == 0; }
+
+private:
+    static std::map<UINT_PTR, IdleStep*>& Steps()
+    {
+        static std::map<UINT_PTR, IdleStep*> steps;
+        return steps;
+    }
+
+    void Stop()
+    {
+        if (m_nId == 0)
+            return;
+        ::KillTimer(nullptr, m_nId);
+        Steps().erase(m_nId);
+        m_nId = 0;
+    }
+
+    static void CALLBACK OnTimer(HWND, UINT, UINT_PTR nId, DWORD)
+    {
+        const auto found = Steps().find(nId);
+        if (found == Steps().end()) {
+            ::KillTimer(nullptr, nId);
+            return;
+        }
+        IdleStep* self = found->second;
+        // A step that opens a nested modal loop must not be entered again from that loop.
+        if (self->m_bRunning)
+            return;
+        self->m_bRunning = true;
+        bool bDone = true;
+        // Nothing may unwind through the dialog's message loop.
+        try {
+            bDone = self->m_step();
+        } catch (...) {
+            ADD_FAILURE() << "a step threw";
+        }
+        self->m_bRunning = false;
+        if (bDone)
+            self->Stop();
+    }
+
+    std::function<bool()> m_step;
+    UINT_PTR m_nId = 0;
+    bool m_bRunning = false;
+};
+
+bool IsDialogWindow(HWND hWnd)
+{
+    char className[16] = {};
+    ::GetClassNameA(hWnd, className, sizeof className);
+    return std::string_view(className) == "#32770";
+}
+
+BOOL CALLBACK EndDialogWindow(HWND hWnd, LPARAM)
+{
+    if (IsDialogWindow(hWnd))
+        ::EndDialog(hWnd, IDABORT);
+    return TRUE;
+}
+
+// The last resort of a case that went wrong: every dialog of this thread ends.
+void EndEveryDialog()
+{
+    ::EnumThreadWindows(::GetCurrentThreadId(), &EndDialogWindow, 0);
+}
+
+struct FileDialogSearch {
+    HWND hOther;
+    HWND hFound;
+};
+
+BOOL CALLBACK FindShownFileDialog(HWND hWnd, LPARAM lParam)
+{
+    auto& search = *reinterpret_cast<FileDialogSearch*>(lParam);
+    if (hWnd == search.hOther || !IsDialogWindow(hWnd) || !::IsWindowVisible(hWnd) || !::GetDlgItem(hWnd, kFileNameBox))
+        return TRUE;
+    search.hFound = hWnd;
+    return FALSE;
+}
+
+// The file-open dialog of this thread once it is on the screen, or null.
+HWND ShownFileDialog(HWND hOther)
+{
+    FileDialogSearch search{hOther, nullptr};
+    ::EnumThreadWindows(::GetCurrentThreadId(), &FindShownFileDialog, reinterpret_cast<LPARAM>(&search));
+    return search.hFound;
+}
+
+std::string ItemText(HWND hDlg, int nId)
+{
+    HWND hItem = ::GetDlgItem(hDlg, nId);
+    std::string text(static_cast<std::size_t>(::GetWindowTextLengthA(hItem)) + 1, '\0');
+    text.resize(static_cast<std::size_t>(::GetDlgItemTextA(hDlg, nId, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+// A mouse click on a button: the button notifies its dialog as it does for the user.
+void Click(HWND hDlg, int nId)
+{
+    ::SendMessageA(::GetDlgItem(hDlg, nId), BM_CLICK, 0, 0);
+}
+
+// Replaces the text of an edit control the way typing does: select everything, then one
+// character after the other.
+void Type(HWND hEdit, std::string_view text)
+{
+    ::SendMessageA(hEdit, EM_SETSEL, 0, -1);
+    ::SendMessageA(hEdit, WM_KEYDOWN, VK_DELETE, 0);
+    for (char ch : text)
+        ::SendMessageA(hEdit, WM_CHAR, static_cast<unsigned char>(ch), 1);
+}
+
+int CheckState(HWND hDlg)
+{
+    return static_cast<int>(::SendDlgItemMessageA(hDlg, IDC_STOPWATCH_CHECK, BM_GETCHECK, 0, 0));
+}
+
+// The four number displays, work, short pause, long pause, units.
+std::vector<std::string> Displays(HWND hDlg)
+{
+    return {ItemText(hDlg, IDC_WORK_TEXT), ItemText(hDlg, IDC_SHORT_TEXT), ItemText(hDlg, IDC_LONG_TEXT),
+            ItemText(hDlg, IDC_UNITS_TEXT)};
+}
+
+// The buttons of the four numbers, in the same order.
+constexpr int kPlusButtons[] = {IDC_WORK_PLUS, IDC_SHORT_PLUS, IDC_LONG_PLUS, IDC_UNITS_PLUS};
+constexpr int kMinusButtons[] = {IDC_WORK_MINUS, IDC_SHORT_MINUS, IDC_LONG_MINUS, IDC_UNITS_MINUS};
+
+enum class Close { Ok, CancelButton, Escape, CloseBox };
+
+const char* Name(Close close)
+{
+    switch (close) {
+    case Close::Ok:
+        return "OK";
+    case Close::CancelButton:
+        return "Abbrechen";
+    case Close::Escape:
+        return "Escape";
+    case Close::CloseBox:
+        return "close box";
+    }
+    return "?";
+}
+
+void CloseDialog(HWND hDlg, Close close)
+{
+    switch (close) {
+    case Close::Ok:
+        Click(hDlg, IDOK);
+        break;
+    case Close::CancelButton:
+        Click(hDlg, IDCANCEL);
+        break;
+    case Close::Escape:
+        // Posted to the control with the focus, so that the dialog manager of the modal loop
+        // turns the key into the cancel command as it does for a real key press.
+        ::PostMessageA(::GetFocus(), WM_KEYDOWN, VK_ESCAPE, 0x00010001);
+        break;
+    case Close::CloseBox:
+        ::SendMessageA(hDlg, WM_SYSCOMMAND, SC_CLOSE, 0);
+        break;
+    }
+}
+
+// Runs the settings dialog modally; once it is on the screen, `body` gets its window from
+// inside the modal loop, and then the dialog is closed as `close` says. Whatever the body
+// asserts, the dialog ends; a dialog that does not end on `close` is a failure.
+INT_PTR RunSettingsDialog(const std::function<void(HWND)>& body, Close close = Close::Ok)
+{
+    CSettingsDlg dlg;
+    IdleStep drive([&] {
+        HWND hDlg = dlg.GetSafeHwnd();
+        if (!hDlg || !::IsWindowVisible(hDlg))
+            return false;
+        body(hDlg);
+        CloseDialog(hDlg, close);
+        return true;
+    });
+    int nRounds = 0;
+    IdleStep rescue([&] {
+        if (!drive.Done() && ++nRounds < kIdleRoundsBeforeRescue)
+            return false;
+        if (drive.Done())
+            ADD_FAILURE() << "the dialog was still open after " << Name(close);
+        else
+            ADD_FAILURE() << "the dialog never came up on the screen";
+        EndEveryDialog();
+        return true;
+    });
+    return dlg.DoModal();
+}
+
+// Runs the file-open dialog that the next step opens: `check` sees it on the screen, then the
+// name is typed into its file name box and OK pressed, or "Abbrechen" without a name.
+class FileDialogDriver {
+public:
+    FileDialogDriver(HWND hOwner, const char* name, std::function<void(HWND)> check = {})
+        : m_step([this, hOwner, name, check] {
+              HWND hFileDlg = ShownFileDialog(hOwner);
+              if (!hFileDlg)
+                  return false;
+              m_bSeen = true;
+              if (check)
+                  check(hFileDlg);
+              if (name) {
+                  ::SetDlgItemTextA(hFileDlg, kFileNameBox, name);
+                  Click(hFileDlg, IDOK);
+              } else {
+                  Click(hFileDlg, IDCANCEL);
+              }
+              return true;
+          })
+    {
+    }
+    bool Seen() const { return m_bSeen; }
+
+private:
+    bool m_bSeen = false;
+    IdleStep m_step;
+};
+
+std::string ExeDirectory()
+{
+    char path[MAX_PATH] = {};
+    const std::string exe(path, ::GetModuleFileNameA(nullptr, path, MAX_PATH));
+    return exe.substr(0, exe.find_last_of('\\') + 1);
+}
+
+// An empty file beside the test program for as long as the object lives. The file-open
+// dialog adds the default extension to a typed name only when that names an existing file.
+class ScratchFile {
+public:
+    explicit ScratchFile(std::string path) : m_strPath(std::move(path)) { std::ofstream(m_strPath, std::ios::binary); }
+    ~ScratchFile() { ::DeleteFileA(m_strPath.c_str()); }
+    ScratchFile(const ScratchFile&) = delete;
+    ScratchFile& operator=(const ScratchFile&) = delete;
+
+private:
+    std::string m_strPath;
+};
+
+class SettingsDlgTest : public testing::Test {
+protected:
+    void SetUp() override { Remove(); }
+    void TearDown() override { Remove(); }
+
+    static void Remove() { ::DeleteFileA(SettingsFile::GetPath().c_str()); }
+    static bool Exists() { return ::GetFileAttributesA(SettingsFile::GetPath().c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+    static std::string Bytes()
+    {
+        std::ifstream file(SettingsFile::GetPath(), std::ios::binary);
+        return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+    }
+
+    static void Write(const std::string& bytes)
+    {
+        std::ofstream file(SettingsFile::GetPath(), std::ios::binary);
+        file << bytes;
+    }
+
+    // A file that sets the four numbers and nothing else.
+    static void WriteNumbers(int32_t nLength, int32_t nUnits)
+    {
+        const std::string length = std::to_string(nLength);
+        Write("[EINHEIT]\r\nArbeit=" + length + "\r\nKPause=" + length + "\r\nLPause=" + length +
+              "\r\nAnzahl=" + std::to_string(nUnits) + "\r\n");
+    }
+
+    static std::vector<int32_t> NumbersInFile()
+    {
+        const TimerSettings settings = SettingsFile::LoadTimerSettings("");
+        return {settings.m_nWorkMins, settings.m_nShortPauseMins, settings.m_nLongPauseMins,
+                settings.m_nUnitsPerLongPause};
+    }
+};
+
+}  // namespace
+
+TEST_F(SettingsDlgTest, TemplateHasItsCaptionSizeControlsAndFocusOnOk)
+{
+    struct Control {
+        int nId;
+        const char* className;
+        const char* text;
+    };
+    // In template order, which is the order of the child windows and the tab order; the
+    // displays and the path field show the values of a missing file.
+    const Control kControls[] = {
+        {IDOK, "Button", "OK"},
+        {IDCANCEL, "Button", "Abbrechen"},
+        {IDC_WORK_PLUS, "Button", "+"},
+        {IDC_WORK_MINUS, "Button", "-"},
+        {IDC_SHORT_PLUS, "Button", "+"},
+        {IDC_SHORT_MINUS, "Button", "-"},
+        {IDC_LONG_PLUS, "Button", "+"},
+        {IDC_LONG_MINUS, "Button", "-"},
+        {IDC_UNITS_PLUS, "Button", "+"},
+        {IDC_UNITS_MINUS, "Button", "-"},
+        {IDC_STOPWATCH_CHECK, "Button", "Stoppuhr verwenden"},
+        {IDC_ALARM_EDIT, "Edit", "Alarm.wav"},
+        {IDC_BROWSE, "Button", "Durchsuchen"},
+        {IDC_WORK_TEXT, "Static", "25"},
+        {-1, "Button", "Arbeitszeit in Minuten"},
+        {IDC_SHORT_TEXT, "Static", " 5"},
+        {-1, "Button", "Kurze Pause in Minuten"},
+        {IDC_LONG_TEXT, "Static", "30"},
+        {-1, "Button", "Lange Pause in Minuten"},
+        {IDC_UNITS_TEXT, "Static", " 4"},
+        {-1, "Button", "Lange Pause nach Einheiten"},
+        {-1, "Button", "Alarm Signal"},
+    };
+    const INT_PTR nResult = RunSettingsDialog(
+        [&](HWND hDlg) {
+            char caption[64] = {};
+            ::GetWindowTextA(hDlg, caption, sizeof caption);
+            EXPECT_STREQ(caption, "Einstellungen");
+
+            RECT rcExpected{0, 0, 288, 165};
+            ::MapDialogRect(hDlg, &rcExpected);
+            RECT rcClient{};
+            ::GetClientRect(hDlg, &rcClient);
+            EXPECT_EQ(rcClient.right, rcExpected.right);
+            EXPECT_EQ(rcClient.bottom, rcExpected.bottom);
+            const auto style = static_cast<DWORD>(::GetWindowLongPtrA(hDlg, GWL_STYLE));
+            EXPECT_EQ(style & (WS_CAPTION | WS_SYSMENU | DS_MODALFRAME), WS_CAPTION | WS_SYSMENU | DS_MODALFRAME);
+
+            EXPECT_EQ(::GetFocus(), ::GetDlgItem(hDlg, IDOK)) << "OK has the focus when the dialog opens";
+            EXPECT_EQ(::SendMessageA(hDlg, DM_GETDEFID, 0, 0), MAKELRESULT(IDOK, DC_HASDEFID));
+
+            HWND hChild = ::GetWindow(hDlg, GW_CHILD);
+            for (const Control& control : kControls) {
+                ASSERT_NE(hChild, nullptr) << "missing control " << control.text;
+                char className[32] = {};
+                char text[64] = {};
+                ::GetClassNameA(hChild, className, sizeof className);
+                ::GetWindowTextA(hChild, text, sizeof text);
+                // Template ids are 16 bits wide: a control without one has 0xFFFF.
+                EXPECT_EQ(LOWORD(::GetDlgCtrlID(hChild)), LOWORD(control.nId)) << control.text;
+                EXPECT_STRCASEEQ(className, control.className) << control.text;
+                EXPECT_STREQ(text, control.text);
+                EXPECT_TRUE(::IsWindowVisible(hChild)) << control.text;
+                hChild = ::GetWindow(hChild, GW_HWNDNEXT);
+            }
+            EXPECT_EQ(hChild, nullptr) << "more controls than the template has";
+        },
+        Close::CancelButton);
+    EXPECT_EQ(nResult, IDCANCEL);
+}
+
+TEST_F(SettingsDlgTest, MissingFileShowsTheDefaultsAndOkWritesThemAll)
+{
+    const INT_PTR nResult = RunSettingsDialog([](HWND hDlg) {
+        EXPECT_EQ(Displays(hDlg), (std::vector<std::string>{"25", " 5", "30", " 4"}));
+        EXPECT_EQ(CheckState(hDlg), BST_CHECKED);
+        EXPECT_EQ(ItemText(hDlg, IDC_ALARM_EDIT), "Alarm.wav");
+        EXPECT_FALSE(Exists()) << "opening the dialog wrote the file";
+    });
+    EXPECT_EQ(nResult, IDOK);
+    EXPECT_EQ(Bytes(),
+              "[EINHEIT]\r\nArbeit=25\r\nKPause=5\r\nLPause=30\r\nAnzahl=4\r\nStoppuhr=1\r\nAlarm=Alarm.wav\r\n");
+}
+
+TEST_F(SettingsDlgTest, OkWithoutAChangeStillWritesEveryKey)
+{
+    // Keys the file lacks are added with the values shown; the other section stays as it was.
+    Write("[POS]\r\nX1=5\r\n[EINHEIT]\r\nAnzahl=7\r\nAlarm=C:\\Gong.wav\r\n");
+    const INT_PTR nResult = RunSettingsDialog([](HWND hDlg) {
+        EXPECT_EQ(Displays(hDlg), (std::vector<std::string>{"25", " 5", "30", " 7"}));
+        EXPECT_EQ(ItemText(hDlg, IDC_ALARM_EDIT), "C:\\Gong.wav");
+    });
+    EXPECT_EQ(nResult, IDOK);
+    EXPECT_EQ(Bytes(), "[POS]\r\nX1=5\r\n[EINHEIT]\r\nAnzahl=7\r\nAlarm=C:\\Gong.wav\r\n"
+                       "Arbeit=25\r\nKPause=5\r\nLPause=30\r\nStoppuhr=1\r\n");
+}
+
+TEST_F(SettingsDlgTest, EachButtonStepsItsOwnNumber)
+{
+    struct Step {
+        int nButton;
+        std::vector<std::string> shown;
+    };
+    // One run from the defaults 25, 5, 30, 4; after each click all four displays are read.
+    const Step kSteps[] = {
+        {IDC_WORK_PLUS, {"26", " 5", "30", " 4"}},   {IDC_WORK_PLUS, {"27", " 5", "30", " 4"}},
+        {IDC_SHORT_MINUS, {"27", " 4", "30", " 4"}}, {IDC_LONG_PLUS, {"27", " 4", "31", " 4"}},
+        {IDC_UNITS_MINUS, {"27", " 4", "31", " 3"}}, {IDC_UNITS_MINUS, {"27", " 4", "31", " 2"}},
+        {IDC_WORK_MINUS, {"26", " 4", "31", " 2"}},  {IDC_SHORT_PLUS, {"26", " 5", "31", " 2"}},
+        {IDC_LONG_MINUS, {"26", " 5", "30", " 2"}},  {IDC_UNITS_PLUS, {"26", " 5", "30", " 3"}},
+    };
+    const INT_PTR nResult = RunSettingsDialog([&](HWND hDlg) {
+        for (const Step& step : kSteps) {
+            Click(hDlg, step.nButton);
+            EXPECT_EQ(Displays(hDlg), step.shown) << "after button " << step.nButton;
+        }
+    });
+    EXPECT_EQ(nResult, IDOK);
+    EXPECT_EQ(NumbersInFile(), (std::vector<int32_t>{26, 5, 30, 3}));
+}
+
+TEST_F(SettingsDlgTest, ValuesBeyondTheBoundsAreShownAsReadAndSteppedIn)
+{
+    enum class Press { Nothing, Plus, Minus };
+    struct Case {
+        int32_t nInFile;
+        Press press;
+        std::vector<std::string> shown;  // after the press
+        std::vector<int32_t> written;
+    };
+    const Case kCases[] = {
+        {90, Press::Nothing, {"90", "90", "90", "90"}, {90, 90, 90, 90}},
+        {90, Press::Plus, {"60", "60", "60", "10"}, {60, 60, 60, 10}},
+        {90, Press::Minus, {"89", "89", "89", "89"}, {89, 89, 89, 89}},
+        {0, Press::Nothing, {" 0", " 0", " 0", " 0"}, {0, 0, 0, 0}},
+        {0, Press::Plus, {" 1", " 1", " 1", " 1"}, {1, 1, 1, 1}},
+        {0, Press::Minus, {" 1", " 1", " 1", " 1"}, {1, 1, 1, 1}},
+        {-5, Press::Nothing, {"-5", "-5", "-5", "-5"}, {-5, -5, -5, -5}},
+        {-5, Press::Plus, {"-4", "-4", "-4", "-4"}, {-4, -4, -4, -4}},
+        {-5, Press::Minus, {" 1", " 1", " 1", " 1"}, {1, 1, 1, 1}},
+        {100, Press::Nothing, {"100", "100", "100", "100"}, {100, 100, 100, 100}},
+    };
+    for (const Case& c : kCases) {
+        const char* const kPressNames[] = {"nothing", "+", "-"};
+        SCOPED_TRACE("value " + std::to_string(c.nInFile) + ", pressed " + kPressNames[static_cast<int>(c.press)]);
+        WriteNumbers(c.nInFile, c.nInFile);
+        const INT_PTR nResult = RunSettingsDialog([&](HWND hDlg) {
+            for (int i = 0; i < 4; ++i) {
+                if (c.press != Press::Nothing)
+                    Click(hDlg, c.press == Press::Plus ? kPlusButtons[i] : kMinusButtons[i]);
+            }
+            EXPECT_EQ(Displays(hDlg), c.shown);
+        });
+        EXPECT_EQ(nResult, IDOK);
+        EXPECT_EQ(NumbersInFile(), c.written);
+    }
+}
+
+TEST_F(SettingsDlgTest, PlusStopsAt60MinutesAnd10UnitsAndMinusAt1)
+{
+    struct Case {
+        int32_t nLength;
+        int32_t nUnits;
+        bool bPlus;
+        int nClicks;
+        std::vector<std::string> shown;
+        std::vector<int32_t> written;
+    };
+    const std::vector<std::string> kTop = {"60", "60", "60", "10"};
+    const std::vector<std::string> kBottom = {" 1", " 1", " 1", " 1"};
+    const Case kCases[] = {
+        {60, 10, true, 1, kTop, {60, 60, 60, 10}},
+        {59, 9, true, 1, kTop, {60, 60, 60, 10}},
+        {59, 9, true, 2, kTop, {60, 60, 60, 10}},
+        {25, 4, true, 40, kTop, {60, 60, 60, 10}},
+        {1, 1, false, 1, kBottom, {1, 1, 1, 1}},
+        {2, 2, false, 1, kBottom, {1, 1, 1, 1}},
+        {2, 2, false, 2, kBottom, {1, 1, 1, 1}},
+        {25, 4, false, 40, kBottom, {1, 1, 1, 1}},
+    };
+    for (const Case& c : kCases) {
+        SCOPED_TRACE(std::to_string(c.nLength) + "/" + std::to_string(c.nUnits) + (c.bPlus ? " plus " : " minus ") +
+                     std::to_string(c.nClicks) + " times");
+        WriteNumbers(c.nLength, c.nUnits);
+        const INT_PTR nResult = RunSettingsDialog([&](HWND hDlg) {
+            for (int i = 0; i < 4; ++i) {
+                for (int n = 0; n < c.nClicks; ++n)
+                    Click(hDlg, c.bPlus ? kPlusButtons[i] : kMinusButtons[i]);
+            }
+            EXPECT_EQ(Displays(hDlg), c.shown);
+        });
+        EXPECT_EQ(nResult, IDOK);
+        EXPECT_EQ(NumbersInFile(), c.written);
+    }
+}
+
+TEST_F(SettingsDlgTest, StopwatchBoxShowsTheSwitchAndOkWritesOneOrZero)
+{
+    struct Case {
+        const char* file;
+        int nShown;
+        bool bClick;
+        int32_t nWritten;
+    };
+    const Case kCases[] = {
+        {"", BST_CHECKED, false, 1},
+        {"[EINHEIT]\r\nStoppuhr=1\r\n", BST_CHECKED, false, 1},
+        {"[EINHEIT]\r\nStoppuhr=0\r\n", BST_UNCHECKED, false, 0},
+        {"[EINHEIT]\r\nStoppuhr=1\r\n", BST_CHECKED, true, 0},
+        {"[EINHEIT]\r\nStoppuhr=0\r\n", BST_UNCHECKED, true, 1},
+    };
+    for (const Case& c : kCases) {
+        SCOPED_TRACE(std::string("file \"") + c.file + (c.bClick ? "\", clicked" : "\""));
+        Remove();
+        if (*c.file)
+            Write(c.file);
+        const INT_PTR nResult = RunSettingsDialog([&](HWND hDlg) {
+            EXPECT_EQ(CheckState(hDlg), c.nShown);
+            if (c.bClick) {
+                Click(hDlg, IDC_STOPWATCH_CHECK);
+                EXPECT_NE(CheckState(hDlg), c.nShown);
+            }
+        });
+        EXPECT_EQ(nResult, IDOK);
+        EXPECT_EQ(SettingsFile::ReadInt("EINHEIT", "Stoppuhr", 7), c.nWritten);
+        EXPECT_NE(Bytes().find("\r\nStoppuhr=" + std::to_string(c.nWritten) + "\r\n"), std::string::npos) << Bytes();
+    }
+}
+
+TEST_F(SettingsDlgTest, CancelWritesNothingWhateverWasChanged)
+{
+    const char* const kFiles[] = {nullptr, "[EINHEIT]\r\nArbeit=50\r\nStoppuhr=0\r\nAlarm=C:\\Gong.wav\r\n"};
+    for (const char* file : kFiles) {
+        for (Close close : {Close::CancelButton, Close::Escape, Close::CloseBox}) {
+            SCOPED_TRACE(std::string(Name(close)) + (file ? " on a file" : " without a file"));
+            Remove();
+            if (file)
+                Write(file);
+            const INT_PTR nResult = RunSettingsDialog(
+                [](HWND hDlg) {
+                    const std::vector<std::string> before = Displays(hDlg);
+                    for (int nButton : {IDC_WORK_PLUS, IDC_SHORT_MINUS, IDC_LONG_PLUS, IDC_UNITS_MINUS})
+                        Click(hDlg, nButton);
+                    Click(hDlg, IDC_STOPWATCH_CHECK);
+                    Type(::GetDlgItem(hDlg, IDC_ALARM_EDIT), "D:\\Neu.wav");
+                    EXPECT_NE(Displays(hDlg), before) << "the clicks changed nothing, so cancelling proves nothing";
+                    EXPECT_EQ(ItemText(hDlg, IDC_ALARM_EDIT), "D:\\Neu.wav");
+                },
+                close);
+            EXPECT_EQ(nResult, IDCANCEL);
+            if (file)
+                EXPECT_EQ(Bytes(), file);
+            else
+                EXPECT_FALSE(Exists());
+        }
+    }
+}
+
+TEST_F(SettingsDlgTest, HandEditedPathIsWrittenWhole)
+{
+    const std::string kPaths[] = {
+        "C:\\Kl\xE4nge\\Gl\xF6""ckchen.wav",
+        "",
+        "Z:\\Eigene Dateien\\Wecker laut.wav",
+        "C:\\" + std::string(300, 'k') + "\\gong.wav",
+    };
+    for (const std::string& path : kPaths) {
+        SCOPED_TRACE(path.substr(0, 40));
+        Remove();
+        const INT_PTR nResult = RunSettingsDialog([&](HWND hDlg) {
+            Type(::GetDlgItem(hDlg, IDC_ALARM_EDIT), path);
+            EXPECT_EQ(ItemText(hDlg, IDC_ALARM_EDIT), path);
+        });
+        EXPECT_EQ(nResult, IDOK);
+        EXPECT_EQ(Bytes(), "[EINHEIT]\r\nArbeit=25\r\nKPause=5\r\nLPause=30\r\nAnzahl=4\r\nStoppuhr=1\r\nAlarm=" + path +
+                               "\r\n");
+    }
+}
+
+TEST_F(SettingsDlgTest, BrowseOpensTheWaveFileDialogAndTakesItsPath)
+{
+    const std::string dir = ExeDirectory();
+    const ScratchFile wave(dir + "klingel.WAV");
+    struct Case {
+        const char* typed;  // null: "Abbrechen" in the file-open dialog
+        std::string field;
+    };
+    const Case kCases[] = {
+        {"klingel", dir + "klingel.WAV"},
+        // No file needs to exist: a name is taken as typed.
+        {"ton.wav", dir + "ton.wav"},
+        {nullptr, "C:\\Vorher.wav"},
+    };
+    for (const Case& c : kCases) {
+        SCOPED_TRACE(c.typed ? c.typed : "cancelled");
+        Write("[EINHEIT]\r\nAlarm=C:\\Vorher.wav\r\n");
+        const std::string typed = c.typed ? dir + c.typed : "";
+        std::string shown;
+        const INT_PTR nResult = RunSettingsDialog(
+            [&](HWND hDlg) {
+                FileDialogDriver driver(hDlg, c.typed ? typed.c_str() : nullptr, [&](HWND hFileDlg) {
+                    // Set up as the browse button wants it: owned by the settings dialog,
+                    // which waits; one file type; no initial name; no read-only box.
+                    EXPECT_EQ(::GetWindow(hFileDlg, GW_OWNER), hDlg);
+                    EXPECT_FALSE(::IsWindowEnabled(hDlg));
+                    EXPECT_EQ(::SendDlgItemMessageA(hFileDlg, kFileTypeList, CB_GETCOUNT, 0, 0), 1);
+                    EXPECT_EQ(ItemText(hFileDlg, kFileTypeList), "WAV-Dateien (*.WAV)");
+                    EXPECT_EQ(ItemText(hFileDlg, kFileNameBox), "");
+                    HWND hReadOnly = ::GetDlgItem(hFileDlg, kReadOnlyBox);
+                    EXPECT_TRUE(!hReadOnly || !::IsWindowVisible(hReadOnly));
+                });
+                Click(hDlg, IDC_BROWSE);
+                EXPECT_TRUE(driver.Seen()) << "no file-open dialog came up";
+                EXPECT_TRUE(::IsWindowEnabled(hDlg));
+                shown = ItemText(hDlg, IDC_ALARM_EDIT);
+            },
+            Close::Ok);
+        EXPECT_EQ(nResult, IDOK);
+        // The platform picks the letter case of the extension it adds.
+        EXPECT_STRCASEEQ(shown.c_str(), c.field.c_str());
+        EXPECT_EQ(SettingsFile::ReadString("EINHEIT", "Alarm", "?"), shown);
+    }
+}
+
+TEST(FileDialogTest, BuildsTheOpenFileStructureFromItsArguments)
+{
+    struct Case {
+        const char* filter;
+        std::string_view converted;  // up to and including the empty entry that ends the list
+    };
+    const Case kCases[] = {
+        {"WAV-Dateien (*.WAV)|*.WAV||", std::string_view("WAV-Dateien (*.WAV)\0*.WAV\0\0", 27)},
+        {"Wellen (*.wav)|*.wav|Alle Dateien (*.*)|*.*||",
+         std::string_view("Wellen (*.wav)\0*.wav\0Alle Dateien (*.*)\0*.*\0\0", 44)},
+    };
+    for (const Case& c : kCases) {
+        SCOPED_TRACE(c.filter);
+        CFileDialog dlg("WAV", nullptr, OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, c.filter);
+        const OPENFILENAMEA& ofn = dlg.GetOFN();
+        EXPECT_EQ(ofn.lStructSize, sizeof(OPENFILENAMEA));
+        ASSERT_NE(ofn.lpstrFilter, nullptr);
+        EXPECT_EQ(std::string_view(ofn.lpstrFilter, c.converted.size()), c.converted);
+        ASSERT_NE(ofn.lpstrDefExt, nullptr);
+        EXPECT_STREQ(ofn.lpstrDefExt, "WAV");
+        EXPECT_EQ(ofn.Flags & 6u, 6u);
+        EXPECT_EQ(ofn.Flags & (OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_ALLOWMULTISELECT), 0u);
+        ASSERT_NE(ofn.lpstrFile, nullptr);
+        EXPECT_STREQ(ofn.lpstrFile, "");
+        EXPECT_GE(ofn.nMaxFile, static_cast<DWORD>(MAX_PATH));
+        EXPECT_EQ(dlg.GetPathName(), "");
+    }
+}
+
+TEST(FileDialogTest, RunsTheFileOpenDialogAndGivesTheFullPath)
+{
+    const std::string dir = ExeDirectory();
+    const ScratchFile wave(dir + "alarm.WAV");
+    struct Case {
+        const char* typed;  // null: "Abbrechen"
+        INT_PTR nResult;
+        std::string path;
+    };
+    const Case kCases[] = {
+        {"alarm", IDOK, dir + "alarm.WAV"},
+        {"Glocke.Wav", IDOK, dir + "Glocke.Wav"},
+        {nullptr, IDCANCEL, ""},
+    };
+    for (const Case& c : kCases) {
+        SCOPED_TRACE(c.typed ? c.typed : "cancelled");
+        CFileDialog dlg("WAV", nullptr, OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, "WAV-Dateien (*.WAV)|*.WAV||");
+        const std::string typed = c.typed ? dir + c.typed : "";
+        int nRounds = 0;
+        IdleStep rescue([&] {
+            if (++nRounds < kIdleRoundsBeforeRescue)
+                return false;
+            ADD_FAILURE() << "the file-open dialog did not end";
+            EndEveryDialog();
+            return true;
+        });
+        FileDialogDriver driver(nullptr, c.typed ? typed.c_str() : nullptr);
+        EXPECT_EQ(dlg.DoModal(), c.nResult);
+        EXPECT_TRUE(driver.Seen());
+        // The platform picks the letter case of the extension it adds.
+        EXPECT_STRCASEEQ(dlg.GetPathName().c_str(), c.path.c_str());
+    }
+}
