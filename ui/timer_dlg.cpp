@@ -39,9 +39,12 @@ ScreenRect ToScreenRect(const RECT& rect)
     return ScreenRect{rect.left, rect.top, rect.right, rect.bottom};
 }
 
-// A place that lies on some monitor, computed without overflow for any value the file holds.
-bool IsOnSomeMonitor(const WindowPos& pos)
+// A place that someone can see and reach: it has a size and lies on some monitor. Computed
+// without overflow for any value the file holds.
+bool IsReachablePlace(const WindowPos& pos)
 {
+    if (pos.m_nWidth <= 0 || pos.m_nHeight <= 0)
+        return false;
     const auto clamp = [](int64_t value) {
         return static_cast<LONG>(std::clamp<int64_t>(value, INT32_MIN, INT32_MAX));
     };
@@ -322,8 +325,9 @@ void CTimerDlg::RestorePlace()
 {
     const WindowPos initial = WindowLayout::StartPlacement({}, ToScreenRect(m_rcInitial));
     WindowPos place = SettingsFile::LoadWindowPos(initial);
-    // A place on no monitor at all would leave a strip that no one can reach or close.
-    if (!IsOnSomeMonitor(place))
+    // A place on no monitor at all, or without a size, would leave a strip that no one can
+    // reach or close.
+    if (!IsReachablePlace(place))
         place = initial;
     MoveWindow(place.m_nLeft, place.m_nTop, place.m_nWidth, place.m_nHeight, TRUE);
 }

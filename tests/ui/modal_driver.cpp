@@ -1,55 +1,193 @@
-// Runs a test body inside a modal dialog's own message loop, the way a user's clicks arrive.
+// Runs test bodies inside a modal dialog's own message loop, the way a user's clicks arrive.
 #include "modal_driver.h"
 
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <deque>
+#include <map>
+#include <string_view>
 #include <vector>
+
+struct IdleStep::Entry {
+    std::function<bool()> step;
+    UINT_PTR nId = 0;
+    bool bRunning = false;
+    bool bDone = false;
+};
 
 namespace {
 
-std::vector<std::function<void()>>& PendingBodies()
+std::map<UINT_PTR, std::shared_ptr<IdleStep::Entry>>& Entries()
 {
-    static std::vector<std::function<void()>> bodies;
-    return bodies;
+    static std::map<UINT_PTR, std::shared_ptr<IdleStep::Entry>> entries;
+    return entries;
 }
 
-void CALLBACK RunPending(HWND, UINT, UINT_PTR idEvent, DWORD)
+void Stop(IdleStep::Entry& entry)
 {
-    ::KillTimer(nullptr, idEvent);
-    auto& bodies = PendingBodies();
-    if (bodies.empty())
+    if (entry.bDone)
         return;
-    std::function<void()> body = std::move(bodies.front());
-    bodies.erase(bodies.begin());
-    body();
+    entry.bDone = true;
+    ::KillTimer(nullptr, entry.nId);
+    Entries().erase(entry.nId);
+}
+
+void CALLBACK OnIdle(HWND, UINT, UINT_PTR nId, DWORD)
+{
+    const auto found = Entries().find(nId);
+    if (found == Entries().end()) {
+        ::KillTimer(nullptr, nId);
+        return;
+    }
+    // Held here too, so that a step may end the object that runs it.
+    const std::shared_ptr<IdleStep::Entry> entry = found->second;
+    if (entry->bRunning)
+        return;
+    entry->bRunning = true;
+    bool bDone = true;
+    // Nothing may unwind through the dialog's message loop.
+    try {
+        bDone = entry->step();
+    } catch (...) {
+        ADD_FAILURE() << "a step threw";
+    }
+    entry->bRunning = false;
+    if (bDone)
+        Stop(*entry);
+}
+
+std::shared_ptr<IdleStep::Entry> Start(std::function<bool()> step)
+{
+    auto entry = std::make_shared<IdleStep::Entry>();
+    entry->step = std::move(step);
+    entry->nId = ::SetTimer(nullptr, 0, 0, &OnIdle);
+    Entries()[entry->nId] = entry;
+    return entry;
+}
+
+void GiveUp(const std::string& what)
+{
+    ADD_FAILURE() << what;
+    EndEveryDialog();
+}
+
+std::vector<HWND> ThreadWindows()
+{
+    std::vector<HWND> windows;
+    ::EnumThreadWindows(
+        ::GetCurrentThreadId(),
+        [](HWND hWnd, LPARAM lParam) -> BOOL {
+            reinterpret_cast<std::vector<HWND>*>(lParam)->push_back(hWnd);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&windows));
+    return windows;
+}
+
+// The dialogs that take input now: the one whose modal loop runs, none it blocks.
+std::vector<HWND> InputDialogs()
+{
+    std::vector<HWND> dialogs = ThreadWindows();
+    std::erase_if(dialogs, [](HWND hWnd) { return !IsDialogWindow(hWnd) || !::IsWindowEnabled(hWnd); });
+    return dialogs;
+}
+
+// Gives up on these dialogs if they are not all gone within kIdleRoundsBeforeRescue idle rounds.
+void WatchUntilClosed(std::vector<HWND> dialogs)
+{
+    if (dialogs.empty())
+        return;
+    Start([dialogs = std::move(dialogs), nRounds = 0]() mutable {
+        if (std::none_of(dialogs.begin(), dialogs.end(), [](HWND hWnd) { return ::IsWindow(hWnd); }))
+            return true;
+        if (++nRounds < kIdleRoundsBeforeRescue)
+            return false;
+        GiveUp("a dialog was still open " + std::to_string(kIdleRoundsBeforeRescue) +
+               " idle rounds after its test body");
+        return true;
+    });
+}
+
+std::deque<std::function<void()>>& PendingBodies()
+{
+    static std::deque<std::function<void()>> bodies;
+    return bodies;
 }
 
 }  // namespace
 
+IdleStep::IdleStep(std::function<bool()> step) : m_entry(Start(std::move(step))) {}
+
+IdleStep::~IdleStep()
+{
+    Stop(*m_entry);
+}
+
+bool IdleStep::Done() const
+{
+    return m_entry->bDone;
+}
+
+Rescue::Rescue(std::function<std::string(bool bTimedOut)> fault)
+    : m_step([this, fault = std::move(fault)] {
+          const std::string what = fault(++m_nRounds >= kIdleRoundsBeforeRescue);
+          if (what.empty())
+              return false;
+          GiveUp(what);
+          return true;
+      })
+{
+}
+
+void EndEveryDialog()
+{
+    for (HWND hWnd : ThreadWindows()) {
+        if (IsDialogWindow(hWnd))
+            ::EndDialog(hWnd, IDABORT);
+    }
+}
+
 void RunWhenIdle(std::function<void()> body)
 {
     PendingBodies().push_back(std::move(body));
-    ::SetTimer(nullptr, 0, 0, &RunPending);
+    // Bodies run in the order they were given, whichever of their timers comes first.
+    Start([] {
+        auto& bodies = PendingBodies();
+        if (bodies.empty())
+            return true;
+        const std::function<void()> next = std::move(bodies.front());
+        bodies.pop_front();
+        std::vector<HWND> dialogs = InputDialogs();
+        next();
+        WatchUntilClosed(std::move(dialogs));
+        return true;
+    });
+}
+
+bool IsDialogWindow(HWND hWnd)
+{
+    char className[16] = {};
+    ::GetClassNameA(hWnd, className, sizeof className);
+    return std::string_view(className) == "#32770";
+}
+
+HWND FindThreadWindowIf(const std::function<bool(HWND)>& match)
+{
+    for (HWND hWnd : ThreadWindows()) {
+        if (match(hWnd))
+            return hWnd;
+    }
+    return nullptr;
 }
 
 HWND FindThreadWindow(const std::string& title)
 {
-    struct Search {
-        const std::string& title;
-        HWND found;
-    } search{title, nullptr};
-    ::EnumThreadWindows(
-        ::GetCurrentThreadId(),
-        [](HWND hWnd, LPARAM lParam) -> BOOL {
-            auto& s = *reinterpret_cast<Search*>(lParam);
-            char text[256] = {};
-            ::GetWindowTextA(hWnd, text, sizeof text);
-            if (s.title == text) {
-                s.found = hWnd;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    return FindThreadWindowIf([&](HWND hWnd) {
+        char text[256] = {};
+        ::GetWindowTextA(hWnd, text, sizeof text);
+        return title == text;
+    });
 }
 
 void PressEscape(HWND hDlg)

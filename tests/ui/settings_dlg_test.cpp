@@ -8,14 +8,14 @@
 #include <cstdint>
 #include <fstream>
 #include <functional>
-#include <iterator>
-#include <map>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "core/settings_file.h"
+#include "modal_driver.h"
 #include "resource.h"
+#include "settings_file_access.h"
 #include "ui/settings_dlg.h"
 #include "win32/file_dialog.h"
 
@@ -27,111 +27,12 @@ constexpr int kFileNameBox = 1148;
 constexpr int kFileTypeList = 1136;
 constexpr int kReadOnlyBox = 1040;
 
-// Idle rounds of a modal loop after which a case gives up waiting and ends every dialog, so
-// that a fault shows as a failure and never as a hanging test program.
-constexpr int kIdleRoundsBeforeRescue = 3000;
-
-// Calls a step from the message loop of whatever modal dialog this thread runs, each time the
-// loop has nothing else to do, until the step returns true. A thread timer of 0 ms does it:
-// the loop sees its WM_TIMER only after the dialog's sent, posted and paint messages.
-class IdleStep {
-public:
-    explicit IdleStep(std::function<bool()> step) : m_step(std::move(step))
-    {
-        m_nId = ::SetTimer(nullptr, 0, 0, &IdleStep::OnTimer);
-        Steps()[m_nId] = this;
-    }
-    ~IdleStep() { Stop(); }
-    IdleStep(const IdleStep&) = delete;
-    IdleStep& operator=(const IdleStep&) = delete;
-
-    bool Done() const { return m_nId == 0; }
-
-private:
-    static std::map<UINT_PTR, IdleStep*>& Steps()
-    {
-        static std::map<UINT_PTR, IdleStep*> steps;
-        return steps;
-    }
-
-    void Stop()
-    {
-        if (m_nId == 0)
-            return;
-        ::KillTimer(nullptr, m_nId);
-        Steps().erase(m_nId);
-        m_nId = 0;
-    }
-
-    static void CALLBACK OnTimer(HWND, UINT, UINT_PTR nId, DWORD)
-    {
-        const auto found = Steps().find(nId);
-        if (found == Steps().end()) {
-            ::KillTimer(nullptr, nId);
-            return;
-        }
-        IdleStep* self = found->second;
-        // A step that opens a nested modal loop must not be entered again from that loop.
-        if (self->m_bRunning)
-            return;
-        self->m_bRunning = true;
-        bool bDone = true;
-        // Nothing may unwind through the dialog's message loop.
-        try {
-            bDone = self->m_step();
-        } catch (...) {
-            ADD_FAILURE() << "a step threw";
-        }
-        self->m_bRunning = false;
-        if (bDone)
-            self->Stop();
-    }
-
-    std::function<bool()> m_step;
-    UINT_PTR m_nId = 0;
-    bool m_bRunning = false;
-};
-
-bool IsDialogWindow(HWND hWnd)
-{
-    char className[16] = {};
-    ::GetClassNameA(hWnd, className, sizeof className);
-    return std::string_view(className) == "#32770";
-}
-
-BOOL CALLBACK EndDialogWindow(HWND hWnd, LPARAM)
-{
-    if (IsDialogWindow(hWnd))
-        ::EndDialog(hWnd, IDABORT);
-    return TRUE;
-}
-
-// The last resort of a case that went wrong: every dialog of this thread ends.
-void EndEveryDialog()
-{
-    ::EnumThreadWindows(::GetCurrentThreadId(), &EndDialogWindow, 0);
-}
-
-struct FileDialogSearch {
-    HWND hOther;
-    HWND hFound;
-};
-
-BOOL CALLBACK FindShownFileDialog(HWND hWnd, LPARAM lParam)
-{
-    auto& search = *reinterpret_cast<FileDialogSearch*>(lParam);
-    if (hWnd == search.hOther || !IsDialogWindow(hWnd) || !::IsWindowVisible(hWnd) || !::GetDlgItem(hWnd, kFileNameBox))
-        return TRUE;
-    search.hFound = hWnd;
-    return FALSE;
-}
-
 // The file-open dialog of this thread once it is on the screen, or null.
 HWND ShownFileDialog(HWND hOther)
 {
-    FileDialogSearch search{hOther, nullptr};
-    ::EnumThreadWindows(::GetCurrentThreadId(), &FindShownFileDialog, reinterpret_cast<LPARAM>(&search));
-    return search.hFound;
+    return FindThreadWindowIf([hOther](HWND hWnd) {
+        return hWnd != hOther && IsDialogWindow(hWnd) && ::IsWindowVisible(hWnd) && ::GetDlgItem(hWnd, kFileNameBox);
+    });
 }
 
 std::string ItemText(HWND hDlg, int nId)
@@ -201,9 +102,7 @@ void CloseDialog(HWND hDlg, Close close)
         Click(hDlg, IDCANCEL);
         break;
     case Close::Escape:
-        // Posted to the control with the focus, so that the dialog manager of the modal loop
-        // turns the key into the cancel command as it does for a real key press.
-        ::PostMessageA(::GetFocus(), WM_KEYDOWN, VK_ESCAPE, 0x00010001);
+        PressEscape(hDlg);
         break;
     case Close::CloseBox:
         ::SendMessageA(hDlg, WM_SYSCOMMAND, SC_CLOSE, 0);
@@ -225,16 +124,10 @@ INT_PTR RunSettingsDialog(const std::function<void(HWND)>& body, Close close = C
         CloseDialog(hDlg, close);
         return true;
     });
-    int nRounds = 0;
-    IdleStep rescue([&] {
-        if (!drive.Done() && ++nRounds < kIdleRoundsBeforeRescue)
-            return false;
+    const Rescue rescue([&](bool bTimedOut) -> std::string {
         if (drive.Done())
-            ADD_FAILURE() << "the dialog was still open after " << Name(close);
-        else
-            ADD_FAILURE() << "the dialog never came up on the screen";
-        EndEveryDialog();
-        return true;
+            return std::string("the dialog was still open after ") + Name(close);
+        return bTimedOut ? "the dialog never came up on the screen" : "";
     });
     return dlg.DoModal();
 }
@@ -290,30 +183,15 @@ private:
 
 class SettingsDlgTest : public testing::Test {
 protected:
-    void SetUp() override { Remove(); }
-    void TearDown() override { Remove(); }
-
-    static void Remove() { ::DeleteFileA(SettingsFile::GetPath().c_str()); }
-    static bool Exists() { return ::GetFileAttributesA(SettingsFile::GetPath().c_str()) != INVALID_FILE_ATTRIBUTES; }
-
-    static std::string Bytes()
-    {
-        std::ifstream file(SettingsFile::GetPath(), std::ios::binary);
-        return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-    }
-
-    static void Write(const std::string& bytes)
-    {
-        std::ofstream file(SettingsFile::GetPath(), std::ios::binary);
-        file << bytes;
-    }
+    void SetUp() override { RemoveSettings(); }
+    void TearDown() override { RemoveSettings(); }
 
     // A file that sets the four numbers and nothing else.
     static void WriteNumbers(int32_t nLength, int32_t nUnits)
     {
         const std::string length = std::to_string(nLength);
-        Write("[EINHEIT]\r\nArbeit=" + length + "\r\nKPause=" + length + "\r\nLPause=" + length +
-              "\r\nAnzahl=" + std::to_string(nUnits) + "\r\n");
+        WriteSettings("[EINHEIT]\r\nArbeit=" + length + "\r\nKPause=" + length + "\r\nLPause=" + length +
+                      "\r\nAnzahl=" + std::to_string(nUnits) + "\r\n");
     }
 
     static std::vector<int32_t> NumbersInFile()
@@ -403,24 +281,24 @@ TEST_F(SettingsDlgTest, MissingFileShowsTheDefaultsAndOkWritesThemAll)
         EXPECT_EQ(Displays(hDlg), (std::vector<std::string>{"25", " 5", "30", " 4"}));
         EXPECT_EQ(CheckState(hDlg), BST_CHECKED);
         EXPECT_EQ(ItemText(hDlg, IDC_ALARM_EDIT), "Alarm.wav");
-        EXPECT_FALSE(Exists()) << "opening the dialog wrote the file";
+        EXPECT_FALSE(SettingsExist()) << "opening the dialog wrote the file";
     });
     EXPECT_EQ(nResult, IDOK);
-    EXPECT_EQ(Bytes(),
+    EXPECT_EQ(SettingsBytes(),
               "[EINHEIT]\r\nArbeit=25\r\nKPause=5\r\nLPause=30\r\nAnzahl=4\r\nStoppuhr=1\r\nAlarm=Alarm.wav\r\n");
 }
 
 TEST_F(SettingsDlgTest, OkWithoutAChangeStillWritesEveryKey)
 {
     // Keys the file lacks are added with the values shown; the other section stays as it was.
-    Write("[POS]\r\nX1=5\r\n[EINHEIT]\r\nAnzahl=7\r\nAlarm=C:\\Gong.wav\r\n");
+    WriteSettings("[POS]\r\nX1=5\r\n[EINHEIT]\r\nAnzahl=7\r\nAlarm=C:\\Gong.wav\r\n");
     const INT_PTR nResult = RunSettingsDialog([](HWND hDlg) {
         EXPECT_EQ(Displays(hDlg), (std::vector<std::string>{"25", " 5", "30", " 7"}));
         EXPECT_EQ(ItemText(hDlg, IDC_ALARM_EDIT), "C:\\Gong.wav");
     });
     EXPECT_EQ(nResult, IDOK);
-    EXPECT_EQ(Bytes(), "[POS]\r\nX1=5\r\n[EINHEIT]\r\nAnzahl=7\r\nAlarm=C:\\Gong.wav\r\n"
-                       "Arbeit=25\r\nKPause=5\r\nLPause=30\r\nStoppuhr=1\r\n");
+    EXPECT_EQ(SettingsBytes(), "[POS]\r\nX1=5\r\n[EINHEIT]\r\nAnzahl=7\r\nAlarm=C:\\Gong.wav\r\n"
+                               "Arbeit=25\r\nKPause=5\r\nLPause=30\r\nStoppuhr=1\r\n");
 }
 
 TEST_F(SettingsDlgTest, EachButtonStepsItsOwnNumber)
@@ -539,9 +417,9 @@ TEST_F(SettingsDlgTest, StopwatchBoxShowsTheSwitchAndOkWritesOneOrZero)
     };
     for (const Case& c : kCases) {
         SCOPED_TRACE(std::string("file \"") + c.file + (c.bClick ? "\", clicked" : "\""));
-        Remove();
+        RemoveSettings();
         if (*c.file)
-            Write(c.file);
+            WriteSettings(c.file);
         const INT_PTR nResult = RunSettingsDialog([&](HWND hDlg) {
             EXPECT_EQ(CheckState(hDlg), c.nShown);
             if (c.bClick) {
@@ -551,7 +429,8 @@ TEST_F(SettingsDlgTest, StopwatchBoxShowsTheSwitchAndOkWritesOneOrZero)
         });
         EXPECT_EQ(nResult, IDOK);
         EXPECT_EQ(SettingsFile::ReadInt("EINHEIT", "Stoppuhr", 7), c.nWritten);
-        EXPECT_NE(Bytes().find("\r\nStoppuhr=" + std::to_string(c.nWritten) + "\r\n"), std::string::npos) << Bytes();
+        EXPECT_NE(SettingsBytes().find("\r\nStoppuhr=" + std::to_string(c.nWritten) + "\r\n"), std::string::npos)
+            << SettingsBytes();
     }
 }
 
@@ -561,9 +440,9 @@ TEST_F(SettingsDlgTest, CancelWritesNothingWhateverWasChanged)
     for (const char* file : kFiles) {
         for (Close close : {Close::CancelButton, Close::Escape, Close::CloseBox}) {
             SCOPED_TRACE(std::string(Name(close)) + (file ? " on a file" : " without a file"));
-            Remove();
+            RemoveSettings();
             if (file)
-                Write(file);
+                WriteSettings(file);
             const INT_PTR nResult = RunSettingsDialog(
                 [](HWND hDlg) {
                     const std::vector<std::string> before = Displays(hDlg);
@@ -577,9 +456,9 @@ TEST_F(SettingsDlgTest, CancelWritesNothingWhateverWasChanged)
                 close);
             EXPECT_EQ(nResult, IDCANCEL);
             if (file)
-                EXPECT_EQ(Bytes(), file);
+                EXPECT_EQ(SettingsBytes(), file);
             else
-                EXPECT_FALSE(Exists());
+                EXPECT_FALSE(SettingsExist());
         }
     }
 }
@@ -594,14 +473,15 @@ TEST_F(SettingsDlgTest, HandEditedPathIsWrittenWhole)
     };
     for (const std::string& path : kPaths) {
         SCOPED_TRACE(path.substr(0, 40));
-        Remove();
+        RemoveSettings();
         const INT_PTR nResult = RunSettingsDialog([&](HWND hDlg) {
             Type(::GetDlgItem(hDlg, IDC_ALARM_EDIT), path);
             EXPECT_EQ(ItemText(hDlg, IDC_ALARM_EDIT), path);
         });
         EXPECT_EQ(nResult, IDOK);
-        EXPECT_EQ(Bytes(), "[EINHEIT]\r\nArbeit=25\r\nKPause=5\r\nLPause=30\r\nAnzahl=4\r\nStoppuhr=1\r\nAlarm=" + path +
-                               "\r\n");
+        EXPECT_EQ(SettingsBytes(),
+                  "[EINHEIT]\r\nArbeit=25\r\nKPause=5\r\nLPause=30\r\nAnzahl=4\r\nStoppuhr=1\r\nAlarm=" + path +
+                      "\r\n");
     }
 }
 
@@ -621,7 +501,7 @@ TEST_F(SettingsDlgTest, BrowseOpensTheWaveFileDialogAndTakesItsPath)
     };
     for (const Case& c : kCases) {
         SCOPED_TRACE(c.typed ? c.typed : "cancelled");
-        Write("[EINHEIT]\r\nAlarm=C:\\Vorher.wav\r\n");
+        WriteSettings("[EINHEIT]\r\nAlarm=C:\\Vorher.wav\r\n");
         const std::string typed = c.typed ? dir + c.typed : "";
         std::string shown;
         const INT_PTR nResult = RunSettingsDialog(
@@ -697,14 +577,7 @@ TEST(FileDialogTest, RunsTheFileOpenDialogAndGivesTheFullPath)
         SCOPED_TRACE(c.typed ? c.typed : "cancelled");
         CFileDialog dlg("WAV", nullptr, OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, "WAV-Dateien (*.WAV)|*.WAV||");
         const std::string typed = c.typed ? dir + c.typed : "";
-        int nRounds = 0;
-        IdleStep rescue([&] {
-            if (++nRounds < kIdleRoundsBeforeRescue)
-                return false;
-            ADD_FAILURE() << "the file-open dialog did not end";
-            EndEveryDialog();
-            return true;
-        });
+        const Rescue rescue([](bool bTimedOut) { return bTimedOut ? "the file-open dialog did not end" : ""; });
         FileDialogDriver driver(nullptr, c.typed ? typed.c_str() : nullptr);
         EXPECT_EQ(dlg.DoModal(), c.nResult);
         EXPECT_TRUE(driver.Seen());

@@ -3,14 +3,12 @@
 
 #include <windows.h>
 
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
-#include "core/settings_file.h"
 #include "modal_driver.h"
 #include "resource.h"
+#include "settings_file_access.h"
 #include "ui/timer_dlg.h"
 
 namespace {
@@ -23,23 +21,6 @@ public:
 protected:
     void PlayAlarm(const char* file) override { m_alarms.emplace_back(file); }
 };
-
-std::string FileBytes()
-{
-    std::ifstream file(SettingsFile::GetPath(), std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-}
-
-void WriteFile(const std::string& bytes)
-{
-    std::ofstream file(SettingsFile::GetPath(), std::ios::binary);
-    file << bytes;
-}
-
-bool FileExists()
-{
-    return ::GetFileAttributesA(SettingsFile::GetPath().c_str()) != INVALID_FILE_ATTRIBUTES;
-}
 
 HICON ProgramIcon(int nIconID)
 {
@@ -78,8 +59,8 @@ SIZE WindowSize(HWND hWnd)
 
 class StripTest : public testing::Test {
 protected:
-    void SetUp() override { ::DeleteFileA(SettingsFile::GetPath().c_str()); }
-    void TearDown() override { ::DeleteFileA(SettingsFile::GetPath().c_str()); }
+    void SetUp() override { RemoveSettings(); }
+    void TearDown() override { RemoveSettings(); }
 
     // Runs the strip modally; `body` runs inside its loop, then the strip ends by Escape
     // unless the body ended it.
@@ -227,7 +208,7 @@ TEST_F(StripTest, SettingsReloadedWhileRunningPauseAndStartAgainAtUnitOne)
         Command(hDlg, IDC_START);
         Command(hDlg, IDC_NEXT);
         Ticks(hDlg, 0, 5);
-        WriteFile("[EINHEIT]\r\nArbeit=10\r\nAlarm=Gong.wav\r\n");
+        WriteSettings("[EINHEIT]\r\nArbeit=10\r\nAlarm=Gong.wav\r\n");
         dlg.ApplySettings();
         EXPECT_EQ(ItemText(hDlg, IDC_PROGRESS), "10:00 --- Einheit 1");
         EXPECT_EQ(dlg.m_progress.m_nUpper, 600);
@@ -240,7 +221,7 @@ TEST_F(StripTest, SettingsReloadedWhileRunningPauseAndStartAgainAtUnitOne)
 
 TEST_F(StripTest, PhasesOfZeroMinutesRingOnEveryTick)
 {
-    WriteFile("[EINHEIT]\r\nArbeit=0\r\nKPause=0\r\nLPause=0\r\n");
+    WriteSettings("[EINHEIT]\r\nArbeit=0\r\nKPause=0\r\nLPause=0\r\n");
     RecordingTimerDlg dlg;
     Run(dlg, [&](HWND hDlg) {
         EXPECT_EQ(ItemText(hDlg, IDC_PROGRESS), "0:00 --- Einheit 1");
@@ -281,7 +262,7 @@ TEST_F(StripTest, StopwatchCountsStopsAndZeroesIndependently)
 TEST_F(StripTest, TheToggleSwitchesFormsAtTheSameCorner)
 {
     for (const char* file : {"", "[EINHEIT]\r\nStoppuhr=0\r\n", "[EINHEIT]\r\nStoppuhr=2\r\n"}) {
-        WriteFile(file);
+        WriteSettings(file);
         const bool bFullWidth = std::string(file).empty();
         RecordingTimerDlg dlg;
         Run(dlg, [&](HWND hDlg) {
@@ -333,7 +314,8 @@ TEST_F(StripTest, ExitSavesTheCompactPlaceAndTheNextStartPutsItBack)
     const int w0 = saved.right - saved.left;
     const int h0 = saved.bottom - saved.top;
     EXPECT_EQ(saved.left, 40);
-    EXPECT_EQ(FileBytes(), "[POS]\r\nX1=40\r\nY1=30\r\nX2=" + std::to_string(w0) + "\r\nY2=" + std::to_string(h0) + "\r\n");
+    EXPECT_EQ(SettingsBytes(),
+              "[POS]\r\nX1=40\r\nY1=30\r\nX2=" + std::to_string(w0) + "\r\nY2=" + std::to_string(h0) + "\r\n");
 
     RecordingTimerDlg next;
     Run(next, [&](HWND hDlg) {
@@ -353,7 +335,7 @@ TEST_F(StripTest, EscapeAndCloseEndWithoutSaving)
                 ::PostMessageA(hDlg, WM_SYSCOMMAND, SC_CLOSE, 0);
         });
         EXPECT_EQ(result, IDCANCEL);
-        EXPECT_FALSE(FileExists());
+        EXPECT_FALSE(SettingsExist());
     }
 }
 
@@ -371,7 +353,7 @@ TEST_F(StripTest, SavedPlacesOnAMonitorAreRestoredAndOthersCentred)
         {"X1=2147483647\r\nY1=2147483647\r\nX2=2147483647\r\nY2=35\r\n", false, {}},
     };
     for (const Case& c : cases) {
-        WriteFile(std::string("[POS]\r\n") + c.pos);
+        WriteSettings(std::string("[POS]\r\n") + c.pos);
         RecordingTimerDlg dlg;
         Run(dlg, [&](HWND hDlg) {
             SCOPED_TRACE(c.pos);
@@ -420,7 +402,7 @@ TEST_F(StripTest, TheSystemMenuOpensTheAboutBoxForCommands16To31)
 TEST_F(StripTest, SettingsOkRestartsTheCycleAndNarrowsTheStripWhileCancelChangesNothing)
 {
     for (bool bOk : {true, false}) {
-        ::DeleteFileA(SettingsFile::GetPath().c_str());
+        RemoveSettings();
         RecordingTimerDlg dlg;
         Run(dlg, [&](HWND hDlg) {
             SCOPED_TRACE(bOk ? "OK" : "Abbrechen");
@@ -458,7 +440,7 @@ TEST_F(StripTest, SettingsOkRestartsTheCycleAndNarrowsTheStripWhileCancelChanges
                 EXPECT_EQ(ButtonImage(hDlg, IDC_START), ProgramIcon(IDI_PAUSE));
                 EXPECT_EQ(size.cx, w0);
                 EXPECT_EQ(size.cy, 2 * h0);
-                EXPECT_FALSE(FileExists());
+                EXPECT_FALSE(SettingsExist());
             }
         });
     }

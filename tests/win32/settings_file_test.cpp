@@ -3,32 +3,17 @@
 
 #include <windows.h>
 
-#include <fstream>
-#include <iterator>
 #include <string>
 
 #include "core/settings_file.h"
+#include "settings_file_access.h"
 
 namespace {
 
 class SettingsFileTest : public testing::Test {
 protected:
-    void SetUp() override { Remove(); }
-    void TearDown() override { Remove(); }
-
-    static void Remove() { DeleteFileA(SettingsFile::GetPath().c_str()); }
-
-    static std::string Bytes()
-    {
-        std::ifstream file(SettingsFile::GetPath(), std::ios::binary);
-        return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-    }
-
-    static void Write(const std::string& bytes)
-    {
-        std::ofstream file(SettingsFile::GetPath(), std::ios::binary);
-        file << bytes;
-    }
+    void SetUp() override { RemoveSettings(); }
+    void TearDown() override { RemoveSettings(); }
 
     static TimerSettings DialogDefaults()
     {
@@ -61,7 +46,7 @@ TEST_F(SettingsFileTest, FirstSettingsThenExitWriteTheTwelveLineExample)
 {
     SettingsFile::SaveTimerSettings(DialogDefaults());
     SettingsFile::SaveWindowPos({-12, 0, 446, 35});
-    EXPECT_EQ(Bytes(),
+    EXPECT_EQ(SettingsBytes(),
               "[EINHEIT]\r\nArbeit=25\r\nKPause=5\r\nLPause=30\r\nAnzahl=4\r\nStoppuhr=1\r\nAlarm=Alarm.wav\r\n"
               "[POS]\r\nX1=-12\r\nY1=0\r\nX2=446\r\nY2=35\r\n");
 }
@@ -70,17 +55,18 @@ TEST_F(SettingsFileTest, AFileFirstWrittenOnExitBeginsWithPos)
 {
     SettingsFile::SaveWindowPos({100, 200, 300, 40});
     SettingsFile::SaveTimerSettings(DialogDefaults());
-    const std::string bytes = Bytes();
+    const std::string bytes = SettingsBytes();
     EXPECT_EQ(bytes.rfind("[POS]\r\nX1=100\r\nY1=200\r\nX2=300\r\nY2=40\r\n", 0), 0u) << bytes;
     EXPECT_NE(bytes.find("[EINHEIT]\r\nArbeit=25\r\n"), std::string::npos) << bytes;
 }
 
 TEST_F(SettingsFileTest, WritesKeepUnknownLinesAndSectionsInPlace)
 {
-    Write("; meine Notizen\r\n[Anderes]\r\nFarbe=blau\r\n[EINHEIT]\r\nArbeit=50\r\nEigen=ja\r\n[POS]\r\nX1=5\r\n");
+    WriteSettings(
+        "; meine Notizen\r\n[Anderes]\r\nFarbe=blau\r\n[EINHEIT]\r\nArbeit=50\r\nEigen=ja\r\n[POS]\r\nX1=5\r\n");
     SettingsFile::SaveTimerSettings(DialogDefaults());
     SettingsFile::SaveWindowPos({-12, 0, 446, 35});
-    EXPECT_EQ(Bytes(),
+    EXPECT_EQ(SettingsBytes(),
               "; meine Notizen\r\n[Anderes]\r\nFarbe=blau\r\n"
               "[EINHEIT]\r\nArbeit=25\r\nEigen=ja\r\nKPause=5\r\nLPause=30\r\nAnzahl=4\r\nStoppuhr=1\r\nAlarm=Alarm.wav\r\n"
               "[POS]\r\nX1=-12\r\nY1=0\r\nX2=446\r\nY2=35\r\n");
@@ -88,8 +74,8 @@ TEST_F(SettingsFileTest, WritesKeepUnknownLinesAndSectionsInPlace)
 
 TEST_F(SettingsFileTest, ValuesAreReadAsTheFileHoldsThem)
 {
-    Write("[einheit]\r\narbeit = 90\r\nKPause=0\r\nLPause=-5\r\nAnzahl=11\r\nStoppuhr=2\r\nAlarm=\r\n"
-          "[POS]\r\nX1=-1280\r\nY1=-40\r\nX2=300\r\nY2=35\r\n");
+    WriteSettings("[einheit]\r\narbeit = 90\r\nKPause=0\r\nLPause=-5\r\nAnzahl=11\r\nStoppuhr=2\r\nAlarm=\r\n"
+                  "[POS]\r\nX1=-1280\r\nY1=-40\r\nX2=300\r\nY2=35\r\n");
     TimerSettings expected;
     expected.m_nWorkMins = 90;
     expected.m_nShortPauseMins = 0;
@@ -107,7 +93,7 @@ TEST_F(SettingsFileTest, WrittenIntegersReadBackWhateverTheirSign)
         SettingsFile::WriteInt("POS", "X1", value);
         EXPECT_EQ(SettingsFile::ReadInt("POS", "X1", 7), value);
     }
-    EXPECT_EQ(Bytes(), "[POS]\r\nX1=-2147483648\r\n");
+    EXPECT_EQ(SettingsBytes(), "[POS]\r\nX1=-2147483648\r\n");
 }
 
 TEST_F(SettingsFileTest, ALongAlarmPathIsCutTo254Characters)
@@ -125,5 +111,5 @@ TEST_F(SettingsFileTest, UmlautsAreKeptAsSingleBytes)
     const char path[] = "C:\\Kl\xE4nge\\Gl\xF6""ckchen.wav";
     SettingsFile::WriteString("EINHEIT", "Alarm", path);
     EXPECT_EQ(SettingsFile::ReadString("EINHEIT", "Alarm", ""), path);
-    EXPECT_EQ(Bytes(), std::string("[EINHEIT]\r\nAlarm=") + path + "\r\n");
+    EXPECT_EQ(SettingsBytes(), std::string("[EINHEIT]\r\nAlarm=") + path + "\r\n");
 }
