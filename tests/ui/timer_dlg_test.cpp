@@ -102,6 +102,8 @@ TEST_F(StripTest, StartsCompactTopmostStoppedAtUnitOne)
         EXPECT_EQ(size.cy, dlg.m_rcInitial.bottom - dlg.m_rcInitial.top);
         EXPECT_EQ(::SendMessageA(hDlg, WM_GETICON, ICON_BIG, 0), reinterpret_cast<LRESULT>(ProgramIcon(IDR_MAINFRAME)));
         EXPECT_EQ(::GetDlgCtrlID(::GetFocus()), IDOK);
+        // The hourglass is also what a dragged iconic strip shows.
+        EXPECT_EQ(::SendMessageA(hDlg, WM_QUERYDRAGICON, 0, 0), reinterpret_cast<LRESULT>(ProgramIcon(IDR_MAINFRAME)));
 
         const struct {
             int button, icon;
