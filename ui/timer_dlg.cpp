@@ -13,6 +13,7 @@
 #include "core/window_layout.h"
 #include "resource.h"
 #include "settings_dlg.h"
+#include "win32/lazy_import.h"
 
 namespace {
 
@@ -233,7 +234,9 @@ void CTimerDlg::CountdownTick()
 
 void CTimerDlg::PlayAlarm(const char* file)
 {
-    ::sndPlaySoundA(file, SND_ASYNC);
+    static LazyImport<decltype(::sndPlaySoundA)> playSound("winmm.dll", "sndPlaySoundA");
+    if (auto* pfnPlaySound = playSound.Get())
+        pfnPlaySound(file, SND_ASYNC);
 }
 
 void CTimerDlg::ChangePhase()

@@ -3,6 +3,8 @@
 
 #include <algorithm>
 
+#include "lazy_import.h"
+
 namespace {
 
 // The platform wants the entries separated by NULs and ended by an empty one; a bar cannot
@@ -35,5 +37,7 @@ INT_PTR CFileDialog::DoModal()
 {
     // The owner waits while the file dialog runs, as under any modal dialog.
     m_ofn.hwndOwner = m_pParent ? m_pParent->GetSafeHwnd() : ::GetActiveWindow();
-    return ::GetOpenFileNameA(&m_ofn) ? IDOK : IDCANCEL;
+    static LazyImport<decltype(::GetOpenFileNameA)> getOpenFileName("comdlg32.dll", "GetOpenFileNameA");
+    auto* pfnGetOpenFileName = getOpenFileName.Get();
+    return pfnGetOpenFileName && pfnGetOpenFileName(&m_ofn) ? IDOK : IDCANCEL;
 }
