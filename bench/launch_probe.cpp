@@ -1,0 +1,357 @@
+// Starts a program as a user does and watches it from outside: the time until its window
+// stands painted, its working set, its memory over many countdown ticks, and how long its
+// real seconds take. Every result is one line "key value..." on standard output.
+//   launch_probe startup RUNS A.exe B.exe   A and B in turn, RUNS times each, after one warm-up
+//   launch_probe ticks EXE COUNT BATCH      working set before and after COUNT posted ticks
+//   launch_probe drift EXE SECONDS          the real time the strip takes for SECONDS ticks
+#include <windows.h>
+
+#include <psapi.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "core/settings.h"
+#include "core/status_display.h"
+#include "core/unit_cycle.h"
+#include "resource.h"
+
+namespace {
+
+constexpr DWORD kWaitMs = 20000;
+
+double NowMs()
+{
+    LARGE_INTEGER frequency{};
+    LARGE_INTEGER counter{};
+    ::QueryPerformanceFrequency(&frequency);
+    ::QueryPerformanceCounter(&counter);
+    return static_cast<double>(counter.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
+}
+
+double Median(std::vector<double> values)
+{
+    if (values.empty())
+        return 0.0;
+    std::sort(values.begin(), values.end());
+    const std::size_t n = values.size();
+    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2.0;
+}
+
+std::string Stem(const std::string& path)
+{
+    const std::size_t slash = path.find_last_of("\\/");
+    std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+    const std::size_t dot = name.find_last_of('.');
+    return dot == std::string::npos ? name : name.substr(0, dot);
+}
+
+// The visible dialog of the process that carries the strip's progress bar.
+HWND FindProcessDialog(DWORD processId)
+{
+    struct Search {
+        DWORD processId;
+        HWND found;
+    } search{processId, nullptr};
+    ::EnumWindows(
+        [](HWND hWnd, LPARAM lParam) -> BOOL {
+            auto& s = *reinterpret_cast<Search*>(lParam);
+            DWORD owner = 0;
+            ::GetWindowThreadProcessId(hWnd, &owner);
+            if (owner == s.processId && ::IsWindowVisible(hWnd) && ::GetDlgItem(hWnd, IDC_PROGRESS)) {
+                s.found = hWnd;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+bool AnswersMessages(HWND hWnd)
+{
+    DWORD_PTR result = 0;
+    return ::SendMessageTimeoutA(hWnd, WM_NULL, 0, 0, SMTO_NORMAL, kWaitMs, &result) != 0;
+}
+
+// No paint is pending in the dialog nor in any of its visible controls.
+bool NothingToPaint(HWND hDlg)
+{
+    if (::GetUpdateRect(hDlg, nullptr, FALSE))
+        return false;
+    BOOL bPending = FALSE;
+    ::EnumChildWindows(
+        hDlg,
+        [](HWND hChild, LPARAM lParam) -> BOOL {
+            if (::IsWindowVisible(hChild) && ::GetUpdateRect(hChild, nullptr, FALSE)) {
+                *reinterpret_cast<BOOL*>(lParam) = TRUE;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&bPending));
+    return !bPending;
+}
+
+// Waits until the dialog's thread has taken every message posted to it so far: a paint is
+// only handed out once no posted message is left, so the dialog's own repaint marks the end.
+bool WaitForPostedMessages(HWND hDlg)
+{
+    ::RedrawWindow(hDlg, nullptr, nullptr, RDW_INVALIDATE | RDW_NOCHILDREN);
+    const double deadline = NowMs() + kWaitMs;
+    while (NowMs() < deadline) {
+        if (!AnswersMessages(hDlg))
+            return false;
+        if (!::GetUpdateRect(hDlg, nullptr, FALSE))
+            return true;
+        ::Sleep(0);
+    }
+    return false;
+}
+
+struct Memory {
+    double kbWorkingSet = 0;
+    double kbPeakWorkingSet = 0;
+};
+
+// One started program, closed as the user would close it when the object goes.
+class Target {
+public:
+    explicit Target(std::string exe) : m_exe(std::move(exe)) {}
+    Target(const Target&) = delete;
+    Target& operator=(const Target&) = delete;
+    ~Target() { Close(); }
+
+    // Starts the program and returns once its window stands painted; false if it never does.
+    bool StartPainted()
+    {
+        std::string command = "\"" + m_exe + "\"";
+        STARTUPINFOA startup{};
+        startup.cb = sizeof startup;
+        const double started = NowMs();
+        if (!::CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                              &m_process)) {
+            std::fprintf(stderr, "launch_probe: cannot start %s (%lu)\n", m_exe.c_str(), ::GetLastError());
+            return false;
+        }
+        const double deadline = started + kWaitMs;
+        while (NowMs() < deadline) {
+            if (!m_hDlg) {
+                m_hDlg = FindProcessDialog(m_process.dwProcessId);
+                m_msToVisible = NowMs() - started;
+            }
+            if (m_hDlg && AnswersMessages(m_hDlg) && NothingToPaint(m_hDlg)) {
+                m_msToPainted = NowMs() - started;
+                return true;
+            }
+            ::Sleep(1);
+        }
+        std::fprintf(stderr, "launch_probe: %s showed no painted window\n", m_exe.c_str());
+        return false;
+    }
+
+    Memory ReadMemory() const
+    {
+        PROCESS_MEMORY_COUNTERS counters{};
+        counters.cb = sizeof counters;
+        Memory memory;
+        if (::GetProcessMemoryInfo(m_process.hProcess, &counters, sizeof counters)) {
+            memory.kbWorkingSet = static_cast<double>(counters.WorkingSetSize) / 1024.0;
+            memory.kbPeakWorkingSet = static_cast<double>(counters.PeakWorkingSetSize) / 1024.0;
+        }
+        return memory;
+    }
+
+    std::string ProgressText() const
+    {
+        char text[128] = {};
+        DWORD_PTR result = 0;
+        ::SendMessageTimeoutA(::GetDlgItem(m_hDlg, IDC_PROGRESS), WM_GETTEXT, sizeof text,
+                              reinterpret_cast<LPARAM>(text), SMTO_NORMAL, kWaitMs, &result);
+        return text;
+    }
+
+    void Close()
+    {
+        if (!m_process.hProcess)
+            return;
+        if (m_hDlg)
+            ::PostMessageA(m_hDlg, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+        if (::WaitForSingleObject(m_process.hProcess, 10000) != WAIT_OBJECT_0) {
+            std::fprintf(stderr, "launch_probe: %s did not close, ended it\n", m_exe.c_str());
+            ::TerminateProcess(m_process.hProcess, 1);
+            ::WaitForSingleObject(m_process.hProcess, kWaitMs);
+        }
+        ::CloseHandle(m_process.hThread);
+        ::CloseHandle(m_process.hProcess);
+        m_process = {};
+        m_hDlg = nullptr;
+    }
+
+    HWND Dialog() const { return m_hDlg; }
+    double MsToVisible() const { return m_msToVisible; }
+    double MsToPainted() const { return m_msToPainted; }
+
+private:
+    std::string m_exe;
+    PROCESS_INFORMATION m_process{};
+    HWND m_hDlg = nullptr;
+    double m_msToVisible = 0;
+    double m_msToPainted = 0;
+};
+
+void PrintMemory(const char* key, const std::string& name, const Memory& memory)
+{
+    std::printf("%s %s %.0f %.0f\n", key, name.c_str(), memory.kbWorkingSet, memory.kbPeakWorkingSet);
+}
+
+int RunStartup(int nRuns, const std::vector<std::string>& exes)
+{
+    struct Series {
+        std::vector<double> ms;
+        std::vector<double> msVisible;
+        std::vector<double> kbPeak;
+    };
+    std::vector<Series> series(exes.size());
+    // The first start of each reads its files from disk; the ones counted find them cached.
+    for (const std::string& exe : exes) {
+        Target target(exe);
+        if (!target.StartPainted())
+            return 1;
+    }
+    for (int nRun = 0; nRun < nRuns; ++nRun) {
+        // In turn, and every other round in the other order, so neither always goes first.
+        for (std::size_t k = 0; k < exes.size(); ++k) {
+            const std::size_t i = nRun % 2 ? exes.size() - 1 - k : k;
+            Target target(exes[i]);
+            if (!target.StartPainted())
+                return 1;
+            series[i].ms.push_back(target.MsToPainted());
+            series[i].msVisible.push_back(target.MsToVisible());
+            series[i].kbPeak.push_back(target.ReadMemory().kbPeakWorkingSet);
+        }
+    }
+    for (std::size_t i = 0; i < exes.size(); ++i) {
+        const std::string name = Stem(exes[i]);
+        std::printf("startup_runs_ms %s", name.c_str());
+        for (double ms : series[i].ms)
+            std::printf(" %.1f", ms);
+        std::printf("\nstartup_ms %s %.1f\n", name.c_str(), Median(series[i].ms));
+        std::printf("startup_visible_ms %s %.1f\n", name.c_str(), Median(series[i].msVisible));
+        std::printf("startup_peak_kb %s %.0f\n", name.c_str(), Median(series[i].kbPeak));
+    }
+    return 0;
+}
+
+// The strip's text after so many ticks from the start with the default settings.
+std::string ExpectedStatus(int nTicks)
+{
+    UnitCycle cycle;
+    cycle.Reset(TimerSettings{});
+    for (int i = 0; i < nTicks; ++i)
+        cycle.Tick();
+    return StatusText(cycle).c_str();
+}
+
+int RunTicks(const std::string& exe, int nTicks, int nBatch)
+{
+    const std::string name = Stem(exe);
+    Target target(exe);
+    if (!target.StartPainted())
+        return 1;
+    const HWND hDlg = target.Dialog();
+    const std::string textBefore = target.ProgressText();
+    PrintMemory("ticks_start", name, target.ReadMemory());
+    // The working set at every tenth of the ticks: a leak climbs to the end, a cache levels off.
+    std::vector<double> curve;
+    const double started = NowMs();
+    for (int nDone = 0; nDone < nTicks;) {
+        const int n = std::min(nBatch, nTicks - nDone);
+        for (int i = 0; i < n; ++i)
+            ::PostMessageA(hDlg, WM_TIMER, 0, 0);
+        if (!WaitForPostedMessages(hDlg)) {
+            std::fprintf(stderr, "launch_probe: %s stopped answering after %d ticks\n", exe.c_str(), nDone);
+            return 1;
+        }
+        if ((nDone + n) * 10 / nTicks != nDone * 10 / nTicks)
+            curve.push_back(target.ReadMemory().kbWorkingSet);
+        nDone += n;
+    }
+    const double elapsed = NowMs() - started;
+    // Read before the strip's own one-second timer, armed again by every tick, can add one.
+    const std::string textAfter = target.ProgressText();
+    PrintMemory("ticks_end", name, target.ReadMemory());
+    std::printf("ticks_ms %s %.0f\n", name.c_str(), elapsed);
+    std::printf("ticks_curve_kb %s", name.c_str());
+    for (double kb : curve)
+        std::printf(" %.0f", kb);
+    std::printf("\n");
+    // The bare dialog's bar keeps its template text; the strip's must show every tick counted.
+    const bool bStrip = textBefore == ExpectedStatus(0);
+    std::printf("ticks_counted %s %s\n", name.c_str(),
+                !bStrip ? "n/a" : textAfter == ExpectedStatus(nTicks) ? "yes" : "no");
+    return 0;
+}
+
+// Seconds left in a text like "24:58 --- Einheit 1", or -1.
+int SecondsLeft(const std::string& text)
+{
+    int nMinutes = -1;
+    int nSeconds = -1;
+    if (std::sscanf(text.c_str(), "%d:%d", &nMinutes, &nSeconds) != 2)
+        return -1;
+    return nMinutes * 60 + nSeconds;
+}
+
+int RunDrift(const std::string& exe, int nSeconds)
+{
+    Target target(exe);
+    if (!target.StartPainted())
+        return 1;
+    const int nLeftAtStart = SecondsLeft(target.ProgressText());
+    ::PostMessageA(target.Dialog(), WM_COMMAND, MAKEWPARAM(IDC_START, BN_CLICKED), 0);
+    const double clicked = NowMs();
+    double firstTick = 0;
+    int nLeftAtFirst = -1;
+    const double deadline = clicked + (nSeconds + 10) * 1000.0;
+    while (NowMs() < deadline) {
+        const int nLeft = SecondsLeft(target.ProgressText());
+        const double now = NowMs();
+        if (nLeftAtFirst < 0 && nLeft != nLeftAtStart) {
+            firstTick = now;
+            nLeftAtFirst = nLeft;
+        } else if (nLeftAtFirst >= 0 && nLeft <= nLeftAtFirst - nSeconds) {
+            const double elapsed = now - firstTick;
+            std::printf("drift_first_tick_ms %.0f\n", firstTick - clicked);
+            std::printf("drift_seconds_counted %d\n", nLeftAtFirst - nLeft);
+            std::printf("drift_elapsed_ms %.0f\n", elapsed);
+            std::printf("drift_ms %.0f\n", elapsed - nSeconds * 1000.0);
+            return 0;
+        }
+        ::Sleep(10);
+    }
+    std::fprintf(stderr, "launch_probe: the strip did not count %d seconds in time\n", nSeconds);
+    return 1;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    const std::string mode = argc > 1 ? argv[1] : "";
+    if (mode == "startup" && argc >= 4)
+        return RunStartup(std::atoi(argv[2]), std::vector<std::string>(argv + 3, argv + argc));
+    if (mode == "ticks" && argc == 5)
+        return RunTicks(argv[2], std::atoi(argv[3]), std::max(1, std::atoi(argv[4])));
+    if (mode == "drift" && argc == 4)
+        return RunDrift(argv[2], std::atoi(argv[3]));
+    std::fprintf(stderr,
+                 "usage: launch_probe startup RUNS EXE...\n"
+                 "       launch_probe ticks EXE COUNT BATCH\n"
+                 "       launch_probe drift EXE SECONDS\n");
+    return 2;
+}
