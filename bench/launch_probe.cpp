@@ -17,6 +17,7 @@
 
 #include "core/settings.h"
 #include "core/status_display.h"
+#include "strip_window.h"
 #include "core/unit_cycle.h"
 #include "resource.h"
 
@@ -48,28 +49,6 @@ std::string Stem(const std::string& path)
     std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
     const std::size_t dot = name.find_last_of('.');
     return dot == std::string::npos ? name : name.substr(0, dot);
-}
-
-// The visible dialog of the process that carries the strip's progress bar.
-HWND FindProcessDialog(DWORD processId)
-{
-    struct Search {
-        DWORD processId;
-        HWND found;
-    } search{processId, nullptr};
-    ::EnumWindows(
-        [](HWND hWnd, LPARAM lParam) -> BOOL {
-            auto& s = *reinterpret_cast<Search*>(lParam);
-            DWORD owner = 0;
-            ::GetWindowThreadProcessId(hWnd, &owner);
-            if (owner == s.processId && ::IsWindowVisible(hWnd) && ::GetDlgItem(hWnd, IDC_PROGRESS)) {
-                s.found = hWnd;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
 }
 
 bool AnswersMessages(HWND hWnd)
@@ -141,7 +120,7 @@ public:
         const double deadline = started + kWaitMs;
         while (NowMs() < deadline) {
             if (!m_hDlg) {
-                m_hDlg = FindProcessDialog(m_process.dwProcessId);
+                m_hDlg = FindStripWindow(m_process.dwProcessId);
                 m_msToVisible = NowMs() - started;
             }
             if (m_hDlg && AnswersMessages(m_hDlg) && NothingToPaint(m_hDlg)) {
@@ -166,14 +145,7 @@ public:
         return memory;
     }
 
-    std::string ProgressText() const
-    {
-        char text[128] = {};
-        DWORD_PTR result = 0;
-        ::SendMessageTimeoutA(::GetDlgItem(m_hDlg, IDC_PROGRESS), WM_GETTEXT, sizeof text,
-                              reinterpret_cast<LPARAM>(text), SMTO_NORMAL, kWaitMs, &result);
-        return text;
-    }
+    std::string ProgressText() const { return StripControlText(m_hDlg, IDC_PROGRESS); }
 
     void Close()
     {

@@ -11,16 +11,15 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "strip_window.h"
+
 namespace {
 
 HWND FindStrip()
 {
     for (int i = 0; i < 100; ++i) {
-        HWND hWnd = nullptr;
-        while ((hWnd = ::FindWindowExA(nullptr, hWnd, "#32770", nullptr)) != nullptr) {
-            if (::IsWindowVisible(hWnd) && ::GetDlgItem(hWnd, 1000) && ::GetDlgItem(hWnd, 1006))
-                return hWnd;
-        }
+        if (HWND hStrip = FindStripWindow(0))
+            return hStrip;
         ::Sleep(100);
     }
     return nullptr;

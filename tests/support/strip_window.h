@@ -1,0 +1,42 @@
+// Finding a running strip from another process, and reading its texts, as the end-to-end test,
+// the screenshot remote and the benchmarks do.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+// The visible dialog that carries the strip's progress bar, of the given process or, for 0, of
+// any; null if there is none.
+inline HWND FindStripWindow(DWORD processId)
+{
+    struct Search {
+        DWORD processId;
+        HWND found;
+    } search{processId, nullptr};
+    ::EnumWindows(
+        [](HWND hWnd, LPARAM lParam) -> BOOL {
+            auto& s = *reinterpret_cast<Search*>(lParam);
+            DWORD owner = 0;
+            ::GetWindowThreadProcessId(hWnd, &owner);
+            if ((s.processId == 0 || owner == s.processId) && ::IsWindowVisible(hWnd) && ::GetDlgItem(hWnd, 1000) &&
+                ::GetDlgItem(hWnd, 1006)) {
+                s.found = hWnd;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+// The text of one of the strip's controls, asked across processes without hanging on a strip
+// that no longer answers.
+inline std::string StripControlText(HWND hStrip, int nID)
+{
+    char text[128] = {};
+    DWORD_PTR result = 0;
+    ::SendMessageTimeoutA(::GetDlgItem(hStrip, nID), WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text),
+                          SMTO_ABORTIFHUNG, 5000, &result);
+    return text;
+}
