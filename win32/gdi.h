@@ -28,7 +28,6 @@ public:
             Traits::Free(m_handle);
         m_handle = handle;
     }
-    Handle Release() { return std::exchange(m_handle, nullptr); }
 
 private:
     Handle m_handle = nullptr;
