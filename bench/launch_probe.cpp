@@ -269,16 +269,6 @@ int RunTicks(const std::string& exe, int nTicks, int nBatch)
     return 0;
 }
 
-// Seconds left in a text like "24:58 --- Einheit 1", or -1.
-int SecondsLeft(const std::string& text)
-{
-    int nMinutes = -1;
-    int nSeconds = -1;
-    if (std::sscanf(text.c_str(), "%d:%d", &nMinutes, &nSeconds) != 2)
-        return -1;
-    return nMinutes * 60 + nSeconds;
-}
-
 int RunDrift(const std::string& exe, int nSeconds)
 {
     Target target(exe);

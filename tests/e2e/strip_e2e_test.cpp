@@ -30,16 +30,6 @@ std::string ReadFile(const std::string& path)
     return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
 }
 
-// Seconds left in a text like "24:58 --- Einheit 1".
-int SecondsLeft(const std::string& text)
-{
-    int minutes = -1;
-    int seconds = -1;
-    if (std::sscanf(text.c_str(), "%d:%d", &minutes, &seconds) != 2)
-        return -1;
-    return minutes * 60 + seconds;
-}
-
 }  // namespace
 
 TEST(RealProgram, CountsDownInRealTimeAndTheExitButtonSavesThePlace)

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <cstdio>
 #include <string>
 
 // The visible dialog that carries the strip's progress bar, of the given process or, for 0, of
@@ -39,4 +40,14 @@ inline std::string StripControlText(HWND hStrip, int nID)
     ::SendMessageTimeoutA(::GetDlgItem(hStrip, nID), WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text),
                           SMTO_ABORTIFHUNG, 5000, &result);
     return text;
+}
+
+// Seconds left in a status text like "24:58 --- Einheit 1", or -1 for any other text.
+inline int SecondsLeft(const std::string& text)
+{
+    int nMinutes = -1;
+    int nSeconds = -1;
+    if (std::sscanf(text.c_str(), "%d:%d", &nMinutes, &nSeconds) != 2)
+        return -1;
+    return nMinutes * 60 + nSeconds;
 }
