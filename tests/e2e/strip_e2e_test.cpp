@@ -45,11 +45,14 @@ TEST(RealProgram, CountsDownInRealTimeAndTheExitButtonSavesThePlace)
                                  &process));
     ::WaitForInputIdle(process.hProcess, 20000);
 
+    // The strip shows itself half-way through its start-up, before its text is set: it is up
+    // once its bar carries a text.
     HWND hStrip = nullptr;
-    for (int i = 0; i < 200 && !hStrip; ++i) {
+    for (int i = 0; i < 200; ++i) {
         hStrip = FindStripWindow(process.dwProcessId);
-        if (!hStrip)
-            ::Sleep(100);
+        if (hStrip && !StripControlText(hStrip, kProgress).empty())
+            break;
+        ::Sleep(100);
     }
     ASSERT_NE(hStrip, nullptr) << "no strip came up";
     EXPECT_TRUE(::GetWindowLongPtrA(hStrip, GWL_EXSTYLE) & WS_EX_TOPMOST);

@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -114,6 +115,63 @@ TEST_F(StripTest, StartsCompactTopmostStoppedAtUnitOne)
         for (const auto& image : images)
             EXPECT_EQ(ButtonImage(hDlg, image.button), ProgramIcon(image.icon)) << image.button;
     });
+}
+
+// The sizes a user first sees, pinned per desktop: the strip, the narrow strip (the stopwatch
+// switched off, shown from the first settings load on) and the settings dialog. Under Wine the
+// dialogs take these sizes only with the fonts that the dialog font and the caption glyphs map
+// to. At 144 DPI the dialog manager lays the strip out with an 8-point font 16 pixels high (17
+// with its leading, not 18) inside a frame that stays 3 pixels wide, so the sizes there are not
+// quite 1.5 times those at 96 DPI.
+TEST_F(StripTest, FirstSizesAreThePinnedOnesOfTheDesktopsDpi)
+{
+    HDC hScreen = ::GetDC(nullptr);
+    const int nDpi = ::GetDeviceCaps(hScreen, LOGPIXELSY);
+    ::ReleaseDC(nullptr, hScreen);
+    // The test rig names the DPI of each run, so that no run passes on the other desktop.
+    if (const char* runDpi = std::getenv("TARNOVELL_DPI")) {
+        ASSERT_EQ(nDpi, std::atoi(runDpi)) << "the desktop is not at the DPI this run asks for";
+    }
+    ASSERT_TRUE(nDpi == 96 || nDpi == 144) << "no sizes pinned for " << nDpi << " DPI";
+
+    enum class Shown { Strip, AfterSettingsLoad, SettingsDialog };
+    const struct {
+        const char* what;
+        const char* file;
+        Shown shown;
+        SIZE at96, at144;
+    } pins[] = {
+        {"strip", "", Shown::Strip, {452, 33}, {674, 44}},
+        {"narrow strip", "[EINHEIT]\r\nStoppuhr=0\r\n", Shown::AfterSettingsLoad, {334, 33}, {498, 44}},
+        {"settings dialog", "", Shown::SettingsDialog, {438, 273}, {654, 385}},
+    };
+    for (const auto& pin : pins) {
+        WriteSettings(pin.file);
+        SIZE size{};
+        RecordingTimerDlg dlg;
+        Run(dlg, [&](HWND hDlg) {
+            if (pin.shown == Shown::AfterSettingsLoad)
+                dlg.ApplySettings();
+            if (pin.shown != Shown::SettingsDialog) {
+                size = WindowSize(hDlg);
+                return;
+            }
+            RunWhenIdle([&] {
+                HWND hSettings = FindThreadWindow("Einstellungen");
+                if (!hSettings)
+                    hSettings = ::GetActiveWindow();
+                size = WindowSize(hSettings);
+                Command(hSettings, IDCANCEL);
+            });
+            Command(hDlg, IDC_SETTINGS);
+        });
+        const SIZE expected = nDpi == 96 ? pin.at96 : pin.at144;
+        EXPECT_TRUE(size.cx == expected.cx && size.cy == expected.cy)
+            << "the " << pin.what << " is " << size.cx << " x " << size.cy << " pixels at " << nDpi
+            << " DPI instead of " << expected.cx << " x " << expected.cy
+            << ". Under Wine, dialogs take Windows' sizes only with the packages fonts-liberation "
+               "and fonts-wine installed (scripts/ensure-packages installs them).";
+    }
 }
 
 TEST_F(StripTest, ACycleWithTheDefaultsRingsExactlyAtTheEndsOfPhases)
