@@ -55,5 +55,6 @@ struct WindowPos {
     bool operator==(const WindowPos&) const = default;
 };
 
-// The settings file lies beside the executable, whatever the executable is called.
-std::string SettingsPathFor(std::string_view exePath);
+// The settings file lies beside the executable, whatever the executable is called. Paths are
+// wide text, so that a folder whose name the ANSI code page cannot hold still works.
+std::wstring SettingsPathFor(std::wstring_view exePath);

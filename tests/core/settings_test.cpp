@@ -6,21 +6,22 @@
 TEST(SettingsPath, TheFileLiesBesideTheExecutableWhateverItIsCalled)
 {
     struct Case {
-        const char* exe;
-        const char* ini;
+        const wchar_t* exe;
+        const wchar_t* ini;
     };
     const Case cases[] = {
-        {"C:\\Program Files\\Tarnovell\\Tarnovell.EXE", "C:\\Program Files\\Tarnovell\\Tarnovell.ini"},
-        {"C:\\Tools\\Uhr.exe", "C:\\Tools\\Tarnovell.ini"},
-        {"C:\\Tools\\Tarnovell-Arbeitsuhr.exe", "C:\\Tools\\Tarnovell.ini"},
-        {"C:\\T.exe", "C:\\Tarnovell.ini"},
-        {"\\\\server\\share\\a.b.c\\Tarnovell", "\\\\server\\share\\a.b.c\\Tarnovell.ini"},
-        {"/home/user/tarnovell.exe", "/home/user/Tarnovell.ini"},
-        {"Uhr.exe", ".\\Tarnovell.ini"},
-        {"", ".\\Tarnovell.ini"},
+        {L"C:\\Program Files\\Tarnovell\\Tarnovell.EXE", L"C:\\Program Files\\Tarnovell\\Tarnovell.ini"},
+        {L"C:\\Tools\\Uhr.exe", L"C:\\Tools\\Tarnovell.ini"},
+        {L"C:\\Tools\\Tarnovell-Arbeitsuhr.exe", L"C:\\Tools\\Tarnovell.ini"},
+        {L"C:\\T.exe", L"C:\\Tarnovell.ini"},
+        {L"C:\\\u03A9mega\\\u65E5\u672C\u8A9E\\Tarnovell.exe", L"C:\\\u03A9mega\\\u65E5\u672C\u8A9E\\Tarnovell.ini"},
+        {L"\\\\server\\share\\a.b.c\\Tarnovell", L"\\\\server\\share\\a.b.c\\Tarnovell.ini"},
+        {L"/home/user/tarnovell.exe", L"/home/user/Tarnovell.ini"},
+        {L"Uhr.exe", L".\\Tarnovell.ini"},
+        {L"", L".\\Tarnovell.ini"},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(SettingsPathFor(c.exe), c.ini) << c.exe;
+        EXPECT_EQ(SettingsPathFor(c.exe), c.ini);
 }
 
 TEST(TimerSettings, DefaultsAreTheFirstStartsValues)

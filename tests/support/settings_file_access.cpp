@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 
@@ -10,26 +11,26 @@
 
 std::string SettingsBytes()
 {
-    std::ifstream file(SettingsFile::GetPath(), std::ios::binary);
+    std::ifstream file(std::filesystem::path(SettingsFile::GetPath()), std::ios::binary);
     return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
 }
 
 void WriteSettings(const std::string& bytes)
 {
-    std::ofstream file(SettingsFile::GetPath(), std::ios::binary);
+    std::ofstream file(std::filesystem::path(SettingsFile::GetPath()), std::ios::binary);
     file << bytes;
 }
 
 bool SettingsExist()
 {
-    return ::GetFileAttributesA(SettingsFile::GetPath().c_str()) != INVALID_FILE_ATTRIBUTES;
+    return ::GetFileAttributesW(SettingsFile::GetPath().c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
 void RemoveSettings()
 {
     // Whatever a test left there: a read-only file, or a directory of the same name.
-    const std::string path = SettingsFile::GetPath();
-    ::SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-    ::DeleteFileA(path.c_str());
-    ::RemoveDirectoryA(path.c_str());
+    const std::wstring path = SettingsFile::GetPath();
+    ::SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+    ::DeleteFileW(path.c_str());
+    ::RemoveDirectoryW(path.c_str());
 }

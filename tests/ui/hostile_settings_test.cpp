@@ -28,7 +28,7 @@ protected:
     }
 };
 
-const std::string kPath = SettingsFile::GetPath();
+const std::wstring kPath = SettingsFile::GetPath();
 
 std::string StatusOf(HWND hDlg)
 {
@@ -188,15 +188,16 @@ TEST_F(HostileSettingsTest, NoFileADirectoryOrAReadOnlyFileStillStartAndEnd)
 
     // A directory where the file should be: nothing can be read or written, nothing breaks.
     RemoveSettings();
-    ASSERT_TRUE(::CreateDirectoryA(kPath.c_str(), nullptr));
+    ASSERT_TRUE(::CreateDirectoryW(kPath.c_str(), nullptr));
     const StartResult directory = StartAndEnd(true);
     EXPECT_EQ(directory.status, "25:00 --- Einheit 1");
-    EXPECT_EQ(::GetFileAttributesA(kPath.c_str()) & FILE_ATTRIBUTE_DIRECTORY, static_cast<DWORD>(FILE_ATTRIBUTE_DIRECTORY));
+    EXPECT_EQ(::GetFileAttributesW(kPath.c_str()) & FILE_ATTRIBUTE_DIRECTORY,
+              static_cast<DWORD>(FILE_ATTRIBUTE_DIRECTORY));
     RemoveSettings();
 
     // A read-only file is read as usual; a write that fails is not noticed.
     WriteSettings("[EINHEIT]\r\nArbeit=12\r\n");
-    ASSERT_TRUE(::SetFileAttributesA(kPath.c_str(), FILE_ATTRIBUTE_READONLY));
+    ASSERT_TRUE(::SetFileAttributesW(kPath.c_str(), FILE_ATTRIBUTE_READONLY));
     const StartResult readOnly = StartAndEnd(true);
     EXPECT_EQ(readOnly.status, "12:00 --- Einheit 1");
     EXPECT_NE(SettingsBytes().find("Arbeit=12"), std::string::npos);

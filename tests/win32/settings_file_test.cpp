@@ -27,19 +27,17 @@ protected:
 
 TEST_F(SettingsFileTest, PathIsTarnovellIniInTheExecutablesDirectory)
 {
-    char exePath[MAX_PATH];
-    const DWORD nLength = GetModuleFileNameA(nullptr, exePath, MAX_PATH);
-    const std::string exe(exePath, nLength);
-    EXPECT_EQ(SettingsFile::GetPath(), exe.substr(0, exe.find_last_of('\\') + 1) + "Tarnovell.ini");
+    wchar_t exePath[MAX_PATH];
+    const DWORD nLength = GetModuleFileNameW(nullptr, exePath, MAX_PATH);
+    const std::wstring exe(exePath, nLength);
+    EXPECT_EQ(SettingsFile::GetPath(), exe.substr(0, exe.find_last_of(L'\\') + 1) + L"Tarnovell.ini");
 }
 
 TEST_F(SettingsFileTest, MissingFileGivesEveryDefault)
 {
     EXPECT_EQ(SettingsFile::LoadTimerSettings(kAlarmDefaultMain), TimerSettings{});
-    EXPECT_EQ(SettingsFile::LoadTimerSettings(kAlarmDefaultDialog), DialogDefaults());
-    const WindowPos defaults{414, 494, 452, 35};
-    EXPECT_EQ(SettingsFile::LoadWindowPos(defaults), defaults);
-    EXPECT_EQ(GetFileAttributesA(SettingsFile::GetPath().c_str()), INVALID_FILE_ATTRIBUTES) << "reading created it";
+    EXPECT_EQ(SettingsFile::LoadWindowPos({414, 494, 452, 35}), (WindowPos{414, 494, 452, 35}));
+    EXPECT_EQ(GetFileAttributesW(SettingsFile::GetPath().c_str()), INVALID_FILE_ATTRIBUTES) << "reading created it";
 }
 
 TEST_F(SettingsFileTest, FirstSettingsThenExitWriteTheTwelveLineExample)
@@ -96,20 +94,17 @@ TEST_F(SettingsFileTest, WrittenIntegersReadBackWhateverTheirSign)
     EXPECT_EQ(SettingsBytes(), "[POS]\r\nX1=-2147483648\r\n");
 }
 
-TEST_F(SettingsFileTest, ALongAlarmPathIsCutTo254Characters)
+TEST_F(SettingsFileTest, UmlautsAreKeptAsSingleBytesInANewFileAndInAnExistingOne)
 {
-    const std::string path = "C:\\" + std::string(290, 'a') + ".wav";
-    SettingsFile::WriteString("EINHEIT", "Alarm", path.c_str());
-    const std::string read = SettingsFile::ReadString("EINHEIT", "Alarm", kAlarmDefaultMain);
-    EXPECT_EQ(read.size(), 254u);
-    EXPECT_EQ(read, path.substr(0, 254));
-    EXPECT_EQ(SettingsFile::LoadTimerSettings(kAlarmDefaultMain).m_strAlarmFile, path.substr(0, 254));
-}
-
-TEST_F(SettingsFileTest, UmlautsAreKeptAsSingleBytes)
-{
+    // The wide profile functions must neither turn the file into UTF-16 or UTF-8 nor lose a byte.
     const char path[] = "C:\\Kl\xE4nge\\Gl\xF6""ckchen.wav";
-    SettingsFile::WriteString("EINHEIT", "Alarm", path);
-    EXPECT_EQ(SettingsFile::ReadString("EINHEIT", "Alarm", ""), path);
-    EXPECT_EQ(SettingsBytes(), std::string("[EINHEIT]\r\nAlarm=") + path + "\r\n");
+    for (const std::string before : {"", "[EINHEIT]\r\nAlarm=Gl\xF6""ckchen.wav\r\n"}) {
+        RemoveSettings();
+        if (!before.empty())
+            WriteSettings(before);
+        EXPECT_EQ(SettingsFile::ReadString("EINHEIT", "Alarm", ""), before.empty() ? "" : "Gl\xF6""ckchen.wav");
+        SettingsFile::WriteString("EINHEIT", "Alarm", path);
+        EXPECT_EQ(SettingsFile::ReadString("EINHEIT", "Alarm", ""), path);
+        EXPECT_EQ(SettingsBytes(), std::string("[EINHEIT]\r\nAlarm=") + path + "\r\n");
+    }
 }

@@ -1,0 +1,64 @@
+// The settings records mapped onto the keys of a settings file, run against a file in memory.
+#include <gtest/gtest.h>
+
+#include <charconv>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "core/settings_file.h"
+
+namespace {
+
+// Keys held in memory; every write is also logged, in order, as "SECTION/Key=value".
+class MemoryFile : public ProfileFile {
+public:
+    mutable std::map<std::string, std::string> m_values;
+    mutable std::vector<std::string> m_writes;
+
+    int32_t ReadInt(const char* section, const char* key, int32_t nDefault) const override
+    {
+        const std::string text = ReadString(section, key, "");
+        std::from_chars(text.data(), text.data() + text.size(), nDefault);
+        return nDefault;
+    }
+    std::string ReadString(const char* section, const char* key, const char* defaultText) const override
+    {
+        const auto found = m_values.find(std::string(section) + "/" + key);
+        return found != m_values.end() ? found->second : defaultText;
+    }
+    void WriteString(const char* section, const char* key, const char* text) const override
+    {
+        m_values[std::string(section) + "/" + key] = text;
+        m_writes.push_back(std::string(section) + "/" + key + "=" + text);
+    }
+};
+
+}  // namespace
+
+TEST(SettingsMapping, MissingKeysGiveEveryDefault)
+{
+    const MemoryFile file;
+    TimerSettings dialogDefaults;
+    dialogDefaults.m_strAlarmFile = kAlarmDefaultDialog;
+    EXPECT_EQ(SettingsFile::LoadTimerSettings(kAlarmDefaultMain, file), TimerSettings{});
+    EXPECT_EQ(SettingsFile::LoadTimerSettings(kAlarmDefaultDialog, file), dialogDefaults);
+    EXPECT_EQ(SettingsFile::LoadWindowPos({414, 494, 452, 35}, file), (WindowPos{414, 494, 452, 35}));
+}
+
+TEST(SettingsMapping, SavesWriteEveryKeyInOrderAsDecimalTextAndLoadsCutTheAlarmTo254Characters)
+{
+    const MemoryFile file;
+    const std::string alarm = "C:\\" + std::string(290, 'a') + ".wav";
+    TimerSettings settings{0, -5, 2147483647, -2147483647 - 1, 2, alarm};
+    SettingsFile::SaveTimerSettings(settings, file);
+    SettingsFile::SaveWindowPos({-12, 0, 446, 35}, file);
+    const std::vector<std::string> writes = {
+        "EINHEIT/Arbeit=0", "EINHEIT/KPause=-5", "EINHEIT/LPause=2147483647", "EINHEIT/Anzahl=-2147483648",
+        "EINHEIT/Stoppuhr=2", "EINHEIT/Alarm=" + alarm, "POS/X1=-12", "POS/Y1=0", "POS/X2=446", "POS/Y2=35",
+    };
+    EXPECT_EQ(file.m_writes, writes);
+    settings.m_strAlarmFile.resize(254);
+    EXPECT_EQ(SettingsFile::LoadTimerSettings(kAlarmDefaultMain, file), settings);
+    EXPECT_EQ(SettingsFile::LoadWindowPos({1, 2, 3, 4}, file), (WindowPos{-12, 0, 446, 35}));
+}
