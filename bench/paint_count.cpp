@@ -57,7 +57,7 @@ public:
     std::string m_strLastText;
 
 protected:
-    void PlayAlarm(const char*) override {}
+    void PlayAlarm(const wchar_t*) override {}
 
     BOOL OnInitDialog() override
     {

@@ -12,6 +12,11 @@ std::wstring DirectoryOf(std::wstring_view exePath)
                                                 : std::wstring(exePath.substr(0, separator + 1));
 }
 
+bool IsSeparator(wchar_t c)
+{
+    return c == L'\\' || c == L'/';
+}
+
 }  // namespace
 
 std::wstring SettingsPathFor(std::wstring_view exePath)
@@ -19,4 +24,14 @@ std::wstring SettingsPathFor(std::wstring_view exePath)
     std::wstring path = DirectoryOf(exePath);
     path.append(std::begin(kSettingsFileName), std::end(kSettingsFileName) - 1);
     return path;
+}
+
+std::wstring AlarmPathBeside(std::wstring_view exePath, std::wstring_view alarm)
+{
+    // "C:x" is relative to a drive's own current directory, not to any folder of ours.
+    const bool bRooted = !alarm.empty() && IsSeparator(alarm[0]);
+    const bool bDrive = alarm.size() >= 2 && alarm[1] == L':';
+    if (alarm.empty() || bRooted || bDrive)
+        return {};
+    return DirectoryOf(exePath).append(alarm);
 }

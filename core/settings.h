@@ -58,3 +58,7 @@ struct WindowPos {
 // The settings file lies beside the executable, whatever the executable is called. Paths are
 // wide text, so that a folder whose name the ANSI code page cannot hold still works.
 std::wstring SettingsPathFor(std::wstring_view exePath);
+
+// The file beside the executable that a relative alarm path would name there; empty for a path
+// with a drive or a root (and for an empty one), which is always used as written.
+std::wstring AlarmPathBeside(std::wstring_view exePath, std::wstring_view alarm);

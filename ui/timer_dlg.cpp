@@ -14,6 +14,7 @@
 #include "resource.h"
 #include "settings_dlg.h"
 #include "win32/lazy_import.h"
+#include "win32/wide_text.h"
 
 namespace {
 
@@ -52,6 +53,21 @@ bool IsReachablePlace(const WindowPos& pos)
     const RECT rect{pos.m_nLeft, pos.m_nTop, clamp(int64_t{pos.m_nLeft} + pos.m_nWidth),
                     clamp(int64_t{pos.m_nTop} + pos.m_nHeight)};
     return ::MonitorFromRect(&rect, MONITOR_DEFAULTTONULL) != nullptr;
+}
+
+bool IsFile(const std::wstring& path)
+{
+    const DWORD attributes = ::GetFileAttributesW(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+// The system looks for a relative path in the working directory and the system's folders, never
+// beside the program: a strip started from elsewhere would ring the default sound instead.
+std::wstring AlarmToPlay(const std::string& alarmFile)
+{
+    std::wstring alarm = WidenAnsi(alarmFile);
+    std::wstring beside = AlarmPathBeside(ExecutablePath(), alarm);
+    return !beside.empty() && IsFile(beside) ? beside : alarm;
 }
 
 }  // namespace
@@ -224,7 +240,7 @@ void CTimerDlg::CountdownTick()
     KillTimer(kCountdownTimer);
     if (m_cycle.CountDown()) {
         ChangePhase();
-        PlayAlarm(m_strAlarmFile.c_str());
+        PlayAlarm(AlarmToPlay(m_strAlarmFile).c_str());
     }
     // The tick that ends a phase counts as the first second of the next.
     m_cycle.CountElapsed();
@@ -232,9 +248,9 @@ void CTimerDlg::CountdownTick()
     SetTimer(kCountdownTimer, static_cast<UINT>(m_nInterval));
 }
 
-void CTimerDlg::PlayAlarm(const char* file)
+void CTimerDlg::PlayAlarm(const wchar_t* file)
 {
-    static LazyImport<decltype(::sndPlaySoundA)> playSound("winmm.dll", "sndPlaySoundA");
+    static LazyImport<decltype(::sndPlaySoundW)> playSound("winmm.dll", "sndPlaySoundW");
     if (auto* pfnPlaySound = playSound.Get())
         pfnPlaySound(file, SND_ASYNC);
 }

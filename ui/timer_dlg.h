@@ -29,7 +29,7 @@ protected:
     bool OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
     // Starts the alarm sound; it plays while the countdown goes on.
-    virtual void PlayAlarm(const char* file);
+    virtual void PlayAlarm(const wchar_t* file);
 
 public:
     std::string m_strAlarmFile;

@@ -24,6 +24,28 @@ TEST(SettingsPath, TheFileLiesBesideTheExecutableWhateverItIsCalled)
         EXPECT_EQ(SettingsPathFor(c.exe), c.ini);
 }
 
+TEST(SettingsPath, OnlyARelativeAlarmPathIsLookedForBesideTheExecutable)
+{
+    const wchar_t exe[] = L"C:\\\u03A9mega\\Tarnovell.exe";
+    struct Case {
+        const wchar_t* alarm;
+        const wchar_t* beside;  // empty: played as written
+    };
+    const Case cases[] = {
+        {L"Alarm.wav", L"C:\\\u03A9mega\\Alarm.wav"},
+        {L".\\x.wav", L"C:\\\u03A9mega\\.\\x.wav"},
+        {L"..\\x.wav", L"C:\\\u03A9mega\\..\\x.wav"},
+        {L"C:\\x.wav", L""},
+        {L"C:x.wav", L""},
+        {L"\\\\server\\share\\x.wav", L""},
+        {L"\\x.wav", L""},
+        {L"/x.wav", L""},
+        {L"", L""},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(AlarmPathBeside(exe, c.alarm), c.beside);
+}
+
 TEST(TimerSettings, DefaultsAreTheFirstStartsValues)
 {
     const TimerSettings settings;

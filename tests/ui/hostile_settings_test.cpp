@@ -9,24 +9,11 @@
 
 #include "core/settings_file.h"
 #include "modal_driver.h"
+#include "recording_timer_dlg.h"
 #include "settings_file_access.h"
 #include "resource.h"
-#include "ui/timer_dlg.h"
 
 namespace {
-
-class QuietTimerDlg : public CTimerDlg {
-public:
-    int m_nAlarms = 0;
-    std::string m_strLastAlarm;
-
-protected:
-    void PlayAlarm(const char* file) override
-    {
-        ++m_nAlarms;
-        m_strLastAlarm = file;
-    }
-};
 
 const std::wstring kPath = SettingsFile::GetPath();
 
@@ -62,7 +49,7 @@ struct StartResult {
     RECT initial{};
     int nAlarms = 0;
     std::string alarm;
-    std::string lastAlarm;
+    std::wstring lastAlarm;
 };
 
 // Starts the strip, lets it run a few seconds and a phase change, and ends it by the exit
@@ -70,7 +57,7 @@ struct StartResult {
 StartResult StartAndEnd(bool bExitButton)
 {
     StartResult result;
-    QuietTimerDlg dlg;
+    RecordingTimerDlg dlg;
     RunWhenIdle([&] {
         HWND hDlg = dlg.GetSafeHwnd();
         result.status = StatusOf(hDlg);
@@ -83,9 +70,10 @@ StartResult StartAndEnd(bool bExitButton)
         ::SendMessageA(hDlg, WM_COMMAND, IDC_NEXT, 0);
         ::SendMessageA(hDlg, WM_TIMER, 0, 0);
         result.statusAfterTicks = StatusOf(hDlg);
-        result.nAlarms = dlg.m_nAlarms;
+        result.nAlarms = static_cast<int>(dlg.m_alarms.size());
         result.alarm = dlg.m_strAlarmFile;
-        result.lastAlarm = dlg.m_strLastAlarm;
+        if (!dlg.m_alarms.empty())
+            result.lastAlarm = dlg.m_alarms.back();
         if (bExitButton)
             ::SendMessageA(hDlg, WM_COMMAND, IDOK, 0);
         else
@@ -164,10 +152,11 @@ TEST_F(HostileSettingsTest, AlarmTextsAreTakenAsTheFileHoldsThemUpTo254Character
     const struct {
         std::string value;
         std::string alarm;
+        std::wstring played;
     } cases[] = {
-        {std::string(300, 'x'), std::string(254, 'x')},
-        {"", ""},
-        {"C:\\Kl\xE4nge\\Gong.wav", "C:\\Kl\xE4nge\\Gong.wav"},
+        {std::string(300, 'x'), std::string(254, 'x'), std::wstring(254, L'x')},
+        {"", "", L""},
+        {"C:\\Kl\xE4nge\\Gong.wav", "C:\\Kl\xE4nge\\Gong.wav", L"C:\\Kl\u00E4nge\\Gong.wav"},
     };
     for (const auto& c : cases) {
         WriteSettings("[EINHEIT]\r\nArbeit=0\r\nAlarm=" + c.value + "\r\n");
@@ -175,7 +164,7 @@ TEST_F(HostileSettingsTest, AlarmTextsAreTakenAsTheFileHoldsThemUpTo254Character
         EXPECT_EQ(result.alarm, c.alarm);
         // The ticks that end the two 0-minute units ring with that very text.
         EXPECT_EQ(result.nAlarms, 2);
-        EXPECT_EQ(result.lastAlarm, c.alarm);
+        EXPECT_EQ(result.lastAlarm, c.played);
     }
 }
 

@@ -12,21 +12,13 @@
 #include "core/stopwatch.h"
 #include "core/unit_cycle.h"
 #include "modal_driver.h"
+#include "recording_timer_dlg.h"
 #include "settings_file_access.h"
 #include "resource.h"
-#include "ui/timer_dlg.h"
 
 namespace {
 
 constexpr int kDay = 24 * 60 * 60;
-
-class CountingTimerDlg : public CTimerDlg {
-public:
-    int m_nAlarms = 0;
-
-protected:
-    void PlayAlarm(const char*) override { ++m_nAlarms; }
-};
 
 SIZE_T WorkingSet()
 {
@@ -76,7 +68,7 @@ TEST(Soak, ADayOfTicksLeavesTheStripAsTheCyclePredictsAndGrowsNothing)
     for (int i = 0; i < kDay; ++i)
         nPhaseChanges += expected.Tick() ? 1 : 0;
 
-    CountingTimerDlg dlg;
+    RecordingTimerDlg dlg;
     RunWhenIdle([&] {
         HWND hDlg = dlg.GetSafeHwnd();
         ::SendMessageA(hDlg, WM_COMMAND, IDC_START, 0);
@@ -111,7 +103,7 @@ TEST(Soak, ADayOfTicksLeavesTheStripAsTheCyclePredictsAndGrowsNothing)
         EXPECT_EQ(dlg.m_progress.m_nPos, expected.m_nElapsed);
         EXPECT_EQ(dlg.m_progress.m_nUpper, expected.m_nTotal);
         EXPECT_EQ(dlg.m_progress.m_crBarClr, BarColour(expected));
-        EXPECT_EQ(dlg.m_nAlarms, nPhaseChanges);
+        EXPECT_EQ(dlg.m_alarms.size(), static_cast<size_t>(nPhaseChanges));
         ::GetDlgItemTextA(hDlg, IDC_STOPWATCH_TEXT, text, sizeof text);
         EXPECT_STREQ(text, "24:00:00");
         PressEscape(hDlg);

@@ -4,24 +4,16 @@
 #include <windows.h>
 
 #include <cstdlib>
+#include <cwchar>
 #include <string>
 #include <vector>
 
 #include "modal_driver.h"
+#include "recording_timer_dlg.h"
 #include "resource.h"
 #include "settings_file_access.h"
-#include "ui/timer_dlg.h"
 
 namespace {
-
-// The strip with its alarm recorded instead of played.
-class RecordingTimerDlg : public CTimerDlg {
-public:
-    std::vector<std::string> m_alarms;
-
-protected:
-    void PlayAlarm(const char* file) override { m_alarms.emplace_back(file); }
-};
 
 HICON ProgramIcon(int nIconID)
 {
@@ -217,7 +209,7 @@ TEST_F(StripTest, ACycleWithTheDefaultsRingsExactlyAtTheEndsOfPhases)
         Ticks(hDlg, 0, 1801);
         EXPECT_EQ(ItemText(hDlg, IDC_PROGRESS), "25:00 --- Einheit 1");
         EXPECT_EQ(dlg.m_alarms.size(), 8u);
-        EXPECT_EQ(dlg.m_alarms.front(), "ALARM.WAV");
+        EXPECT_EQ(dlg.m_alarms.front(), L"ALARM.WAV");
         EXPECT_EQ(dlg.m_cycle.m_bRunning, 1);
     });
 }
@@ -422,6 +414,41 @@ TEST_F(StripTest, SavedPlacesOnAMonitorAreRestoredAndOthersCentred)
             EXPECT_TRUE(::EqualRect(&rect, c.bRestored ? &c.rect : &dlg.m_rcInitial));
         });
     }
+}
+
+TEST_F(StripTest, ARelativeAlarmPathNamesTheFileBesideTheProgramWhereOneLiesThere)
+{
+    wchar_t exe[MAX_PATH] = {};
+    ::GetModuleFileNameW(nullptr, exe, MAX_PATH);
+    const std::wstring directory(exe, std::wcsrchr(exe, L'\\') + 1);
+    const std::wstring beside = directory + L"Gl\u00F6ckchen.wav";
+    ::CloseHandle(::CreateFileW(beside.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+    // Started from elsewhere, as from a shortcut.
+    wchar_t previous[MAX_PATH] = {};
+    wchar_t elsewhere[MAX_PATH] = {};
+    ::GetCurrentDirectoryW(MAX_PATH, previous);
+    ::GetTempPathW(MAX_PATH, elsewhere);
+    ::SetCurrentDirectoryW(elsewhere);
+    const struct {
+        const char* alarm;
+        std::wstring played;
+    } cases[] = {
+        {"Gl\xF6" "ckchen.wav", beside},
+        {".\\Gl\xF6" "ckchen.wav", directory + L".\\Gl\u00F6ckchen.wav"},
+        {"Fehlt.wav", L"Fehlt.wav"},
+        {"C:\\Gl\xF6" "ckchen.wav", L"C:\\Gl\u00F6ckchen.wav"},
+    };
+    for (const auto& c : cases) {
+        WriteSettings(std::string("[EINHEIT]\r\nArbeit=0\r\nAlarm=") + c.alarm + "\r\n");
+        RecordingTimerDlg dlg;
+        Run(dlg, [&](HWND hDlg) {
+            Command(hDlg, IDC_START);
+            Ticks(hDlg, 0, 1);
+        });
+        EXPECT_EQ(dlg.m_alarms, std::vector<std::wstring>{c.played}) << c.alarm;
+    }
+    ::SetCurrentDirectoryW(previous);
+    ::DeleteFileW(beside.c_str());
 }
 
 TEST_F(StripTest, TheSystemMenuOpensTheAboutBoxForCommands16To31)

@@ -1,0 +1,16 @@
+// The strip as the window tests run it: silent, with every alarm recorded as it was handed to
+// the sound call.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "ui/timer_dlg.h"
+
+class RecordingTimerDlg : public CTimerDlg {
+public:
+    std::vector<std::wstring> m_alarms;
+
+protected:
+    void PlayAlarm(const wchar_t* file) override { m_alarms.emplace_back(file); }
+};
