@@ -14,13 +14,35 @@ FormExtent FormSize(int32_t nWidth0, int32_t nHeight0, int32_t bStopwatch, Windo
     return size;
 }
 
-WindowPos StartPlacement(const SavedPlace& saved, const ScreenRect& rcInitial)
+WindowPos StartPlacement(const WindowPos& saved, const WindowPos& initial, FormExtent size)
 {
-    // Width and height are taken as 64-bit differences so that no rectangle can overflow them.
-    const auto nWidth0 = static_cast<int32_t>(int64_t{rcInitial.right} - rcInitial.left);
-    const auto nHeight0 = static_cast<int32_t>(int64_t{rcInitial.bottom} - rcInitial.top);
-    return WindowPos{saved.left.value_or(rcInitial.left), saved.top.value_or(rcInitial.top),
-                     saved.width.value_or(nWidth0), saved.height.value_or(nHeight0)};
+    if (saved == initial)
+        return initial;
+    return WindowPos{saved.m_nLeft, saved.m_nTop, size.cx, size.cy};
+}
+
+namespace {
+
+// One axis of MoveInside, in 64 bits so that no edge overflows. A negative length counts as
+// none; the result is then the start or lies between the bounds, so it fits 32 bits again.
+int32_t MoveInsideSpan(int32_t nStart, int32_t nLength, int32_t nLow, int32_t nHigh)
+{
+    const int64_t length = nLength < 0 ? 0 : nLength;
+    int64_t start = nStart;
+    if (start + length > nHigh)
+        start = nHigh - length;
+    if (start < nLow)
+        start = nLow;
+    return static_cast<int32_t>(start);
+}
+
+}  // namespace
+
+WindowPos MoveInside(const WindowPos& place, const ScreenRect& bounds)
+{
+    return WindowPos{MoveInsideSpan(place.m_nLeft, place.m_nWidth, bounds.left, bounds.right),
+                     MoveInsideSpan(place.m_nTop, place.m_nHeight, bounds.top, bounds.bottom), place.m_nWidth,
+                     place.m_nHeight};
 }
 
 }  // namespace WindowLayout

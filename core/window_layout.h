@@ -2,7 +2,6 @@
 #pragma once
 
 #include <cstdint>
-#include <optional>
 
 #include "settings.h"
 
@@ -24,15 +23,14 @@ struct FormExtent {
 
 enum class WindowForm { Compact, Expanded };
 
-// What section POS held, key by key; a missing key is empty.
-struct SavedPlace {
-    std::optional<int32_t> left;
-    std::optional<int32_t> top;
-    std::optional<int32_t> width;
-    std::optional<int32_t> height;
-};
-
 namespace WindowLayout {
 FormExtent FormSize(int32_t nWidth0, int32_t nHeight0, int32_t bStopwatch, WindowForm form);
-WindowPos StartPlacement(const SavedPlace& saved, const ScreenRect& rcInitial);
+// The place the strip starts at, from section POS as read with the start-up place as its
+// defaults: the start-up place itself while the section names no other place, otherwise
+// the saved corner with `size`, the compact form's size at the current DPI. A saved width and
+// height are never taken, since they may be stale, another DPI's, or hand-edited to nothing.
+WindowPos StartPlacement(const WindowPos& saved, const WindowPos& initial, FormExtent size);
+// The place moved by the least distance to lie wholly inside `bounds`; a place larger than
+// `bounds` keeps to their left or top edge.
+WindowPos MoveInside(const WindowPos& place, const ScreenRect& bounds);
 }  // namespace WindowLayout

@@ -41,18 +41,16 @@ ScreenRect ToScreenRect(const RECT& rect)
     return ScreenRect{rect.left, rect.top, rect.right, rect.bottom};
 }
 
-// A place that someone can see and reach: it has a size and lies on some monitor. Computed
-// without overflow for any value the file holds.
-bool IsReachablePlace(const WindowPos& pos)
+// The monitor that most of the place lies on, or null for a place on none. Computed without
+// overflow for any value the file holds.
+HMONITOR MonitorUnder(const WindowPos& pos)
 {
-    if (pos.m_nWidth <= 0 || pos.m_nHeight <= 0)
-        return false;
     const auto clamp = [](int64_t value) {
         return static_cast<LONG>(std::clamp<int64_t>(value, INT32_MIN, INT32_MAX));
     };
     const RECT rect{pos.m_nLeft, pos.m_nTop, clamp(int64_t{pos.m_nLeft} + pos.m_nWidth),
                     clamp(int64_t{pos.m_nTop} + pos.m_nHeight)};
-    return ::MonitorFromRect(&rect, MONITOR_DEFAULTTONULL) != nullptr;
+    return ::MonitorFromRect(&rect, MONITOR_DEFAULTTONULL);
 }
 
 bool IsFile(const std::wstring& path)
@@ -342,11 +340,18 @@ void CTimerDlg::MoveToForm(bool bExpanded)
 
 void CTimerDlg::RestorePlace()
 {
-    const WindowPos initial = WindowLayout::StartPlacement({}, ToScreenRect(m_rcInitial));
-    WindowPos place = SettingsFile::LoadWindowPos(initial);
-    // A place on no monitor at all, or without a size, would leave a strip that no one can
-    // reach or close.
-    if (!IsReachablePlace(place))
+    const WindowPos initial{m_rcInitial.left, m_rcInitial.top, m_rcInitial.right - m_rcInitial.left,
+                            m_rcInitial.bottom - m_rcInitial.top};
+    const FormExtent size = WindowLayout::FormSize(initial.m_nWidth, initial.m_nHeight, m_bStopwatch,
+                                                   WindowForm::Compact);
+    WindowPos place = WindowLayout::StartPlacement(SettingsFile::LoadWindowPos(initial), initial, size);
+    // A place on no monitor at all would leave a strip that no one can reach or close; one
+    // partly off its monitor comes wholly onto it.
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    if (HMONITOR hMonitor = MonitorUnder(place); hMonitor && ::GetMonitorInfoA(hMonitor, &monitor))
+        place = WindowLayout::MoveInside(place, ToScreenRect(monitor.rcMonitor));
+    else
         place = initial;
     MoveWindow(place.m_nLeft, place.m_nTop, place.m_nWidth, place.m_nHeight, TRUE);
 }

@@ -35,10 +35,38 @@ TEST(WindowLayout, CompactWidthFactorIsTheDoubleNearestToPoint74)
     EXPECT_EQ(std::bit_cast<uint64_t>(kCompactWidthFactor), 0x3FE7AE147AE147AEull);
 }
 
-TEST(WindowLayout, StartPlacementTakesEverySavedKeyElseTheInitialRectangle)
+TEST(WindowLayout, StartPlacementTakesTheSavedCornerWithTheFormsSizeElseTheInitialPlace)
 {
-    const ScreenRect initial{414, 494, 866, 529};
-    EXPECT_EQ(StartPlacement({}, initial), (WindowPos{414, 494, 452, 35}));
-    EXPECT_EQ(StartPlacement({-12, 0, 446, 35}, initial), (WindowPos{-12, 0, 446, 35}));
-    EXPECT_EQ(StartPlacement({100, std::nullopt, 300, std::nullopt}, initial), (WindowPos{100, 494, 300, 35}));
+    const WindowPos initial{414, 494, 452, 35};
+    EXPECT_EQ(StartPlacement(initial, initial, {334, 35}), initial);
+    EXPECT_EQ(StartPlacement({-12, 0, 446, 35}, initial, {334, 35}), (WindowPos{-12, 0, 334, 35}));
+    EXPECT_EQ(StartPlacement({100, 494, 1, 1}, initial, {452, 35}), (WindowPos{100, 494, 452, 35}));
+}
+
+TEST(WindowLayout, MoveInsideMovesTheLeastDistanceForAnyValue)
+{
+    const ScreenRect screen{0, 0, 1280, 1024};
+    const ScreenRect left{-1920, -200, 0, 880};
+    struct Case {
+        WindowPos place;
+        ScreenRect bounds;
+        int32_t left, top;
+    };
+    const Case cases[] = {
+        {{100, 50, 452, 35}, screen, 100, 50},
+        {{-12, -5, 452, 35}, screen, 0, 0},
+        {{1023, 767, 452, 35}, screen, 828, 767},
+        {{-1940, 860, 452, 35}, left, -1920, 845},
+        {{-100, 100, 452, 35}, left, -452, 100},
+        {{10, 10, 2000, 2000}, screen, 0, 0},
+        {{10, 10, -5, -5}, screen, 10, 10},
+        {{2147483647, 2147483647, 2147483647, 2147483647}, screen, 0, 0},
+        {{2147483647, -2147483647 - 1, -2147483647 - 1, 2147483647}, screen, 1280, 0},
+        {{0, 0, 452, 35}, {2147483647, -2147483647 - 1, -2147483647 - 1, 2147483647}, 2147483647, 0},
+    };
+    for (const Case& c : cases) {
+        const WindowPos moved = WindowLayout::MoveInside(c.place, c.bounds);
+        EXPECT_EQ(moved, (WindowPos{c.left, c.top, c.place.m_nWidth, c.place.m_nHeight}))
+            << c.place.m_nLeft << "," << c.place.m_nTop;
+    }
 }

@@ -393,14 +393,23 @@ TEST_F(StripTest, EscapeAndCloseEndWithoutSaving)
 
 TEST_F(StripTest, SavedPlacesOnAMonitorAreRestoredAndOthersCentred)
 {
+    // A place on a monitor keeps its corner and takes the compact form's size; one partly off
+    // the monitor comes wholly onto it by the shortest way.
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    ::GetMonitorInfoA(::MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY), &monitor);
+    constexpr LONG kAtRightEdge = -1;
     struct Case {
         const char* pos;
         bool bRestored;
-        RECT rect;
+        POINT corner;
     };
     const Case cases[] = {
-        {"X1=100\r\nY1=50\r\nX2=300\r\nY2=40\r\n", true, {100, 50, 400, 90}},
-        {"X1=-12\r\nY1=-5\r\nX2=446\r\nY2=35\r\n", true, {-12, -5, 434, 30}},
+        {"X1=100\r\nY1=50\r\nX2=300\r\nY2=40\r\n", true, {100, 50}},
+        {"X1=100\r\nY1=50\r\nX2=1\r\nY2=1\r\n", true, {100, 50}},
+        {"X1=100\r\nY1=50\r\nX2=2147483647\r\nY2=2147483647\r\n", true, {100, 50}},
+        {"X1=-12\r\nY1=-5\r\nX2=446\r\nY2=35\r\n", true, {0, 0}},
+        {"X1=1023\r\nY1=767\r\nX2=446\r\nY2=35\r\n", true, {kAtRightEdge, 767}},
         {"X1=-5000\r\nY1=50\r\nX2=300\r\nY2=40\r\n", false, {}},
         {"X1=2147483647\r\nY1=2147483647\r\nX2=2147483647\r\nY2=35\r\n", false, {}},
     };
@@ -409,9 +418,13 @@ TEST_F(StripTest, SavedPlacesOnAMonitorAreRestoredAndOthersCentred)
         RecordingTimerDlg dlg;
         Run(dlg, [&](HWND hDlg) {
             SCOPED_TRACE(c.pos);
+            const LONG w0 = dlg.m_rcInitial.right - dlg.m_rcInitial.left;
+            const LONG h0 = dlg.m_rcInitial.bottom - dlg.m_rcInitial.top;
+            const LONG left = c.corner.x == kAtRightEdge ? monitor.rcMonitor.right - w0 : c.corner.x;
+            const RECT restored{left, c.corner.y, left + w0, c.corner.y + h0};
             RECT rect{};
             ::GetWindowRect(hDlg, &rect);
-            EXPECT_TRUE(::EqualRect(&rect, c.bRestored ? &c.rect : &dlg.m_rcInitial));
+            EXPECT_TRUE(::EqualRect(&rect, c.bRestored ? &restored : &dlg.m_rcInitial));
         });
     }
 }
