@@ -1,6 +1,21 @@
 // The strip's size in its two forms and the place it starts at.
 #include "window_layout.h"
 
+#include <algorithm>
+
+namespace {
+
+int32_t ScaleLength(int32_t nLength, int32_t nDpiFrom, int32_t nDpiTo)
+{
+    // 64 bits hold the product of any two int32 values and half of any divisor on top.
+    const int64_t product = int64_t{nLength} * nDpiTo;
+    const int64_t half = nDpiFrom / 2;
+    const int64_t scaled = (product < 0 ? product - half : product + half) / nDpiFrom;
+    return static_cast<int32_t>(std::clamp<int64_t>(scaled, INT32_MIN, INT32_MAX));
+}
+
+}  // namespace
+
 namespace WindowLayout {
 
 FormExtent FormSize(int32_t nWidth0, int32_t nHeight0, int32_t bStopwatch, WindowForm form)
@@ -43,6 +58,13 @@ WindowPos MoveInside(const WindowPos& place, const ScreenRect& bounds)
     return WindowPos{MoveInsideSpan(place.m_nLeft, place.m_nWidth, bounds.left, bounds.right),
                      MoveInsideSpan(place.m_nTop, place.m_nHeight, bounds.top, bounds.bottom), place.m_nWidth,
                      place.m_nHeight};
+}
+
+FormExtent ScaleToDpi(FormExtent extent, int32_t nDpiFrom, int32_t nDpiTo)
+{
+    if (nDpiFrom <= 0 || nDpiTo <= 0)
+        return extent;
+    return FormExtent{ScaleLength(extent.cx, nDpiFrom, nDpiTo), ScaleLength(extent.cy, nDpiFrom, nDpiTo)};
 }
 
 }  // namespace WindowLayout

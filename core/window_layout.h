@@ -33,4 +33,8 @@ WindowPos StartPlacement(const WindowPos& saved, const WindowPos& initial, FormE
 // The place moved by the least distance to lie wholly inside `bounds`; a place larger than
 // `bounds` keeps to their left or top edge.
 WindowPos MoveInside(const WindowPos& place, const ScreenRect& bounds);
+// An extent measured at nDpiFrom as it is at nDpiTo, each length rounded half away from zero as
+// MulDiv does; a DPI of zero or less leaves it as it is, and a length beyond int32 stops at its
+// limit. The strip always scales from its start-up extent, so that no rounding ever adds up.
+FormExtent ScaleToDpi(FormExtent extent, int32_t nDpiFrom, int32_t nDpiTo);
 }  // namespace WindowLayout
