@@ -68,6 +68,19 @@ std::wstring AlarmToPlay(const std::string& alarmFile)
     return !beside.empty() && IsFile(beside) ? beside : alarm;
 }
 
+// The DPI the window is shown at: its monitor's where Windows knows a DPI per window, else the
+// screen's, as on systems before Windows 10 1607.
+int WindowDpi(HWND hWnd)
+{
+    static LazyImport<decltype(::GetDpiForWindow)> getDpiForWindow("user32.dll", "GetDpiForWindow");
+    if (auto* pfnGetDpiForWindow = getDpiForWindow.Get()) {
+        if (const UINT nDpi = pfnGetDpiForWindow(hWnd))
+            return static_cast<int>(nDpi);
+    }
+    const CClientDC screen(nullptr);
+    return ::GetDeviceCaps(screen.GetSafeHdc(), LOGPIXELSY);
+}
+
 }  // namespace
 
 const MessageEntry<CTimerDlg> CTimerDlg::kMessageMap[] = {
@@ -81,6 +94,7 @@ const MessageEntry<CTimerDlg> CTimerDlg::kMessageMap[] = {
     OnCommandId(IDC_NEXT, &CTimerDlg::OnNextUnit),
     OnCommandId(IDC_STOPWATCH_START, &CTimerDlg::OnStopwatchStartStop),
     OnCommandId(IDC_STOPWATCH_RESET, &CTimerDlg::OnStopwatchReset),
+    OnMessage(WM_DPICHANGED, &CTimerDlg::OnDpiChanged),
 };
 
 CTimerDlg::CTimerDlg() : CDialog(IDD_TIMER_DIALOG), m_hMainIcon(LoadProgramIcon(IDR_MAINFRAME))
@@ -115,6 +129,7 @@ BOOL CTimerDlg::OnInitDialog()
     HideFromTaskbar();
     SetInitialButtonImages();
     m_rcInitial = GetWindowRect();
+    RememberStartupSize();
     ApplySettings();
     m_stopwatch.Reset();
     m_stopwatch.m_bSwRunning = 0;
@@ -365,4 +380,34 @@ void CTimerDlg::OnOK()
     for (CIconHandle& image : m_hReplacedImage)
         image.Reset();
     CDialog::OnOK();
+}
+
+void CTimerDlg::RememberStartupSize()
+{
+    m_rcStartup = m_rcInitial;
+    m_nStartupDpi = m_nDpi = WindowDpi(m_hWnd);
+}
+
+LRESULT CTimerDlg::OnDpiChanged(WPARAM wParam, LPARAM lParam)
+{
+    // The dialog manager rescales the font and the controls; then the strip takes the place that
+    // Windows suggests, and its forms the sizes of the new DPI.
+    DialogManagerDefault(WM_DPICHANGED, wParam, lParam);
+    if (const auto* rcSuggested = reinterpret_cast<const RECT*>(lParam)) {
+        ::SetWindowPos(m_hWnd, nullptr, rcSuggested->left, rcSuggested->top, rcSuggested->right - rcSuggested->left,
+                       rcSuggested->bottom - rcSuggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    ScaleInitialRect(HIWORD(wParam));
+    return 0;
+}
+
+void CTimerDlg::ScaleInitialRect(int nDpi)
+{
+    if (nDpi <= 0)
+        return;
+    const FormExtent size = WindowLayout::ScaleToDpi(
+        {m_rcStartup.right - m_rcStartup.left, m_rcStartup.bottom - m_rcStartup.top}, m_nStartupDpi, nDpi);
+    m_rcInitial.right = m_rcInitial.left + size.cx;
+    m_rcInitial.bottom = m_rcInitial.top + size.cy;
+    m_nDpi = nDpi;
 }

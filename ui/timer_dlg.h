@@ -35,6 +35,11 @@ public:
     std::string m_strAlarmFile;
     Stopwatch m_stopwatch;
     RECT m_rcInitial{};
+    // The start-up rectangle and the DPI it was laid out at: m_rcInitial's size at any other
+    // DPI is scaled from these, so that a way there and back ends exactly where it began.
+    RECT m_rcStartup{};
+    int m_nStartupDpi = 0;
+    int m_nDpi = 0;
     CIconHandle m_hReplacedImage[kImageSlots];
     int m_bStopwatch = 0;
     int m_bCaption = 0;
@@ -62,6 +67,7 @@ private:
     void OnNextUnit();
     void OnStopwatchStartStop();
     void OnStopwatchReset();
+    LRESULT OnDpiChanged(WPARAM wParam, LPARAM lParam);
 
     void AddAboutToSystemMenu();
     void HideFromTaskbar();
@@ -76,6 +82,8 @@ private:
     // Shows the icon on the button and keeps the image it replaced for release later.
     void ShowButtonIcon(int nSlot, int nIconID);
     void MoveToForm(bool bExpanded);
+    void RememberStartupSize();
+    void ScaleInitialRect(int nDpi);
 
     static const MessageEntry<CTimerDlg> kMessageMap[];
 };

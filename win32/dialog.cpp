@@ -2,6 +2,7 @@
 #include "dialog.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "app.h"
 
@@ -44,6 +45,15 @@ bool CDialog::OnWndMsg(UINT message, WPARAM wParam, LPARAM, LRESULT& result)
     return true;
 }
 
+LRESULT CDialog::DialogManagerDefault(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    // The dialog manager asks the dialog procedure first; it must step aside this once.
+    const UINT nOuter = std::exchange(m_nManagerMessage, message);
+    const LRESULT result = ::DefDlgProcA(m_hWnd, message, wParam, lParam);
+    m_nManagerMessage = nOuter;
+    return result;
+}
+
 void CDialog::CenterOverOwner() const
 {
     HWND hOwner = ::GetWindow(m_hWnd, GW_OWNER);
@@ -81,7 +91,7 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND hWnd, UINT message, WPARAM wParam, LPA
             self->CenterOverOwner();
             return bDefaultFocus;
         }
-        if (!self || self->m_hWnd != hWnd)
+        if (!self || self->m_hWnd != hWnd || message == self->m_nManagerMessage)
             return FALSE;
         LRESULT result = 0;
         if (!self->RouteMessage(message, wParam, lParam, result))

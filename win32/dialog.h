@@ -18,6 +18,9 @@ protected:
     virtual void OnCancel() { EndDialog(IDCANCEL); }
 
     void EndDialog(INT_PTR nResult) const { ::EndDialog(m_hWnd, nResult); }
+    // Default processing by the dialog manager rather than by the plain window: the one that
+    // rescales a dialog's font and controls when its DPI changes.
+    LRESULT DialogManagerDefault(UINT message, WPARAM wParam, LPARAM lParam);
     // Binds the control object to the template's control with this id.
     void DDX_Control(int nID, CWnd& control) const { control.BindControl(GetDlgItem(nID)); }
 
@@ -30,4 +33,6 @@ private:
 
     UINT m_nIDTemplate;
     CWnd* m_pParent;
+    // The message that the dialog procedure leaves to the dialog manager while it is handled.
+    UINT m_nManagerMessage = 0;
 };

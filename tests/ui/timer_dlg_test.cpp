@@ -106,6 +106,17 @@ TEST_F(StripTest, StartsCompactTopmostStoppedAtUnitOne)
                       {IDC_STOPWATCH_RESET, IDI_RESET}};
         for (const auto& image : images)
             EXPECT_EQ(ButtonImage(hDlg, image.button), ProgramIcon(image.icon)) << image.button;
+
+        // The status text fits inside the bar in the font it is drawn with, its context's own.
+        HWND hBar = ::GetDlgItem(hDlg, IDC_PROGRESS);
+        const HDC hBarDC = ::GetDC(hBar);
+        RECT rcBar{};
+        RECT rcText{};
+        ::GetClientRect(hBar, &rcBar);
+        ::DrawTextA(hBarDC, ItemText(hDlg, IDC_PROGRESS).c_str(), -1, &rcText, DT_CALCRECT | DT_SINGLELINE);
+        ::ReleaseDC(hBar, hBarDC);
+        EXPECT_LE(rcText.right, rcBar.right);
+        EXPECT_LE(rcText.bottom, rcBar.bottom);
     });
 }
 
@@ -544,4 +555,39 @@ TEST_F(StripTest, SettingsOkRestartsTheCycleAndNarrowsTheStripWhileCancelChanges
             }
         });
     }
+}
+
+TEST_F(StripTest, ADpiChangeAndBackGiveBothFormsAndTheNarrowStripTheSizesOfEachDpi)
+{
+    RecordingTimerDlg dlg;
+    Run(dlg, [&](HWND hDlg) {
+        const HDC hScreen = ::GetDC(nullptr);
+        const int nDesktop = ::GetDeviceCaps(hScreen, LOGPIXELSY);
+        ::ReleaseDC(nullptr, hScreen);
+        const SIZE start = WindowSize(hDlg);
+        // The change comes in the compact form, the way back in the expanded one.
+        for (const int nDpi : {nDesktop * 3 / 2, nDesktop}) {
+            const int cx = ::MulDiv(start.cx, nDpi, nDesktop);
+            const int cy = ::MulDiv(start.cy, nDpi, nDesktop);
+            const auto expectSize = [&](int nWidth, int nHeight) {
+                EXPECT_EQ(WindowSize(hDlg).cx, nWidth) << nDpi;
+                EXPECT_EQ(WindowSize(hDlg).cy, nHeight) << nDpi;
+            };
+            RECT rect{};
+            ::GetWindowRect(hDlg, &rect);
+            RECT suggested{rect.left + 9, rect.top + 5, rect.left + 9 + cx, rect.top + 5 + cy * (dlg.m_bCaption + 1)};
+            ::SendMessageA(hDlg, WM_DPICHANGED, MAKEWPARAM(nDpi, nDpi), reinterpret_cast<LPARAM>(&suggested));
+            ::GetWindowRect(hDlg, &rect);
+            EXPECT_TRUE(::EqualRect(&rect, &suggested)) << nDpi;
+            WriteSettings("[EINHEIT]\r\nStoppuhr=0\r\n");
+            dlg.ApplySettings();
+            expectSize(static_cast<int>(cx * 0.74), cy);
+            RemoveSettings();
+            dlg.ApplySettings();
+            for (int nToggle = 0; nToggle < 3; ++nToggle) {
+                expectSize(cx, cy * (dlg.m_bCaption + 1));
+                Command(hDlg, IDC_CAPTION);
+            }
+        }
+    });
 }
