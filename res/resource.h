@@ -18,7 +18,7 @@
 #define IDC_STOPWATCH_TEXT      1006    /* stopwatch display "00:00:00" */
 #define IDC_STOPWATCH_START     1007    /* stopwatch start/stop */
 #define IDC_STOPWATCH_RESET     1008    /* stopwatch reset */
-/* the exit button is IDOK (1) */
+/* the exit button is IDOK (1); each icon button's tooltip is the string with the button's id */
 #define IDM_ABOUTBOX            0x0010  /* system-menu entry of the about box */
 
 /* Icons */

@@ -128,6 +128,7 @@ BOOL CTimerDlg::OnInitDialog()
     SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hMainIcon.Get()));
     HideFromTaskbar();
     SetInitialButtonImages();
+    AddButtonTips();
     m_rcInitial = GetWindowRect();
     RememberStartupSize();
     ApplySettings();
@@ -410,4 +411,15 @@ void CTimerDlg::ScaleInitialRect(int nDpi)
     m_rcInitial.right = m_rcInitial.left + size.cx;
     m_rcInitial.bottom = m_rcInitial.top + size.cy;
     m_nDpi = nDpi;
+}
+
+void CTimerDlg::AddButtonTips()
+{
+    if (!m_toolTip.Create(*this))
+        return;
+    for (const int nID : kSlotButtons) {
+        char text[80] = {};
+        if (::LoadStringA(::GetModuleHandleA(nullptr), static_cast<UINT>(nID), text, sizeof text) > 0)
+            m_toolTip.AddTool(GetDlgItem(nID), text);
+    }
 }

@@ -55,6 +55,7 @@ public:
     CButton m_btnSettings;
     CTextProgressCtrl m_progress;
     CIconHandle m_hMainIcon;
+    CToolTipCtrl m_toolTip;
 
 private:
     LRESULT OnSysCommand(WPARAM nID, LPARAM lParam);
@@ -84,6 +85,7 @@ private:
     void MoveToForm(bool bExpanded);
     void RememberStartupSize();
     void ScaleInitialRect(int nDpi);
+    void AddButtonTips();
 
     static const MessageEntry<CTimerDlg> kMessageMap[];
 };

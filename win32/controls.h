@@ -1,6 +1,10 @@
 // The stock controls as the program uses them, and the system menu.
 #pragma once
 
+#include <windows.h>
+
+#include <commctrl.h>
+
 #include "window.h"
 
 class CButton : public CWnd {
@@ -19,6 +23,34 @@ class CStatic : public CWnd {};
 class CEdit : public CWnd {};
 
 class CProgressCtrl : public CWnd {};
+
+// A tooltip control. Its owner window destroys it when it goes, so the wrapper owns nothing.
+class CToolTipCtrl : public CWnd {
+public:
+    // Creates the control for `owner`; its tips show whether or not the owner is active.
+    bool Create(const CWnd& owner)
+    {
+        INITCOMMONCONTROLSEX controls{sizeof controls, ICC_TAB_CLASSES};
+        ::InitCommonControlsEx(&controls);
+        m_hWnd = ::CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+                                   CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner.GetSafeHwnd(),
+                                   nullptr, ::GetModuleHandleA(nullptr), nullptr);
+        return m_hWnd != nullptr;
+    }
+    // A tip for a control of the owner, shown while the mouse rests on it. The record has the
+    // size that every version of the control accepts from 4.70 on, 5.x without a manifest too;
+    // the larger one of version 6 would be refused there.
+    void AddTool(HWND hControl, const char* text) const
+    {
+        TOOLINFOA tool{};
+        tool.cbSize = TTTOOLINFOA_V2_SIZE;
+        tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+        tool.hwnd = ::GetParent(hControl);
+        tool.uId = reinterpret_cast<UINT_PTR>(hControl);
+        tool.lpszText = const_cast<char*>(text);
+        SendMessage(TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+    }
+};
 
 // The window's menu: a borrowed handle, never destroyed here.
 class CMenu {

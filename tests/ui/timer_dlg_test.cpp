@@ -3,9 +3,13 @@
 
 #include <windows.h>
 
+#include <commctrl.h>
+
 #include <cstdlib>
 #include <cwchar>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 #include "modal_driver.h"
@@ -48,6 +52,39 @@ SIZE WindowSize(HWND hWnd)
     RECT rect{};
     ::GetWindowRect(hWnd, &rect);
     return SIZE{rect.right - rect.left, rect.bottom - rect.top};
+}
+
+// The first window of this thread of this class, or null.
+HWND ThreadWindowOfClass(std::string_view className)
+{
+    return FindThreadWindowIf([&](HWND hWnd) {
+        char name[32] = {};
+        ::GetClassNameA(hWnd, name, sizeof name);
+        return name == className;
+    });
+}
+
+// Every icon button has its German name in the strip's tooltip control, which shows it also
+// while the strip is not the active window.
+void ExpectButtonTips(HWND hDlg)
+{
+    const std::pair<int, const char*> tips[] = {
+        {IDOK, "Beenden"}, {IDC_SETTINGS, "Einstellungen"}, {IDC_CAPTION, "Titelleiste ein/aus"},
+        {IDC_START, "Start/Pause"}, {IDC_NEXT, "N\xE4" "chste Einheit"}, {IDC_STOPWATCH_START, "Stoppuhr Start/Pause"},
+        {IDC_STOPWATCH_RESET, "Stoppuhr zur\xFC" "cksetzen"}};
+    HWND hToolTip = ThreadWindowOfClass(TOOLTIPS_CLASSA);
+    EXPECT_TRUE(::GetWindowLongPtrA(hToolTip, GWL_STYLE) & TTS_ALWAYSTIP);
+    EXPECT_EQ(::SendMessageA(hToolTip, TTM_GETTOOLCOUNT, 0, 0), 7);
+    for (const auto& [nID, tip] : tips) {
+        char text[80] = {};
+        TOOLINFOA tool{};
+        tool.cbSize = TTTOOLINFOA_V2_SIZE;
+        tool.hwnd = hDlg;
+        tool.uId = reinterpret_cast<UINT_PTR>(::GetDlgItem(hDlg, nID));
+        tool.lpszText = text;
+        ::SendMessageA(hToolTip, TTM_GETTEXTA, sizeof text, reinterpret_cast<LPARAM>(&tool));
+        EXPECT_STREQ(text, tip);
+    }
 }
 
 class StripTest : public testing::Test {
@@ -339,6 +376,7 @@ TEST_F(StripTest, TheToggleSwitchesFormsAtTheSameCorner)
             ::GetWindowRect(hDlg, &compact);
             EXPECT_EQ(compact.right - compact.left, width);
             EXPECT_EQ(compact.bottom - compact.top, h0);
+            ExpectButtonTips(hDlg);
 
             Command(hDlg, IDC_CAPTION);
             RECT expanded{};
@@ -349,6 +387,7 @@ TEST_F(StripTest, TheToggleSwitchesFormsAtTheSameCorner)
             EXPECT_EQ(expanded.bottom - expanded.top, 2 * h0);
             EXPECT_TRUE(::GetWindowLongPtrA(hDlg, GWL_STYLE) & WS_CAPTION);
             EXPECT_EQ(ButtonImage(hDlg, IDC_CAPTION), ProgramIcon(IDI_CAPTION_UP));
+            ExpectButtonTips(hDlg);
 
             Command(hDlg, IDC_CAPTION);
             RECT again{};
