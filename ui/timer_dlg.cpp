@@ -3,6 +3,7 @@
 #include "timer_dlg.h"
 
 #include <mmsystem.h>
+#include <windowsx.h>
 
 #include <algorithm>
 #include <cstdint>
@@ -95,6 +96,7 @@ const MessageEntry<CTimerDlg> CTimerDlg::kMessageMap[] = {
     OnCommandId(IDC_STOPWATCH_START, &CTimerDlg::OnStopwatchStartStop),
     OnCommandId(IDC_STOPWATCH_RESET, &CTimerDlg::OnStopwatchReset),
     OnMessage(WM_DPICHANGED, &CTimerDlg::OnDpiChanged),
+    OnMessage(WM_CONTEXTMENU, &CTimerDlg::OnContextMenu),
 };
 
 CTimerDlg::CTimerDlg() : CDialog(IDD_TIMER_DIALOG), m_hMainIcon(LoadProgramIcon(IDR_MAINFRAME))
@@ -422,4 +424,37 @@ void CTimerDlg::AddButtonTips()
         if (::LoadStringA(::GetModuleHandleA(nullptr), static_cast<UINT>(nID), text, sizeof text) > 0)
             m_toolTip.AddTool(GetDlgItem(nID), text);
     }
+}
+
+LRESULT CTimerDlg::OnContextMenu(WPARAM wParam, LPARAM lParam)
+{
+    // A button passes its right click on with its own handle; a button has no menu.
+    if (IsIconButton(reinterpret_cast<HWND>(wParam)))
+        return 0;
+    POINT point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+    if (lParam == -1) {
+        // From the keyboard: at the strip's corner.
+        const RECT rect = GetWindowRect();
+        point = POINT{rect.left, rect.top};
+    }
+    if (TrackStripMenu(point) == IDM_ABOUTBOX)
+        SendMessage(WM_SYSCOMMAND, IDM_ABOUTBOX);
+    return 0;
+}
+
+bool CTimerDlg::IsIconButton(HWND hWnd) const
+{
+    return std::any_of(std::begin(kSlotButtons), std::end(kSlotButtons),
+                       [&](int nID) { return hWnd && GetDlgItem(nID) == hWnd; });
+}
+
+UINT CTimerDlg::TrackStripMenu(POINT point) const
+{
+    const CMenuHandle menu(::CreatePopupMenu());
+    char text[256] = {};
+    if (!menu || ::LoadStringA(::GetModuleHandleA(nullptr), IDS_ABOUTBOX, text, sizeof text) <= 0)
+        return 0;
+    CMenu(menu.Get()).AppendMenu(MF_STRING, IDM_ABOUTBOX, text);
+    return static_cast<UINT>(::TrackPopupMenu(menu.Get(), TPM_RIGHTBUTTON | TPM_RETURNCMD | TPM_NONOTIFY, point.x,
+                                              point.y, 0, m_hWnd, nullptr));
 }

@@ -69,6 +69,7 @@ private:
     void OnStopwatchStartStop();
     void OnStopwatchReset();
     LRESULT OnDpiChanged(WPARAM wParam, LPARAM lParam);
+    LRESULT OnContextMenu(WPARAM wParam, LPARAM lParam);
 
     void AddAboutToSystemMenu();
     void HideFromTaskbar();
@@ -86,6 +87,9 @@ private:
     void RememberStartupSize();
     void ScaleInitialRect(int nDpi);
     void AddButtonTips();
+    bool IsIconButton(HWND hWnd) const;
+    // Shows the strip's own small menu at the point and returns the command chosen, or 0.
+    UINT TrackStripMenu(POINT point) const;
 
     static const MessageEntry<CTimerDlg> kMessageMap[];
 };

@@ -42,11 +42,15 @@ struct DcTraits {
 struct IconTraits {
     static void Free(HICON handle) { ::DestroyIcon(handle); }
 };
+struct MenuTraits {
+    static void Free(HMENU handle) { ::DestroyMenu(handle); }
+};
 
 using CBitmap = UniqueHandle<HBITMAP, GdiObjectTraits>;
 using CRgn = UniqueHandle<HRGN, GdiObjectTraits>;
 using CMemoryDCHandle = UniqueHandle<HDC, DcTraits>;
 using CIconHandle = UniqueHandle<HICON, IconTraits>;
+using CMenuHandle = UniqueHandle<HMENU, MenuTraits>;
 
 // A drawing context that does not own its handle: the operations the program draws with.
 class CDC {

@@ -630,3 +630,34 @@ TEST_F(StripTest, ADpiChangeAndBackGiveBothFormsAndTheNarrowStripTheSizesOfEachD
         }
     });
 }
+
+TEST_F(StripTest, ARightClickBesideTheButtonsOpensTheAboutBoxThroughAMenuAndOnAButtonNothing)
+{
+    RecordingTimerDlg dlg;
+    Run(dlg, [&](HWND hDlg) {
+        // 0 is the strip's own background.
+        for (const int nID : {IDC_PROGRESS, IDC_STOPWATCH_TEXT, 0, IDOK, IDC_CAPTION, IDC_START, IDC_NEXT,
+                              IDC_SETTINGS, IDC_STOPWATCH_START, IDC_STOPWATCH_RESET}) {
+            char entry[64] = {};
+            bool bAbout = false;
+            IdleStep chooseEntry([&] {
+                HWND hMenu = ThreadWindowOfClass("#32768");
+                if (hMenu && ::IsWindowVisible(hMenu) && !entry[0]) {
+                    const auto hItems = reinterpret_cast<HMENU>(::SendMessageA(hMenu, MN_GETHMENU, 0, 0));
+                    ::GetMenuStringA(hItems, IDM_ABOUTBOX, entry, sizeof entry, MF_BYCOMMAND);
+                    ::PostMessageA(hMenu, WM_KEYDOWN, VK_DOWN, 0);
+                    ::PostMessageA(hMenu, WM_KEYDOWN, VK_RETURN, 0);
+                }
+                if (HWND hAbout = FindThreadWindow("Info \xFC" "ber Tarnovell")) {
+                    bAbout = true;
+                    ::SendMessageA(hAbout, WM_COMMAND, IDOK, 0);
+                }
+                return false;
+            });
+            ::SendMessageA(nID ? ::GetDlgItem(hDlg, nID) : hDlg, WM_RBUTTONUP, 0, MAKELPARAM(2, 2));
+            const bool bButton = nID != IDC_PROGRESS && nID != IDC_STOPWATCH_TEXT && nID != 0;
+            EXPECT_STREQ(entry, bButton ? "" : "Inf&o \xFC" "ber Tarnovell...") << nID;
+            EXPECT_EQ(bAbout, !bButton) << nID;
+        }
+    });
+}
