@@ -1,4 +1,4 @@
-// The stock controls as the program uses them, and the system menu.
+// The stock and common controls as the program uses them, and the system menu.
 #pragma once
 
 #include <windows.h>
