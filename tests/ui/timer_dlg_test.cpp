@@ -146,12 +146,11 @@ TEST_F(StripTest, StartsCompactTopmostStoppedAtUnitOne)
 
         // The status text fits inside the bar in the font it is drawn with, its context's own.
         HWND hBar = ::GetDlgItem(hDlg, IDC_PROGRESS);
-        const HDC hBarDC = ::GetDC(hBar);
         RECT rcBar{};
         RECT rcText{};
         ::GetClientRect(hBar, &rcBar);
-        ::DrawTextA(hBarDC, ItemText(hDlg, IDC_PROGRESS).c_str(), -1, &rcText, DT_CALCRECT | DT_SINGLELINE);
-        ::ReleaseDC(hBar, hBarDC);
+        ::DrawTextA(CClientDC(hBar).GetSafeHdc(), ItemText(hDlg, IDC_PROGRESS).c_str(), -1, &rcText,
+                    DT_CALCRECT | DT_SINGLELINE);
         EXPECT_LE(rcText.right, rcBar.right);
         EXPECT_LE(rcText.bottom, rcBar.bottom);
     });
@@ -600,9 +599,7 @@ TEST_F(StripTest, ADpiChangeAndBackGiveBothFormsAndTheNarrowStripTheSizesOfEachD
 {
     RecordingTimerDlg dlg;
     Run(dlg, [&](HWND hDlg) {
-        const HDC hScreen = ::GetDC(nullptr);
-        const int nDesktop = ::GetDeviceCaps(hScreen, LOGPIXELSY);
-        ::ReleaseDC(nullptr, hScreen);
+        const int nDesktop = ::GetDeviceCaps(CClientDC(nullptr).GetSafeHdc(), LOGPIXELSY);
         const SIZE start = WindowSize(hDlg);
         // The change comes in the compact form, the way back in the expanded one.
         for (const int nDpi : {nDesktop * 3 / 2, nDesktop}) {
@@ -642,7 +639,7 @@ TEST_F(StripTest, ARightClickBesideTheButtonsOpensTheAboutBoxThroughAMenuAndOnAB
             bool bAbout = false;
             IdleStep chooseEntry([&] {
                 HWND hMenu = ThreadWindowOfClass("#32768");
-                if (hMenu && ::IsWindowVisible(hMenu) && !entry[0]) {
+                if (hMenu && ::IsWindowVisible(hMenu)) {
                     const auto hItems = reinterpret_cast<HMENU>(::SendMessageA(hMenu, MN_GETHMENU, 0, 0));
                     ::GetMenuStringA(hItems, IDM_ABOUTBOX, entry, sizeof entry, MF_BYCOMMAND);
                     ::PostMessageA(hMenu, WM_KEYDOWN, VK_DOWN, 0);
@@ -654,7 +651,10 @@ TEST_F(StripTest, ARightClickBesideTheButtonsOpensTheAboutBoxThroughAMenuAndOnAB
                 }
                 return false;
             });
-            ::SendMessageA(nID ? ::GetDlgItem(hDlg, nID) : hDlg, WM_RBUTTONUP, 0, MAKELPARAM(2, 2));
+            // Under Wine a focus change that the last about box left behind may end the next menu
+            // before it is seen; that click is repeated. On a button every click must open nothing.
+            for (int nTry = 0; nTry < 3 && !bAbout; ++nTry)
+                ::SendMessageA(nID ? ::GetDlgItem(hDlg, nID) : hDlg, WM_RBUTTONUP, 0, MAKELPARAM(2, 2));
             const bool bButton = nID != IDC_PROGRESS && nID != IDC_STOPWATCH_TEXT && nID != 0;
             EXPECT_STREQ(entry, bButton ? "" : "Inf&o \xFC" "ber Tarnovell...") << nID;
             EXPECT_EQ(bAbout, !bButton) << nID;
