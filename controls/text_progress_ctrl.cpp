@@ -56,9 +56,6 @@ int CTextProgressCtrl::SetPos(int nPos)
     if (!::IsWindow(m_hWnd))
         return -1;
     const int nOldPos = std::exchange(m_nPos, nPos);
-    // An empty range has no share to show, and its paint draws nothing.
-    if (m_nUpper == m_nLower)
-        return nOldPos;
     const int nWidth = BarWidth(GetClientRect().right);
     if (nWidth != m_nBarWidth) {
         m_nBarWidth = nWidth;
@@ -115,9 +112,6 @@ LRESULT CTextProgressCtrl::OnSize(WPARAM, LPARAM)
 LRESULT CTextProgressCtrl::OnPaint(WPARAM, LPARAM)
 {
     CPaintDC dc(m_hWnd);
-    // Without a range there is nothing to show; the old picture stays and the request is served.
-    if (m_nLower >= m_nUpper)
-        return 0;
     const RECT rcClient = GetClientRect();
     const int nClientWidth = rcClient.right - rcClient.left;
     // The bar's end, held inside the control: beyond either edge the picture is the same.
@@ -164,6 +158,10 @@ void CTextProgressCtrl::DrawSplitText(CMemDC& dc, const RECT& rcClient, const RE
 
 double CTextProgressCtrl::Fraction() const
 {
+    // A range without room (a phase of no minutes) stands at its start, whatever the position:
+    // the bar shows empty with the current text, never the picture of an earlier phase.
+    if (m_nLower >= m_nUpper)
+        return 0.0;
     return Difference(m_nPos, m_nLower) / Difference(m_nUpper, m_nLower);
 }
 

@@ -36,7 +36,7 @@ private:
     // The text over both parts, each pass clipped to its own part.
     void DrawSplitText(CMemDC& dc, const RECT& rcClient, const RECT& rcFilled, const RECT& rcEmpty) const;
 
-    // The filled share of the range; only meaningful while m_nLower != m_nUpper.
+    // The filled share of the range; 0 for a range without room.
     double Fraction() const;
     // The filled width in whole pixels of a client area this wide.
     int BarWidth(int nClientWidth) const;
