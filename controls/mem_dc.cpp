@@ -34,21 +34,22 @@ CMemDC::CMemDC(CDC& targetDC) : m_pTargetDC(&targetDC), m_bBuffered(!targetDC.Is
         return;
     }
     m_hDC = m_memoryDC.Get();
-    m_pOldBitmap = ::SelectObject(m_hDC, m_bmBuffer.Get());
+    m_selectBuffer = CSelectObject(m_hDC, m_bmBuffer.Get());
     // Drawing in the target's coordinates lands in the buffer.
     SetWindowOrg(m_rcBuffer.left, m_rcBuffer.top);
 }
 
 CMemDC::~CMemDC()
 {
-    if (m_bBuffered) {
+    if (m_bBuffered)
         m_pTargetDC->BitBlt(m_rcBuffer.left, m_rcBuffer.top, Width(m_rcBuffer), Height(m_rcBuffer), *this,
                             m_rcBuffer.left, m_rcBuffer.top, SRCCOPY);
-        // The buffer must be out of the context before either is deleted.
-        ::SelectObject(m_hDC, m_pOldBitmap);
-    }
     // A borrowed target context stays the target's.
     m_hDC = nullptr;
-    m_bmBuffer.Reset();
-    m_memoryDC.Reset();
+}
+
+CRgn CMemDC::ClipRegion(const RECT& rect) const
+{
+    return CRgn(::CreateRectRgn(rect.left - m_rcBuffer.left, rect.top - m_rcBuffer.top, rect.right - m_rcBuffer.left,
+                                rect.bottom - m_rcBuffer.top));
 }

@@ -11,12 +11,17 @@ public:
     CMemDC(const CMemDC&) = delete;
     CMemDC& operator=(const CMemDC&) = delete;
 
-    CBitmap m_bmBuffer;
-    HGDIOBJ m_pOldBitmap = nullptr;
-    CDC* m_pTargetDC;
-    RECT m_rcBuffer{};
-    BOOL m_bBuffered = FALSE;
+    // A region that clips drawing to this rectangle, given in the target's coordinates: clip
+    // regions are in device units, and the buffer's device origin is its own top-left.
+    CRgn ClipRegion(const RECT& rect) const;
 
 private:
-    CMemoryDCHandle m_memoryDC;
+    CDC* m_pTargetDC;
+    BOOL m_bBuffered = FALSE;
+    RECT m_rcBuffer{};
+    CMemoryDC m_memoryDC;
+    CBitmap m_bmBuffer;
+    // Declared after the context and the bitmap: the buffer goes out of the context before
+    // either is deleted.
+    CSelectObject m_selectBuffer;
 };

@@ -27,15 +27,16 @@ int Truncate(double value)
     return static_cast<int>(std::clamp(value, static_cast<double>(INT_MIN), static_cast<double>(INT_MAX)));
 }
 
-}  // namespace
+std::string Narrow(const wchar_t* text)
+{
+    const int nSize = ::WideCharToMultiByte(CP_ACP, 0, text, -1, nullptr, 0, nullptr, nullptr);
+    std::string narrow(static_cast<std::size_t>(std::max(nSize, 1)), '\0');
+    ::WideCharToMultiByte(CP_ACP, 0, text, -1, narrow.data(), nSize, nullptr, nullptr);
+    narrow.resize(std::strlen(narrow.c_str()));
+    return narrow;
+}
 
-constexpr MessageEntry<CTextProgressCtrl> CTextProgressCtrl::kMessageMap[] = {
-    OnMessage(WM_SETTEXT, &CTextProgressCtrl::OnSetText),
-    OnMessage(WM_GETTEXT, &CTextProgressCtrl::OnGetText),
-    OnMessage(WM_ERASEBKGND, &CTextProgressCtrl::OnEraseBkgnd),
-    OnMessage(WM_SIZE, &CTextProgressCtrl::OnSize),
-    OnMessage(WM_PAINT, &CTextProgressCtrl::OnPaint),
-};
+}  // namespace
 
 CTextProgressCtrl::CTextProgressCtrl()
     : m_crBarClr(::GetSysColor(COLOR_HIGHLIGHT)),
@@ -65,17 +66,15 @@ int CTextProgressCtrl::SetPos(int nPos)
     return nOldPos;
 }
 
-bool CTextProgressCtrl::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
-{
-    return DispatchMessageTable(*this, kMessageMap, message, wParam, lParam, result);
-}
-
+// The stock progress control is a Unicode window, and the subclass chain hands its messages on
+// as they come to it: the text arrives and leaves in UTF-16, while the bar keeps and draws it in
+// the program's code page, as the caller of SetWindowTextA gave it.
 LRESULT CTextProgressCtrl::OnSetText(WPARAM, LPARAM lParam)
 {
     // The system keeps its own copy of the text, which answers WM_GETTEXTLENGTH.
     const LRESULT result = Default();
-    const char* text = lParam ? reinterpret_cast<const char*>(lParam) : "";
-    if (std::strcmp(m_strText.c_str(), text) != 0) {
+    const std::string text = lParam ? Narrow(reinterpret_cast<const wchar_t*>(lParam)) : std::string();
+    if (m_strText != text) {
         m_strText = text;
         // Shown at the next paint from the event loop, not at once.
         InvalidateRect(nullptr, TRUE);
@@ -85,14 +84,15 @@ LRESULT CTextProgressCtrl::OnSetText(WPARAM, LPARAM lParam)
 
 LRESULT CTextProgressCtrl::OnGetText(WPARAM wParam, LPARAM lParam)
 {
-    const auto nSize = static_cast<std::size_t>(wParam);
-    auto* buffer = reinterpret_cast<char*>(lParam);
+    const auto nSize = static_cast<int>(std::min<WPARAM>(wParam, INT_MAX));
+    auto* buffer = reinterpret_cast<wchar_t*>(lParam);
     if (nSize == 0 || !buffer)
         return 0;
-    const std::size_t nCopied = std::min(nSize - 1, m_strText.size());
-    std::memcpy(buffer, m_strText.data(), nCopied);
-    buffer[nCopied] = '\0';
-    return static_cast<LRESULT>(nCopied);
+    const int nLength = static_cast<int>(std::min<std::size_t>(m_strText.size(), INT_MAX));
+    const int nCopied =
+        ::MultiByteToWideChar(CP_ACP, 0, m_strText.data(), std::min(nSize - 1, nLength), buffer, nSize - 1);
+    buffer[nCopied] = L'\0';
+    return nCopied;
 }
 
 LRESULT CTextProgressCtrl::OnEraseBkgnd(WPARAM, LPARAM)
@@ -144,10 +144,7 @@ void CTextProgressCtrl::DrawSplitText(CMemDC& dc, const RECT& rcClient, const RE
     };
     const Pass passes[] = {{rcFilled, m_crTextBkClr}, {rcEmpty, m_crTextClr}};
     for (const Pass& pass : passes) {
-        // Clip regions are in device units, and the buffer's device origin is its top-left.
-        const RECT& rc = pass.rcPart;
-        const CRgn clip(::CreateRectRgn(rc.left - dc.m_rcBuffer.left, rc.top - dc.m_rcBuffer.top,
-                                        rc.right - dc.m_rcBuffer.left, rc.bottom - dc.m_rcBuffer.top));
+        const CRgn clip = dc.ClipRegion(pass.rcPart);
         dc.SelectClipRgn(clip.Get());
         dc.SetTextColor(pass.crText);
         dc.DrawText(text, rcClient, DT_CENTER | DT_VCENTER | DT_SINGLELINE);

@@ -8,7 +8,7 @@
 
 class CMemDC;
 
-class CTextProgressCtrl : public CProgressCtrl {
+class CTextProgressCtrl : public CMessageMapped<CTextProgressCtrl, CProgressCtrl> {
 public:
     CTextProgressCtrl();
 
@@ -22,9 +22,6 @@ public:
 
     // Binding subclasses the stock control, so that its messages reach this class first.
     void BindControl(HWND hWnd) override { SubclassWindow(hWnd); }
-
-protected:
-    bool OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
 private:
     LRESULT OnSetText(WPARAM wParam, LPARAM lParam);
@@ -41,7 +38,14 @@ private:
     // The filled width in whole pixels of a client area this wide.
     int BarWidth(int nClientWidth) const;
 
-    static const MessageEntry<CTextProgressCtrl> kMessageMap[];
+    friend CMessageMapped;
+    static constexpr MessageEntry<CTextProgressCtrl> kMessageMap[] = {
+        OnMessage(WM_SETTEXT, &CTextProgressCtrl::OnSetText),
+        OnMessage(WM_GETTEXT, &CTextProgressCtrl::OnGetText),
+        OnMessage(WM_ERASEBKGND, &CTextProgressCtrl::OnEraseBkgnd),
+        OnMessage(WM_SIZE, &CTextProgressCtrl::OnSize),
+        OnMessage(WM_PAINT, &CTextProgressCtrl::OnPaint),
+    };
 
 public:
     int m_nPos = 0;

@@ -15,25 +15,7 @@ constexpr int32_t kMaxUnits = 10;
 
 }  // namespace
 
-const MessageEntry<CSettingsDlg> CSettingsDlg::kMessageMap[] = {
-    OnCommandId(IDC_WORK_PLUS, &CSettingsDlg::OnWorkPlus),
-    OnCommandId(IDC_WORK_MINUS, &CSettingsDlg::OnWorkMinus),
-    OnCommandId(IDC_SHORT_PLUS, &CSettingsDlg::OnShortPausePlus),
-    OnCommandId(IDC_SHORT_MINUS, &CSettingsDlg::OnShortPauseMinus),
-    OnCommandId(IDC_LONG_PLUS, &CSettingsDlg::OnLongPausePlus),
-    OnCommandId(IDC_LONG_MINUS, &CSettingsDlg::OnLongPauseMinus),
-    OnCommandId(IDC_UNITS_PLUS, &CSettingsDlg::OnUnitsPlus),
-    OnCommandId(IDC_UNITS_MINUS, &CSettingsDlg::OnUnitsMinus),
-    OnCommandId(IDC_BROWSE, &CSettingsDlg::OnBrowse),
-};
-
-CSettingsDlg::CSettingsDlg(CWnd* pParent) : CDialog(IDD_SETTINGS, pParent) {}
-
-bool CSettingsDlg::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
-{
-    return DispatchMessageTable(*this, kMessageMap, message, wParam, lParam, result) ||
-           CDialog::OnWndMsg(message, wParam, lParam, result);
-}
+CSettingsDlg::CSettingsDlg(CWnd* pParent) : CMessageMapped(IDD_SETTINGS, pParent) {}
 
 void CSettingsDlg::DoDataExchange()
 {

@@ -4,15 +4,15 @@
 
 #include <cstdint>
 
+#include "resource.h"
 #include "win32/controls.h"
 #include "win32/dialog.h"
 
-class CSettingsDlg : public CDialog {
+class CSettingsDlg : public CMessageMapped<CSettingsDlg, CDialog> {
 public:
     explicit CSettingsDlg(CWnd* pParent = nullptr);
 
 protected:
-    bool OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
     void DoDataExchange() override;
     BOOL OnInitDialog() override;
     void OnOK() override;
@@ -31,7 +31,18 @@ private:
     // Takes the stepped value over and shows it in the number's display.
     static void SetNumber(int32_t& nNumber, int32_t nValue, const CStatic& display);
 
-    static const MessageEntry<CSettingsDlg> kMessageMap[];
+    friend CMessageMapped;
+    static constexpr MessageEntry<CSettingsDlg> kMessageMap[] = {
+        OnCommandId(IDC_WORK_PLUS, &CSettingsDlg::OnWorkPlus),
+        OnCommandId(IDC_WORK_MINUS, &CSettingsDlg::OnWorkMinus),
+        OnCommandId(IDC_SHORT_PLUS, &CSettingsDlg::OnShortPausePlus),
+        OnCommandId(IDC_SHORT_MINUS, &CSettingsDlg::OnShortPauseMinus),
+        OnCommandId(IDC_LONG_PLUS, &CSettingsDlg::OnLongPausePlus),
+        OnCommandId(IDC_LONG_MINUS, &CSettingsDlg::OnLongPauseMinus),
+        OnCommandId(IDC_UNITS_PLUS, &CSettingsDlg::OnUnitsPlus),
+        OnCommandId(IDC_UNITS_MINUS, &CSettingsDlg::OnUnitsMinus),
+        OnCommandId(IDC_BROWSE, &CSettingsDlg::OnBrowse),
+    };
 
 public:
     int32_t m_nWorkMins = 0;

@@ -84,29 +84,8 @@ int WindowDpi(HWND hWnd)
 
 }  // namespace
 
-const MessageEntry<CTimerDlg> CTimerDlg::kMessageMap[] = {
-    OnMessage(WM_SYSCOMMAND, &CTimerDlg::OnSysCommand),
-    OnMessage(WM_PAINT, &CTimerDlg::OnPaint),
-    OnMessage(WM_QUERYDRAGICON, &CTimerDlg::OnQueryDragIcon),
-    OnCommandId(IDC_SETTINGS, &CTimerDlg::OnSettings),
-    OnMessage(WM_TIMER, &CTimerDlg::OnTimer),
-    OnCommandId(IDC_CAPTION, &CTimerDlg::OnCaptionToggle),
-    OnCommandId(IDC_START, &CTimerDlg::OnStartPause),
-    OnCommandId(IDC_NEXT, &CTimerDlg::OnNextUnit),
-    OnCommandId(IDC_STOPWATCH_START, &CTimerDlg::OnStopwatchStartStop),
-    OnCommandId(IDC_STOPWATCH_RESET, &CTimerDlg::OnStopwatchReset),
-    OnMessage(WM_DPICHANGED, &CTimerDlg::OnDpiChanged),
-    OnMessage(WM_CONTEXTMENU, &CTimerDlg::OnContextMenu),
-};
-
-CTimerDlg::CTimerDlg() : CDialog(IDD_TIMER_DIALOG), m_hMainIcon(LoadProgramIcon(IDR_MAINFRAME))
+CTimerDlg::CTimerDlg() : CMessageMapped(IDD_TIMER_DIALOG), m_hMainIcon(LoadProgramIcon(IDR_MAINFRAME))
 {
-}
-
-bool CTimerDlg::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
-{
-    return DispatchMessageTable(*this, kMessageMap, message, wParam, lParam, result) ||
-           CDialog::OnWndMsg(message, wParam, lParam, result);
 }
 
 void CTimerDlg::DoDataExchange()
@@ -380,7 +359,7 @@ void CTimerDlg::OnOK()
         SendMessage(WM_COMMAND, IDC_CAPTION);
     const RECT rect = GetWindowRect();
     SettingsFile::SaveWindowPos(WindowPos{rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top});
-    for (CIconHandle& image : m_hReplacedImage)
+    for (CIcon& image : m_hReplacedImage)
         image.Reset();
     CDialog::OnOK();
 }
@@ -388,7 +367,7 @@ void CTimerDlg::OnOK()
 void CTimerDlg::RememberStartupSize()
 {
     m_rcStartup = m_rcInitial;
-    m_nStartupDpi = m_nDpi = WindowDpi(m_hWnd);
+    m_nStartupDpi = WindowDpi(m_hWnd);
 }
 
 LRESULT CTimerDlg::OnDpiChanged(WPARAM wParam, LPARAM lParam)
@@ -412,7 +391,6 @@ void CTimerDlg::ScaleInitialRect(int nDpi)
         {m_rcStartup.right - m_rcStartup.left, m_rcStartup.bottom - m_rcStartup.top}, m_nStartupDpi, nDpi);
     m_rcInitial.right = m_rcInitial.left + size.cx;
     m_rcInitial.bottom = m_rcInitial.top + size.cy;
-    m_nDpi = nDpi;
 }
 
 void CTimerDlg::AddButtonTips()
@@ -450,7 +428,7 @@ bool CTimerDlg::IsIconButton(HWND hWnd) const
 
 UINT CTimerDlg::TrackStripMenu(POINT point) const
 {
-    const CMenuHandle menu(::CreatePopupMenu());
+    const CPopupMenu menu(::CreatePopupMenu());
     char text[256] = {};
     if (!menu || ::LoadStringA(::GetModuleHandleA(nullptr), IDS_ABOUTBOX, text, sizeof text) <= 0)
         return 0;

@@ -7,11 +7,12 @@
 #include "controls/text_progress_ctrl.h"
 #include "core/stopwatch.h"
 #include "core/unit_cycle.h"
+#include "resource.h"
 #include "win32/controls.h"
 #include "win32/dialog.h"
 #include "win32/gdi.h"
 
-class CTimerDlg : public CDialog {
+class CTimerDlg : public CMessageMapped<CTimerDlg, CDialog> {
 public:
     // The icon buttons in the order of their image slots.
     static constexpr int kImageSlots = 7;
@@ -26,7 +27,6 @@ protected:
     BOOL OnInitDialog() override;
     void DoDataExchange() override;
     void OnOK() override;
-    bool OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
     // Starts the alarm sound; it plays while the countdown goes on.
     virtual void PlayAlarm(const wchar_t* file);
@@ -39,8 +39,9 @@ public:
     // DPI is scaled from these, so that a way there and back ends exactly where it began.
     RECT m_rcStartup{};
     int m_nStartupDpi = 0;
-    int m_nDpi = 0;
-    CIconHandle m_hReplacedImage[kImageSlots];
+    // The images the buttons gave back. They are the program's own icons from LoadIconA, which
+    // the system shares and keeps: releasing one frees nothing.
+    CIcon m_hReplacedImage[kImageSlots];
     int m_bStopwatch = 0;
     int m_bCaption = 0;
     int m_nInterval = 0;
@@ -54,7 +55,8 @@ public:
     CButton m_btnNext;
     CButton m_btnSettings;
     CTextProgressCtrl m_progress;
-    CIconHandle m_hMainIcon;
+    // Shared by the system like the button images (LoadIconA): releasing it frees nothing.
+    CIcon m_hMainIcon;
     CToolTipCtrl m_toolTip;
 
 private:
@@ -91,5 +93,19 @@ private:
     // Shows the strip's own small menu at the point and returns the command chosen, or 0.
     UINT TrackStripMenu(POINT point) const;
 
-    static const MessageEntry<CTimerDlg> kMessageMap[];
+    friend CMessageMapped;
+    static constexpr MessageEntry<CTimerDlg> kMessageMap[] = {
+        OnMessage(WM_SYSCOMMAND, &CTimerDlg::OnSysCommand),
+        OnMessage(WM_PAINT, &CTimerDlg::OnPaint),
+        OnMessage(WM_QUERYDRAGICON, &CTimerDlg::OnQueryDragIcon),
+        OnCommandId(IDC_SETTINGS, &CTimerDlg::OnSettings),
+        OnMessage(WM_TIMER, &CTimerDlg::OnTimer),
+        OnCommandId(IDC_CAPTION, &CTimerDlg::OnCaptionToggle),
+        OnCommandId(IDC_START, &CTimerDlg::OnStartPause),
+        OnCommandId(IDC_NEXT, &CTimerDlg::OnNextUnit),
+        OnCommandId(IDC_STOPWATCH_START, &CTimerDlg::OnStopwatchStartStop),
+        OnCommandId(IDC_STOPWATCH_RESET, &CTimerDlg::OnStopwatchReset),
+        OnMessage(WM_DPICHANGED, &CTimerDlg::OnDpiChanged),
+        OnMessage(WM_CONTEXTMENU, &CTimerDlg::OnContextMenu),
+    };
 };

@@ -9,11 +9,6 @@
 
 class CButton : public CWnd {
 public:
-    // Shows the icon and returns the image the button showed until now.
-    HICON SetIcon(HICON hIcon) const
-    {
-        return reinterpret_cast<HICON>(SendMessage(BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(hIcon)));
-    }
     void SetCheck(int nCheck) const { SendMessage(BM_SETCHECK, static_cast<WPARAM>(nCheck)); }
     int GetCheck() const { return static_cast<int>(SendMessage(BM_GETCHECK)); }
 };

@@ -85,8 +85,6 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND hWnd, UINT message, WPARAM wParam, LPA
             self = reinterpret_cast<CDialog*>(lParam);
             ::SetWindowLongPtrA(hWnd, DWLP_USER, lParam);
             self->m_hWnd = hWnd;
-            // Default processing of a dialog's messages is the plain window's.
-            self->m_pfnSuper = ::DefWindowProcA;
             const BOOL bDefaultFocus = self->OnInitDialog();
             self->CenterOverOwner();
             return bDefaultFocus;

@@ -1,4 +1,6 @@
 // Owners of GDI and USER handles: each frees what it holds exactly once, and cannot be copied.
+// An owner is named for what it holds (CBitmap, CRgn, CIcon, CMemoryDC); the classes that only
+// borrow a handle are the drawing contexts and windows the system hands out (CDC, CWnd, CMenu).
 #pragma once
 
 #include <windows.h>
@@ -48,9 +50,9 @@ struct MenuTraits {
 
 using CBitmap = UniqueHandle<HBITMAP, GdiObjectTraits>;
 using CRgn = UniqueHandle<HRGN, GdiObjectTraits>;
-using CMemoryDCHandle = UniqueHandle<HDC, DcTraits>;
-using CIconHandle = UniqueHandle<HICON, IconTraits>;
-using CMenuHandle = UniqueHandle<HMENU, MenuTraits>;
+using CMemoryDC = UniqueHandle<HDC, DcTraits>;
+using CIcon = UniqueHandle<HICON, IconTraits>;
+using CPopupMenu = UniqueHandle<HMENU, MenuTraits>;
 
 // A drawing context that does not own its handle: the operations the program draws with.
 class CDC {
@@ -111,15 +113,38 @@ private:
     HWND m_hWnd;
 };
 
-// Selects an object into a context and puts the one it replaced back when it goes.
+// Selects an object into a context and puts the one it replaced back when it goes. Moved, the
+// duty goes along, so that a selection made only on some paths can live in a member.
 class CSelectObject {
 public:
+    CSelectObject() = default;
     CSelectObject(HDC hDC, HGDIOBJ object) : m_hDC(hDC), m_old(::SelectObject(hDC, object)) {}
-    ~CSelectObject() { ::SelectObject(m_hDC, m_old); }
+    CSelectObject(CSelectObject&& other) noexcept
+        : m_hDC(std::exchange(other.m_hDC, nullptr)), m_old(std::exchange(other.m_old, nullptr))
+    {
+    }
+    CSelectObject& operator=(CSelectObject&& other) noexcept
+    {
+        if (this != &other) {
+            Restore();
+            m_hDC = std::exchange(other.m_hDC, nullptr);
+            m_old = std::exchange(other.m_old, nullptr);
+        }
+        return *this;
+    }
     CSelectObject(const CSelectObject&) = delete;
     CSelectObject& operator=(const CSelectObject&) = delete;
+    ~CSelectObject() { Restore(); }
 
 private:
-    HDC m_hDC;
-    HGDIOBJ m_old;
+    void Restore()
+    {
+        if (m_hDC && m_old)
+            ::SelectObject(m_hDC, m_old);
+        m_hDC = nullptr;
+        m_old = nullptr;
+    }
+
+    HDC m_hDC = nullptr;
+    HGDIOBJ m_old = nullptr;
 };

@@ -2,31 +2,28 @@
 // through which a class reacts to messages before the window's own procedure does.
 #include "window.h"
 
-namespace {
-
-const char kObjectProperty[] = "Tarnovell.CWnd";
-
-}  // namespace
+#include <commctrl.h>
 
 CWnd::~CWnd()
 {
     Unsubclass();
 }
 
+// Through the common controls' subclass chain, so that a subclass put on the window before or
+// after this one keeps working, whichever goes first. The object's address tells its subclass
+// from any other on the same window.
 void CWnd::SubclassWindow(HWND hWnd)
 {
     m_hWnd = hWnd;
-    ::SetPropA(hWnd, kObjectProperty, this);
-    m_pfnSuper = reinterpret_cast<WNDPROC>(
-        ::SetWindowLongPtrA(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CWnd::SubclassProc)));
+    m_bSubclassed = ::SetWindowSubclass(hWnd, &CWnd::SubclassProc, reinterpret_cast<UINT_PTR>(this),
+                                        reinterpret_cast<DWORD_PTR>(this)) != FALSE;
 }
 
 void CWnd::Unsubclass()
 {
-    if (!m_hWnd || !m_pfnSuper || ::GetPropA(m_hWnd, kObjectProperty) != this)
-        return;
-    ::SetWindowLongPtrA(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_pfnSuper));
-    ::RemovePropA(m_hWnd, kObjectProperty);
+    if (m_bSubclassed)
+        ::RemoveWindowSubclass(m_hWnd, &CWnd::SubclassProc, reinterpret_cast<UINT_PTR>(this));
+    m_bSubclassed = false;
 }
 
 std::string CWnd::GetWindowText() const
@@ -73,8 +70,9 @@ bool CWnd::OnWndMsg(UINT, WPARAM, LPARAM, LRESULT&)
 
 LRESULT CWnd::Default()
 {
-    return ::CallWindowProcA(m_pfnSuper ? m_pfnSuper : ::DefWindowProcA, m_hWnd, m_current.message,
-                             m_current.wParam, m_current.lParam);
+    if (m_bSubclassed)
+        return ::DefSubclassProc(m_hWnd, m_current.message, m_current.wParam, m_current.lParam);
+    return ::DefWindowProcA(m_hWnd, m_current.message, m_current.wParam, m_current.lParam);
 }
 
 bool CWnd::RouteMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
@@ -87,25 +85,22 @@ bool CWnd::RouteMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& res
     return bHandled;
 }
 
-LRESULT CALLBACK CWnd::SubclassProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
+LRESULT CALLBACK CWnd::SubclassProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                    DWORD_PTR refData)
 {
-    auto* self = static_cast<CWnd*>(::GetPropA(hWnd, kObjectProperty));
-    if (!self)
-        return ::DefWindowProcA(hWnd, message, wParam, lParam);
+    auto* self = reinterpret_cast<CWnd*>(refData);
     if (message == WM_NCDESTROY) {
-        // The window goes: give it back its own procedure and forget it.
-        const WNDPROC super = self->m_pfnSuper;
+        // The window goes: this object lets go of it before the rest of the chain sees the end.
         self->Unsubclass();
         self->m_hWnd = nullptr;
-        self->m_pfnSuper = nullptr;
-        return ::CallWindowProcA(super, hWnd, message, wParam, lParam);
+        return ::DefSubclassProc(hWnd, message, wParam, lParam);
     }
     // Nothing may unwind through a window procedure.
     try {
         LRESULT result = 0;
         if (self->RouteMessage(message, wParam, lParam, result))
             return result;
-        return ::CallWindowProcA(self->m_pfnSuper, hWnd, message, wParam, lParam);
+        return ::DefSubclassProc(hWnd, message, wParam, lParam);
     } catch (...) {
         return 0;
     }

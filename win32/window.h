@@ -93,22 +93,39 @@ public:
 protected:
     // The message table of the class; false hands the message to default processing.
     virtual bool OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
-    // Default processing of the message being handled.
+    // Default processing of the message being handled: the next subclass or the window's own
+    // procedure for a subclassed window, the plain window's otherwise.
     LRESULT Default();
     // Runs one message through the table; false when the table has no handler for it.
     bool RouteMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
 
     HWND m_hWnd = nullptr;
-    // Where default processing goes: the procedure the window had before it was subclassed.
-    WNDPROC m_pfnSuper = nullptr;
 
 private:
-    static LRESULT CALLBACK SubclassProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK SubclassProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR nId,
+                                         DWORD_PTR refData);
     void Unsubclass();
 
+    bool m_bSubclassed = false;
     struct CurrentMessage {
         UINT message;
         WPARAM wParam;
         LPARAM lParam;
     } m_current{};
+};
+
+// A window class with a message table of its own: its hook looks each message up in
+// T::kMessageMap, a static constexpr array of T, and leaves the rest to Base. T names this
+// class a friend, so that the table and its handlers stay private.
+template <class T, class Base>
+class CMessageMapped : public Base {
+public:
+    using Base::Base;
+
+protected:
+    bool OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override
+    {
+        return DispatchMessageTable(static_cast<T&>(*this), T::kMessageMap, message, wParam, lParam, result) ||
+               Base::OnWndMsg(message, wParam, lParam, result);
+    }
 };

@@ -78,7 +78,7 @@ private:
     int m_nWidth;
     int m_nHeight;
     void* m_pBits = nullptr;
-    CMemoryDCHandle m_dc;
+    CMemoryDC m_dc;
     CBitmap m_bitmap;
     CSelectObject m_select;
 };
