@@ -31,27 +31,17 @@ SIZE_T WorkingSet()
     return counters.WorkingSetSize;
 }
 
-// Wine's GDI handle table, which it shares with the process as Windows does: 65,536 entries,
-// a free one of type 0. The process environment block holds it at this offset on x64.
-struct GdiHandleEntry {
-    UINT64 object;
-    ULONG owner;
-    USHORT unique;
-    UCHAR type;
-    UCHAR flags;
-    UINT64 user;
-};
-constexpr std::size_t kGdiSharedHandleTable = 0xF8;
-
+// Wine shares its GDI handle table with the process as Windows does; the environment block
+// holds it at 0xF8 on x64: 65,536 entries of 24 bytes, a used one with its type at byte 14.
 DWORD WineGdiObjects()
 {
     PROCESS_BASIC_INFORMATION info{};
     ::NtQueryInformationProcess(::GetCurrentProcess(), ProcessBasicInformation, &info, sizeof info, nullptr);
     const auto* peb = reinterpret_cast<const BYTE*>(info.PebBaseAddress);
-    const auto* table = *reinterpret_cast<const GdiHandleEntry* const*>(peb + kGdiSharedHandleTable);
+    const auto* table = *reinterpret_cast<const BYTE* const*>(peb + 0xF8);
     DWORD nCount = 0;
     for (int i = 0; table && i < 0x10000; ++i)
-        nCount += table[i].type != 0;
+        nCount += table[i * 24 + 14] != 0;
     return nCount;
 }
 
