@@ -10,6 +10,7 @@
 #include <utility>
 
 #include "controls/mem_dc.h"
+#include "win32/wide_text.h"
 
 namespace {
 
@@ -25,15 +26,6 @@ double Difference(int nMinuend, int nSubtrahend)
 int Truncate(double value)
 {
     return static_cast<int>(std::clamp(value, static_cast<double>(INT_MIN), static_cast<double>(INT_MAX)));
-}
-
-std::string Narrow(const wchar_t* text)
-{
-    const int nSize = ::WideCharToMultiByte(CP_ACP, 0, text, -1, nullptr, 0, nullptr, nullptr);
-    std::string narrow(static_cast<std::size_t>(std::max(nSize, 1)), '\0');
-    ::WideCharToMultiByte(CP_ACP, 0, text, -1, narrow.data(), nSize, nullptr, nullptr);
-    narrow.resize(std::strlen(narrow.c_str()));
-    return narrow;
 }
 
 }  // namespace
@@ -73,7 +65,7 @@ LRESULT CTextProgressCtrl::OnSetText(WPARAM, LPARAM lParam)
 {
     // The system keeps its own copy of the text, which answers WM_GETTEXTLENGTH.
     const LRESULT result = Default();
-    const std::string text = lParam ? Narrow(reinterpret_cast<const wchar_t*>(lParam)) : std::string();
+    const std::string text = lParam ? NarrowAnsi(reinterpret_cast<const wchar_t*>(lParam)) : std::string();
     if (m_strText != text) {
         m_strText = text;
         // Shown at the next paint from the event loop, not at once.

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <string>
 
 #include "about_dlg.h"
 #include "core/settings_file.h"
@@ -35,6 +36,14 @@ constexpr int kInitialIcons[CTimerDlg::kImageSlots] = {
 HICON LoadProgramIcon(int nIconID)
 {
     return ::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(nIconID));
+}
+
+// The about entry of the system menu and of the strip's own menu; empty if the string is missing.
+std::string AboutEntryText()
+{
+    char text[256] = {};
+    ::LoadStringA(::GetModuleHandleA(nullptr), IDS_ABOUTBOX, text, sizeof text);
+    return text;
 }
 
 ScreenRect ToScreenRect(const RECT& rect)
@@ -122,13 +131,11 @@ BOOL CTimerDlg::OnInitDialog()
 void CTimerDlg::AddAboutToSystemMenu()
 {
     const CMenu menu = CMenu::SystemMenuOf(*this);
-    if (!menu.GetSafeHmenu())
-        return;
-    char text[256] = {};
-    if (::LoadStringA(::GetModuleHandleA(nullptr), IDS_ABOUTBOX, text, sizeof text) <= 0)
+    const std::string text = AboutEntryText();
+    if (!menu.GetSafeHmenu() || text.empty())
         return;
     menu.AppendMenu(MF_SEPARATOR);
-    menu.AppendMenu(MF_STRING, IDM_ABOUTBOX, text);
+    menu.AppendMenu(MF_STRING, IDM_ABOUTBOX, text.c_str());
 }
 
 void CTimerDlg::HideFromTaskbar()
@@ -146,6 +153,41 @@ void CTimerDlg::SetInitialButtonImages()
 {
     for (int nSlot = 0; nSlot < kImageSlots; ++nSlot)
         ShowButtonIcon(nSlot, kInitialIcons[nSlot]);
+}
+
+void CTimerDlg::AddButtonTips()
+{
+    if (!m_toolTip.Create(*this))
+        return;
+    for (const int nID : kSlotButtons) {
+        char text[80] = {};
+        if (::LoadStringA(::GetModuleHandleA(nullptr), static_cast<UINT>(nID), text, sizeof text) > 0)
+            m_toolTip.AddTool(GetDlgItem(nID), text);
+    }
+}
+
+void CTimerDlg::RememberStartupSize()
+{
+    m_rcStartup = m_rcInitial;
+    m_nStartupDpi = WindowDpi(m_hWnd);
+}
+
+void CTimerDlg::RestorePlace()
+{
+    const WindowPos initial{m_rcInitial.left, m_rcInitial.top, m_rcInitial.right - m_rcInitial.left,
+                            m_rcInitial.bottom - m_rcInitial.top};
+    const FormExtent size = WindowLayout::FormSize(initial.m_nWidth, initial.m_nHeight, m_bStopwatch,
+                                                   WindowForm::Compact);
+    WindowPos place = WindowLayout::StartPlacement(SettingsFile::LoadWindowPos(initial), initial, size);
+    // A place on no monitor at all would leave a strip that no one can reach or close; one
+    // partly off its monitor comes wholly onto it.
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    if (HMONITOR hMonitor = MonitorUnder(place); hMonitor && ::GetMonitorInfoA(hMonitor, &monitor))
+        place = WindowLayout::MoveInside(place, ToScreenRect(monitor.rcMonitor));
+    else
+        place = initial;
+    MoveWindow(place.m_nLeft, place.m_nTop, place.m_nWidth, place.m_nHeight, TRUE);
 }
 
 void CTimerDlg::SetButtonIcon(int nButtonID, int nIconID)
@@ -257,27 +299,6 @@ void CTimerDlg::ChangePhase()
     UpdateDisplay();
 }
 
-void CTimerDlg::OnStartPause()
-{
-    if (m_cycle.ToggleRunning() == 1) {
-        SetTimer(kCountdownTimer, static_cast<UINT>(m_nInterval));
-        SetButtonIcon(IDC_START, IDI_PAUSE);
-    } else {
-        PauseCountdown();
-    }
-}
-
-void CTimerDlg::PauseCountdown()
-{
-    KillTimer(kCountdownTimer);
-    SetButtonIcon(IDC_START, IDI_START);
-}
-
-void CTimerDlg::OnNextUnit()
-{
-    ChangePhase();
-}
-
 void CTimerDlg::UpdateDisplay()
 {
     m_progress.SetPos(m_cycle.m_nElapsed);
@@ -291,23 +312,6 @@ void CTimerDlg::StopwatchTick()
     m_stopwatch.Tick();
     m_txtStopwatch.SetWindowText(m_stopwatch.TimeText().c_str());
     SetTimer(kStopwatchTimer, static_cast<UINT>(m_nInterval));
-}
-
-void CTimerDlg::OnStopwatchStartStop()
-{
-    if (m_stopwatch.ToggleRunning() == 1) {
-        SetTimer(kStopwatchTimer, static_cast<UINT>(m_nInterval));
-        SetButtonIcon(IDC_STOPWATCH_START, IDI_PAUSE);
-    } else {
-        KillTimer(kStopwatchTimer);
-        SetButtonIcon(IDC_STOPWATCH_START, IDI_START);
-    }
-}
-
-void CTimerDlg::OnStopwatchReset()
-{
-    m_stopwatch.Reset();
-    m_txtStopwatch.SetWindowText("00:00:00");
 }
 
 void CTimerDlg::OnCaptionToggle()
@@ -335,39 +339,42 @@ void CTimerDlg::MoveToForm(bool bExpanded)
     MoveWindow(rcWindow.left, rcWindow.top, size.cx, size.cy, TRUE);
 }
 
-void CTimerDlg::RestorePlace()
+void CTimerDlg::OnStartPause()
 {
-    const WindowPos initial{m_rcInitial.left, m_rcInitial.top, m_rcInitial.right - m_rcInitial.left,
-                            m_rcInitial.bottom - m_rcInitial.top};
-    const FormExtent size = WindowLayout::FormSize(initial.m_nWidth, initial.m_nHeight, m_bStopwatch,
-                                                   WindowForm::Compact);
-    WindowPos place = WindowLayout::StartPlacement(SettingsFile::LoadWindowPos(initial), initial, size);
-    // A place on no monitor at all would leave a strip that no one can reach or close; one
-    // partly off its monitor comes wholly onto it.
-    MONITORINFO monitor{};
-    monitor.cbSize = sizeof monitor;
-    if (HMONITOR hMonitor = MonitorUnder(place); hMonitor && ::GetMonitorInfoA(hMonitor, &monitor))
-        place = WindowLayout::MoveInside(place, ToScreenRect(monitor.rcMonitor));
-    else
-        place = initial;
-    MoveWindow(place.m_nLeft, place.m_nTop, place.m_nWidth, place.m_nHeight, TRUE);
+    if (m_cycle.ToggleRunning() == 1) {
+        SetTimer(kCountdownTimer, static_cast<UINT>(m_nInterval));
+        SetButtonIcon(IDC_START, IDI_PAUSE);
+    } else {
+        PauseCountdown();
+    }
 }
 
-void CTimerDlg::OnOK()
+void CTimerDlg::PauseCountdown()
 {
-    if (m_bCaption == 1)
-        SendMessage(WM_COMMAND, IDC_CAPTION);
-    const RECT rect = GetWindowRect();
-    SettingsFile::SaveWindowPos(WindowPos{rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top});
-    for (CIcon& image : m_hReplacedImage)
-        image.Reset();
-    CDialog::OnOK();
+    KillTimer(kCountdownTimer);
+    SetButtonIcon(IDC_START, IDI_START);
 }
 
-void CTimerDlg::RememberStartupSize()
+void CTimerDlg::OnNextUnit()
 {
-    m_rcStartup = m_rcInitial;
-    m_nStartupDpi = WindowDpi(m_hWnd);
+    ChangePhase();
+}
+
+void CTimerDlg::OnStopwatchStartStop()
+{
+    if (m_stopwatch.ToggleRunning() == 1) {
+        SetTimer(kStopwatchTimer, static_cast<UINT>(m_nInterval));
+        SetButtonIcon(IDC_STOPWATCH_START, IDI_PAUSE);
+    } else {
+        KillTimer(kStopwatchTimer);
+        SetButtonIcon(IDC_STOPWATCH_START, IDI_START);
+    }
+}
+
+void CTimerDlg::OnStopwatchReset()
+{
+    m_stopwatch.Reset();
+    m_txtStopwatch.SetWindowText("00:00:00");
 }
 
 LRESULT CTimerDlg::OnDpiChanged(WPARAM wParam, LPARAM lParam)
@@ -391,17 +398,6 @@ void CTimerDlg::ScaleInitialRect(int nDpi)
         {m_rcStartup.right - m_rcStartup.left, m_rcStartup.bottom - m_rcStartup.top}, m_nStartupDpi, nDpi);
     m_rcInitial.right = m_rcInitial.left + size.cx;
     m_rcInitial.bottom = m_rcInitial.top + size.cy;
-}
-
-void CTimerDlg::AddButtonTips()
-{
-    if (!m_toolTip.Create(*this))
-        return;
-    for (const int nID : kSlotButtons) {
-        char text[80] = {};
-        if (::LoadStringA(::GetModuleHandleA(nullptr), static_cast<UINT>(nID), text, sizeof text) > 0)
-            m_toolTip.AddTool(GetDlgItem(nID), text);
-    }
 }
 
 LRESULT CTimerDlg::OnContextMenu(WPARAM wParam, LPARAM lParam)
@@ -429,10 +425,21 @@ bool CTimerDlg::IsIconButton(HWND hWnd) const
 UINT CTimerDlg::TrackStripMenu(POINT point) const
 {
     const CPopupMenu menu(::CreatePopupMenu());
-    char text[256] = {};
-    if (!menu || ::LoadStringA(::GetModuleHandleA(nullptr), IDS_ABOUTBOX, text, sizeof text) <= 0)
+    const std::string text = AboutEntryText();
+    if (!menu || text.empty())
         return 0;
-    CMenu(menu.Get()).AppendMenu(MF_STRING, IDM_ABOUTBOX, text);
+    CMenu(menu.Get()).AppendMenu(MF_STRING, IDM_ABOUTBOX, text.c_str());
     return static_cast<UINT>(::TrackPopupMenu(menu.Get(), TPM_RIGHTBUTTON | TPM_RETURNCMD | TPM_NONOTIFY, point.x,
                                               point.y, 0, m_hWnd, nullptr));
+}
+
+void CTimerDlg::OnOK()
+{
+    if (m_bCaption == 1)
+        SendMessage(WM_COMMAND, IDC_CAPTION);
+    const RECT rect = GetWindowRect();
+    SettingsFile::SaveWindowPos(WindowPos{rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top});
+    for (CIcon& image : m_hReplacedImage)
+        image.Reset();
+    CDialog::OnOK();
 }

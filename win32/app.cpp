@@ -27,7 +27,9 @@ CWinApp* AfxGetApp()
 
 void CWinApp::Enable3dControls()
 {
-    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_PROGRESS_CLASS | ICC_STANDARD_CLASSES};
+    // Only the progress bar's class: the classic common controls that the program asks for refuse
+    // a call that names classes only version 6 knows.
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_PROGRESS_CLASS};
     ::InitCommonControlsEx(&controls);
 }
 
