@@ -3,7 +3,8 @@
 // real seconds take. Every result is one line "key value..." on standard output.
 //   launch_probe startup RUNS A.exe B.exe   A and B in turn, RUNS times each, after one warm-up
 //   launch_probe ticks EXE COUNT BATCH      working set before and after COUNT posted ticks
-//   launch_probe drift EXE SECONDS          the real time the strip takes for SECONDS ticks
+//   launch_probe drift EXE SECONDS [late]   the real time the strip takes for SECONDS ticks,
+//                                           with "late" every timer message of it 20 ms late
 #include <windows.h>
 
 #include <psapi.h>
@@ -269,11 +270,30 @@ int RunTicks(const std::string& exe, int nTicks, int nBatch)
     return 0;
 }
 
-int RunDrift(const std::string& exe, int nSeconds)
+// Puts late_timer.dll, beside the probe, on the strip's thread; false if it cannot.
+bool MakeTimersLate(HWND hStrip)
+{
+    HMODULE hHookDll = ::LoadLibraryA("late_timer.dll");
+    auto* pfnHook = hHookDll ? reinterpret_cast<HOOKPROC>(reinterpret_cast<void*>(
+                                   ::GetProcAddress(hHookDll, "LateTimerHook")))
+                             : nullptr;
+    const DWORD nThread = ::GetWindowThreadProcessId(hStrip, nullptr);
+    // The hook stays until the probe ends; the DLL is loaded into the strip at its next message.
+    if (!pfnHook || !::SetWindowsHookExA(WH_GETMESSAGE, pfnHook, hHookDll, nThread))
+        return false;
+    ::PostMessageA(hStrip, WM_NULL, 0, 0);
+    return true;
+}
+
+int RunDrift(const std::string& exe, int nSeconds, bool bLate)
 {
     Target target(exe);
     if (!target.StartPainted())
         return 1;
+    if (bLate && !MakeTimersLate(target.Dialog())) {
+        std::fprintf(stderr, "launch_probe: cannot make the strip's timer messages late\n");
+        return 1;
+    }
     const int nLeftAtStart = SecondsLeft(target.ProgressText());
     ::PostMessageA(target.Dialog(), WM_COMMAND, MAKEWPARAM(IDC_START, BN_CLICKED), 0);
     const double clicked = NowMs();
@@ -309,11 +329,11 @@ int main(int argc, char** argv)
         return RunStartup(std::atoi(argv[2]), std::vector<std::string>(argv + 3, argv + argc));
     if (mode == "ticks" && argc == 5)
         return RunTicks(argv[2], std::atoi(argv[3]), std::max(1, std::atoi(argv[4])));
-    if (mode == "drift" && argc == 4)
-        return RunDrift(argv[2], std::atoi(argv[3]));
+    if (mode == "drift" && (argc == 4 || (argc == 5 && std::strcmp(argv[4], "late") == 0)))
+        return RunDrift(argv[2], std::atoi(argv[3]), argc == 5);
     std::fprintf(stderr,
                  "usage: launch_probe startup RUNS EXE...\n"
                  "       launch_probe ticks EXE COUNT BATCH\n"
-                 "       launch_probe drift EXE SECONDS\n");
+                 "       launch_probe drift EXE SECONDS [late]\n");
     return 2;
 }

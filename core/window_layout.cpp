@@ -60,6 +60,11 @@ WindowPos MoveInside(const WindowPos& place, const ScreenRect& bounds)
                      place.m_nHeight};
 }
 
+WindowPos MoveOntoMonitor(const WindowPos& place, const ScreenRect& monitor, const ScreenRect& work)
+{
+    return MoveInside(place, monitor) == place ? place : MoveInside(place, work);
+}
+
 FormExtent ScaleToDpi(FormExtent extent, int32_t nDpiFrom, int32_t nDpiTo)
 {
     if (nDpiFrom <= 0 || nDpiTo <= 0)

@@ -33,6 +33,10 @@ WindowPos StartPlacement(const WindowPos& saved, const WindowPos& initial, FormE
 // The place moved by the least distance to lie wholly inside `bounds`; a place larger than
 // `bounds` keeps to their left or top edge.
 WindowPos MoveInside(const WindowPos& place, const ScreenRect& bounds);
+// A saved place on the monitor it lies most on: one wholly on the monitor stays exactly where it
+// is, any other moves by the least distance wholly into the monitor's work area, clear of the
+// taskbar.
+WindowPos MoveOntoMonitor(const WindowPos& place, const ScreenRect& monitor, const ScreenRect& work);
 // An extent measured at nDpiFrom as it is at nDpiTo, each length rounded half away from zero as
 // MulDiv does; a DPI of zero or less leaves it as it is, and a length beyond int32 stops at its
 // limit. The strip always scales from its start-up extent, so that no rounding ever adds up.

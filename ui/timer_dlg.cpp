@@ -93,7 +93,7 @@ int WindowDpi(HWND hWnd)
 
 }  // namespace
 
-CTimerDlg::CTimerDlg() : CMessageMapped(IDD_TIMER_DIALOG), m_hMainIcon(LoadProgramIcon(IDR_MAINFRAME))
+CTimerDlg::CTimerDlg() : CMessageMapped(IDD_TIMER_DIALOG, &m_owner), m_hMainIcon(LoadProgramIcon(IDR_MAINFRAME))
 {
 }
 
@@ -125,6 +125,8 @@ BOOL CTimerDlg::OnInitDialog()
     m_stopwatch.Reset();
     m_stopwatch.m_bSwRunning = 0;
     RestorePlace();
+    // Hidden since the style change, the strip shows itself once, complete and in its place.
+    ShowWindow(SW_SHOW);
     return TRUE;
 }
 
@@ -138,11 +140,12 @@ void CTimerDlg::AddAboutToSystemMenu()
     menu.AppendMenu(MF_STRING, IDM_ABOUTBOX, text.c_str());
 }
 
+// The hidden owner keeps the strip off the taskbar and out of Alt+Tab as well; the style alone
+// does not, for a window without an owner.
 void CTimerDlg::HideFromTaskbar()
 {
     ShowWindow(SW_HIDE);
     ModifyStyleEx(WS_EX_APPWINDOW, 0);
-    ShowWindow(SW_SHOW);
     // Windows makes a system-modal dialog topmost by itself; Wine does not, so ask for it
     // where it is missing. Where the style is there already, nothing changes.
     if (!(::GetWindowLongPtrA(m_hWnd, GWL_EXSTYLE) & WS_EX_TOPMOST))
@@ -184,7 +187,7 @@ void CTimerDlg::RestorePlace()
     MONITORINFO monitor{};
     monitor.cbSize = sizeof monitor;
     if (HMONITOR hMonitor = MonitorUnder(place); hMonitor && ::GetMonitorInfoA(hMonitor, &monitor))
-        place = WindowLayout::MoveInside(place, ToScreenRect(monitor.rcMonitor));
+        place = WindowLayout::MoveOntoMonitor(place, ToScreenRect(monitor.rcMonitor), ToScreenRect(monitor.rcWork));
     else
         place = initial;
     MoveWindow(place.m_nLeft, place.m_nTop, place.m_nWidth, place.m_nHeight, TRUE);
@@ -282,7 +285,12 @@ void CTimerDlg::CountdownTick()
     // The tick that ends a phase counts as the first second of the next.
     m_cycle.CountElapsed();
     UpdateDisplay();
-    SetTimer(kCountdownTimer, static_cast<UINT>(m_nInterval));
+    SetTimer(kCountdownTimer, m_countdownGrid.Advance(::GetTickCount64(), Step()));
+}
+
+UINT CTimerDlg::Step() const
+{
+    return static_cast<UINT>(std::max(m_nInterval, 0));
 }
 
 void CTimerDlg::PlayAlarm(const wchar_t* file)
@@ -311,19 +319,19 @@ void CTimerDlg::StopwatchTick()
     KillTimer(kStopwatchTimer);
     m_stopwatch.Tick();
     m_txtStopwatch.SetWindowText(m_stopwatch.TimeText().c_str());
-    SetTimer(kStopwatchTimer, static_cast<UINT>(m_nInterval));
+    SetTimer(kStopwatchTimer, m_stopwatchGrid.Advance(::GetTickCount64(), Step()));
 }
 
 void CTimerDlg::OnCaptionToggle()
 {
     if (m_bCaption == 1) {
         m_bCaption = 0;
-        ModifyStyle(WS_CAPTION, 0);
+        ModifyStyle(WS_CAPTION, 0, SWP_FRAMECHANGED);
         MoveToForm(false);
         SetButtonIcon(IDC_CAPTION, IDI_CAPTION_DOWN);
     } else {
         m_bCaption = 1;
-        ModifyStyle(0, WS_CAPTION);
+        ModifyStyle(0, WS_CAPTION, SWP_FRAMECHANGED);
         MoveToForm(true);
         SetButtonIcon(IDC_CAPTION, IDI_CAPTION_UP);
     }
@@ -342,7 +350,8 @@ void CTimerDlg::MoveToForm(bool bExpanded)
 void CTimerDlg::OnStartPause()
 {
     if (m_cycle.ToggleRunning() == 1) {
-        SetTimer(kCountdownTimer, static_cast<UINT>(m_nInterval));
+        m_countdownGrid.Lay(::GetTickCount64(), Step());
+        SetTimer(kCountdownTimer, Step());
         SetButtonIcon(IDC_START, IDI_PAUSE);
     } else {
         PauseCountdown();
@@ -363,7 +372,8 @@ void CTimerDlg::OnNextUnit()
 void CTimerDlg::OnStopwatchStartStop()
 {
     if (m_stopwatch.ToggleRunning() == 1) {
-        SetTimer(kStopwatchTimer, static_cast<UINT>(m_nInterval));
+        m_stopwatchGrid.Lay(::GetTickCount64(), Step());
+        SetTimer(kStopwatchTimer, Step());
         SetButtonIcon(IDC_STOPWATCH_START, IDI_PAUSE);
     } else {
         KillTimer(kStopwatchTimer);

@@ -5,12 +5,14 @@
 #include <string>
 
 #include "controls/text_progress_ctrl.h"
+#include "core/second_grid.h"
 #include "core/stopwatch.h"
 #include "core/unit_cycle.h"
 #include "resource.h"
 #include "win32/controls.h"
 #include "win32/dialog.h"
 #include "win32/gdi.h"
+#include "win32/hidden_owner.h"
 
 class CTimerDlg : public CMessageMapped<CTimerDlg, CDialog> {
 public:
@@ -60,6 +62,13 @@ public:
     CToolTipCtrl m_toolTip;
 
 private:
+    // Owns the strip and never shows: an owned window has no taskbar button and no Alt+Tab
+    // entry. Made before the dialog and gone after it.
+    CHiddenOwner m_owner;
+    // Each second is due on the grid laid when the countdown or the stopwatch started.
+    SecondGrid m_countdownGrid;
+    SecondGrid m_stopwatchGrid;
+
     LRESULT OnSysCommand(WPARAM nID, LPARAM lParam);
     LRESULT OnPaint(WPARAM wParam, LPARAM lParam);
     LRESULT OnQueryDragIcon(WPARAM wParam, LPARAM lParam);
@@ -81,6 +90,8 @@ private:
     void StopwatchTick();
     void ChangePhase();
     void PauseCountdown();
+    // The grid's step, m_nInterval, as a timer period.
+    UINT Step() const;
     void UpdateDisplay();
     void SetButtonIcon(int nButtonID, int nIconID);
     // Shows the icon on the button and keeps the image it replaced for release later.

@@ -57,7 +57,8 @@ LRESULT CDialog::DialogManagerDefault(UINT message, WPARAM wParam, LPARAM lParam
 void CDialog::CenterOverOwner() const
 {
     HWND hOwner = ::GetWindow(m_hWnd, GW_OWNER);
-    if (!hOwner)
+    // An owner that never shows is there only to own; nothing to centre over.
+    if (!hOwner || !::IsWindowVisible(hOwner))
         return;
     RECT rcOwner{};
     ::GetWindowRect(hOwner, &rcOwner);

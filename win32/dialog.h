@@ -27,7 +27,7 @@ protected:
     bool OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
 private:
-    // A dialog with an owner comes up centred over it.
+    // A dialog with a visible owner comes up centred over it.
     void CenterOverOwner() const;
     static INT_PTR CALLBACK DialogProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
 

@@ -69,6 +69,10 @@ TEST(WindowLayout, MoveInsideMovesTheLeastDistanceForAnyValue)
         EXPECT_EQ(moved, (WindowPos{c.left, c.top, c.place.m_nWidth, c.place.m_nHeight}))
             << c.place.m_nLeft << "," << c.place.m_nTop;
     }
+    // Onto a monitor: a place wholly on it stays, even over the taskbar; any other keeps clear of it.
+    const ScreenRect work{0, 0, 1280, 984};
+    EXPECT_EQ(WindowLayout::MoveOntoMonitor({100, 1000, 452, 24}, screen, work), (WindowPos{100, 1000, 452, 24}));
+    EXPECT_EQ(WindowLayout::MoveOntoMonitor({100, 1010, 452, 24}, screen, work), (WindowPos{100, 960, 452, 24}));
 }
 
 TEST(WindowLayout, ScaleToDpiRoundsHalfAwayFromZeroAndNeverOverflows)

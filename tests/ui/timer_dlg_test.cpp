@@ -87,6 +87,18 @@ void ExpectButtonTips(HWND hDlg)
     }
 }
 
+// The strip's window rectangle when it first became visible, recorded by the hook below.
+RECT g_rcFirstShown{};
+
+LRESULT CALLBACK RecordFirstShow(int nCode, WPARAM wParam, LPARAM lParam)
+{
+    const auto& msg = *reinterpret_cast<const CWPRETSTRUCT*>(lParam);
+    if (msg.message == WM_SHOWWINDOW && msg.wParam && ::GetDlgItem(msg.hwnd, IDC_PROGRESS) &&
+        ::IsRectEmpty(&g_rcFirstShown))
+        ::GetWindowRect(msg.hwnd, &g_rcFirstShown);
+    return ::CallNextHookEx(nullptr, nCode, wParam, lParam);
+}
+
 class StripTest : public testing::Test {
 protected:
     void SetUp() override { RemoveSettings(); }
@@ -127,6 +139,9 @@ TEST_F(StripTest, StartsCompactTopmostStoppedAtUnitOne)
         EXPECT_FALSE(style & WS_CAPTION);
         EXPECT_TRUE(exStyle & WS_EX_TOPMOST);
         EXPECT_FALSE(exStyle & WS_EX_APPWINDOW);
+        // Owned, by a window that never shows: no taskbar button, no Alt+Tab entry.
+        HWND hOwner = ::GetWindow(hDlg, GW_OWNER);
+        EXPECT_TRUE(hOwner && !::IsWindowVisible(hOwner));
         const SIZE size = WindowSize(hDlg);
         EXPECT_EQ(size.cx, dlg.m_rcInitial.right - dlg.m_rcInitial.left);
         EXPECT_EQ(size.cy, dlg.m_rcInitial.bottom - dlg.m_rcInitial.top);
@@ -440,10 +455,11 @@ TEST_F(StripTest, EscapeAndCloseEndWithoutSaving)
     }
 }
 
-TEST_F(StripTest, SavedPlacesOnAMonitorAreRestoredAndOthersCentred)
+TEST_F(StripTest, SavedPlacesOnAMonitorAreRestoredAndOthersCentredAndShownThereAtOnce)
 {
     // A place on a monitor keeps its corner and takes the compact form's size; one partly off
-    // the monitor comes wholly onto it by the shortest way.
+    // the monitor comes wholly onto it by the shortest way. The strip first shows itself where
+    // and as it then stands, with the width of its stopwatch switch.
     MONITORINFO monitor{};
     monitor.cbSize = sizeof monitor;
     ::GetMonitorInfoA(::MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY), &monitor);
@@ -452,6 +468,7 @@ TEST_F(StripTest, SavedPlacesOnAMonitorAreRestoredAndOthersCentred)
         const char* pos;
         bool bRestored;
         POINT corner;
+        bool bNarrow = false;
     };
     const Case cases[] = {
         {"X1=100\r\nY1=50\r\nX2=300\r\nY2=40\r\n", true, {100, 50}},
@@ -461,20 +478,26 @@ TEST_F(StripTest, SavedPlacesOnAMonitorAreRestoredAndOthersCentred)
         {"X1=1023\r\nY1=767\r\nX2=446\r\nY2=35\r\n", true, {kAtRightEdge, 767}},
         {"X1=-5000\r\nY1=50\r\nX2=300\r\nY2=40\r\n", false, {}},
         {"X1=2147483647\r\nY1=2147483647\r\nX2=2147483647\r\nY2=35\r\n", false, {}},
+        {"X1=100\r\nY1=50\r\nX2=300\r\nY2=40\r\n[EINHEIT]\r\nStoppuhr=0\r\n", true, {100, 50}, true},
     };
     for (const Case& c : cases) {
         WriteSettings(std::string("[POS]\r\n") + c.pos);
+        g_rcFirstShown = {};
+        HHOOK hHook = ::SetWindowsHookExA(WH_CALLWNDPROCRET, &RecordFirstShow, nullptr, ::GetCurrentThreadId());
         RecordingTimerDlg dlg;
         Run(dlg, [&](HWND hDlg) {
             SCOPED_TRACE(c.pos);
             const LONG w0 = dlg.m_rcInitial.right - dlg.m_rcInitial.left;
             const LONG h0 = dlg.m_rcInitial.bottom - dlg.m_rcInitial.top;
-            const LONG left = c.corner.x == kAtRightEdge ? monitor.rcMonitor.right - w0 : c.corner.x;
-            const RECT restored{left, c.corner.y, left + w0, c.corner.y + h0};
+            const LONG width = c.bNarrow ? static_cast<LONG>(w0 * 0.74) : w0;
+            const LONG left = c.corner.x == kAtRightEdge ? monitor.rcMonitor.right - width : c.corner.x;
+            const RECT restored{left, c.corner.y, left + width, c.corner.y + h0};
             RECT rect{};
             ::GetWindowRect(hDlg, &rect);
             EXPECT_TRUE(::EqualRect(&rect, c.bRestored ? &restored : &dlg.m_rcInitial));
+            EXPECT_TRUE(::EqualRect(&g_rcFirstShown, &rect)) << "first shown at " << g_rcFirstShown.left;
         });
+        ::UnhookWindowsHookEx(hHook);
     }
 }
 
