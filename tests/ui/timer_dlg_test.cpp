@@ -187,13 +187,14 @@ TEST_F(StripTest, StartsCompactTopmostStoppedAtUnitOne)
         for (const auto& image : images)
             EXPECT_EQ(ButtonImage(hDlg, image.button), ProgramIcon(image.icon)) << image.button;
 
-        // The status text fits inside the bar in the font it is drawn with, its context's own.
+        // The status text fits inside the bar in the font it is drawn with.
         HWND hBar = ::GetDlgItem(hDlg, IDC_PROGRESS);
         RECT rcBar{};
         RECT rcText{};
         ::GetClientRect(hBar, &rcBar);
-        ::DrawTextA(CClientDC(hBar).GetSafeHdc(), ItemText(hDlg, IDC_PROGRESS).c_str(), -1, &rcText,
-                    DT_CALCRECT | DT_SINGLELINE);
+        const CClientDC bar(hBar);
+        const CSelectObject font(bar.GetSafeHdc(), reinterpret_cast<HFONT>(::SendMessageA(hBar, WM_GETFONT, 0, 0)));
+        ::DrawTextA(bar.GetSafeHdc(), ItemText(hDlg, IDC_PROGRESS).c_str(), -1, &rcText, DT_CALCRECT | DT_SINGLELINE);
         EXPECT_LE(rcText.right, rcBar.right);
         EXPECT_LE(rcText.bottom, rcBar.bottom);
     });
