@@ -163,9 +163,13 @@ TEST(Soak, AThousandChangesOfEveryButtonsPictureLeaveNoObjectBehind)
     RecordingTimerDlg dlg;
     RunWhenIdle([&] {
         HWND hDlg = dlg.GetSafeHwnd();
-        // Start and pause, the caption toggle both ways, the stopwatch's start or stop and a
-        // settings load, which pauses and makes the strip compact again.
+        // Start and pause, the caption toggle both ways, the stopwatch's start or stop, a
+        // settings load, which pauses and makes the strip compact again, and a change of DPI,
+        // which makes every picture and the bar's font anew.
+        int nDpi = 96;
         const auto changeEveryPicture = [&] {
+            nDpi = 240 - nDpi;
+            ::SendMessageA(hDlg, WM_DPICHANGED, MAKEWPARAM(nDpi, nDpi), 0);
             ::SendMessageA(hDlg, WM_COMMAND, IDC_START, 0);
             ::SendMessageA(hDlg, WM_COMMAND, IDC_CAPTION, 0);
             ::SendMessageA(hDlg, WM_COMMAND, IDC_STOPWATCH_START, 0);
