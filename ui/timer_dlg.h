@@ -56,7 +56,7 @@ public:
     CButton m_btnNext;
     CButton m_btnSettings;
     CTextProgressCtrl m_progress;
-    // Shared by the system like the button images (LoadIconA): releasing it frees nothing.
+    // Shared by the system (LoadIconA): releasing it frees nothing.
     CIcon m_hMainIcon;
     CToolTipCtrl m_toolTip;
 

@@ -641,7 +641,8 @@ TEST_F(StripTest, SettingsOkRestartsTheCycleAndNarrowsTheStripWhileCancelChanges
 
 TEST_F(StripTest, ADpiChangeGivesTheFormsPicturesAndTextOfAFreshStartThere)
 {
-    // A fresh start's compact strip, narrow width, button pictures and bar text height per DPI.
+    // A fresh start's compact strip, narrow width, button pictures and bar text height per DPI:
+    // the sizes at 96 and 144 DPI are those pinned above, at 192 those of a start at 192 DPI.
     const struct {
         int nDpi;
         SIZE compact;
