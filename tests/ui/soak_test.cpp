@@ -163,9 +163,8 @@ TEST(Soak, AThousandChangesOfEveryButtonsPictureLeaveNoObjectBehind)
     RecordingTimerDlg dlg;
     RunWhenIdle([&] {
         HWND hDlg = dlg.GetSafeHwnd();
-        // Start and pause, the caption toggle both ways, the stopwatch's start or stop, a
-        // settings load, which pauses and makes the strip compact again, and a change of DPI,
-        // which makes every picture and the bar's font anew.
+        // Start and pause, the caption toggle both ways, the stopwatch's start or stop and a
+        // settings load, which pauses and makes the strip compact again; a change of DPI first.
         int nDpi = 96;
         const auto changeEveryPicture = [&] {
             nDpi = 240 - nDpi;

@@ -60,13 +60,6 @@ void PrintTo(const Picture& picture, std::ostream* out)
     *out << "a picture of " << picture.cx << " pixels";
 }
 
-// The program's icon as drawn for this size.
-Picture DrawnPicture(int nIconID, int nSize)
-{
-    HANDLE hIcon = ::LoadImageA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(nIconID), IMAGE_ICON, nSize, nSize, 0);
-    return PictureOf(static_cast<HICON>(hIcon), true);
-}
-
 Picture ButtonImage(HWND hDlg, int nID)
 {
     return PictureOf(reinterpret_cast<HICON>(::SendDlgItemMessageA(hDlg, nID, BM_GETIMAGE, IMAGE_ICON, 0)));
@@ -671,8 +664,10 @@ TEST_F(StripTest, ADpiChangeGivesTheFormsPicturesAndTextOfAFreshStartThere)
             for (const int nID : {IDC_CAPTION, IDC_START, IDC_NEXT, IDC_SETTINGS, IDOK, IDC_STOPWATCH_START,
                                   IDC_STOPWATCH_RESET})
                 EXPECT_EQ(ButtonImage(hDlg, nID).cx, at.cxPicture) << nDpi << " " << nID;
-            const int nCaptionIcon = dlg.m_bCaption ? IDI_CAPTION_UP : IDI_CAPTION_DOWN;
-            EXPECT_EQ(ButtonImage(hDlg, IDC_CAPTION), DrawnPicture(nCaptionIcon, at.cxPicture));
+            // The picture drawn for that size.
+            const char* caption = MAKEINTRESOURCEA(dlg.m_bCaption ? IDI_CAPTION_UP : IDI_CAPTION_DOWN);
+            HANDLE hDrawn = ::LoadImageA(::GetModuleHandleA(nullptr), caption, IMAGE_ICON, at.cxPicture, at.cxPicture, 0);
+            EXPECT_EQ(ButtonImage(hDlg, IDC_CAPTION), PictureOf(static_cast<HICON>(hDrawn), true));
             TEXTMETRICA text{};
             const CClientDC bar(::GetDlgItem(hDlg, IDC_PROGRESS));
             const LRESULT hFont = ::SendDlgItemMessageA(hDlg, IDC_PROGRESS, WM_GETFONT, 0, 0);

@@ -672,12 +672,8 @@ TEST_F(TextProgressCtrlTest, TextMadeForTheScreensDpiIsTheDefaultFontsAndGrowsWi
     EXPECT_TRUE(SamePicture(Capture(), defaultFont));
     const auto textRows = [](const Picture& picture) {
         int nRows = 0;
-        for (int y = 0; y < picture.nHeight; ++y) {
-            bool bText = false;
-            for (int x = 0; x < picture.nWidth; ++x)
-                bText = bText || picture.At(x, y) == kTextOverEmpty;
-            nRows += bText ? 1 : 0;
-        }
+        for (auto row = picture.pixels.begin(); row != picture.pixels.end(); row += picture.nWidth)
+            nRows += std::count(row, row + picture.nWidth, kTextOverEmpty) > 0 ? 1 : 0;
         return nRows;
     };
     m_bar.SetDpi(2 * nDpi);
