@@ -58,6 +58,17 @@ int CTextProgressCtrl::SetPos(int nPos)
     return nOldPos;
 }
 
+void CTextProgressCtrl::SetDpi(int nDpi)
+{
+    LOGFONTW font{};
+    ::GetObjectW(::GetStockObject(SYSTEM_FONT), sizeof font, &font);
+    const CClientDC screen(nullptr);
+    font.lfHeight = ::MulDiv(font.lfHeight, nDpi, ::GetDeviceCaps(screen.GetSafeHdc(), LOGPIXELSY));
+    m_font.Reset(::CreateFontIndirectW(&font));
+    if (m_hWnd)
+        InvalidateRect(nullptr, TRUE);
+}
+
 // The stock progress control is a Unicode window, and the subclass chain hands its messages on
 // as they come to it: the text arrives and leaves in UTF-16, while the bar keeps and draws it in
 // the program's code page, as the caller of SetWindowTextA gave it.
@@ -87,6 +98,11 @@ LRESULT CTextProgressCtrl::OnGetText(WPARAM wParam, LPARAM lParam)
     return nCopied;
 }
 
+LRESULT CTextProgressCtrl::OnGetFont(WPARAM, LPARAM)
+{
+    return reinterpret_cast<LRESULT>(m_font.Get());
+}
+
 LRESULT CTextProgressCtrl::OnEraseBkgnd(WPARAM, LPARAM)
 {
     // The paint covers every pixel; erasing first would only make the bar flicker.
@@ -109,6 +125,7 @@ LRESULT CTextProgressCtrl::OnPaint(WPARAM, LPARAM)
     // The bar's end, held inside the control: beyond either edge the picture is the same.
     const int x = rcClient.left + std::clamp(BarWidth(nClientWidth), 0, nClientWidth);
     CMemDC memDC(dc);
+    const CSelectObject font = m_font ? CSelectObject(memDC.GetSafeHdc(), m_font.Get()) : CSelectObject();
     const RECT rcFilled{rcClient.left, rcClient.top, x, rcClient.bottom};
     const RECT rcEmpty{x, rcClient.top, rcClient.right, rcClient.bottom};
     memDC.FillSolidRect(rcFilled, m_crBarClr);

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "win32/controls.h"
+#include "win32/gdi.h"
 
 class CMemDC;
 
@@ -19,6 +20,10 @@ public:
     int SetPos(int nPos);
     void SetBarColour(COLORREF crBar) { m_crBarClr = crBar; }
     void SetTextColour(COLORREF crText) { m_crTextClr = crText; }
+    // Draws the text from now on in the system font's face and weight made for nDpi: the stock
+    // font is made once, for the DPI the system had at sign-in. Without a DPI the text is drawn in
+    // the drawing context's own font.
+    void SetDpi(int nDpi);
 
     // Binding subclasses the stock control, so that its messages reach this class first.
     void BindControl(HWND hWnd) override { SubclassWindow(hWnd); }
@@ -26,6 +31,7 @@ public:
 private:
     LRESULT OnSetText(WPARAM wParam, LPARAM lParam);
     LRESULT OnGetText(WPARAM wParam, LPARAM lParam);
+    LRESULT OnGetFont(WPARAM wParam, LPARAM lParam);
     LRESULT OnEraseBkgnd(WPARAM wParam, LPARAM lParam);
     LRESULT OnSize(WPARAM wParam, LPARAM lParam);
     LRESULT OnPaint(WPARAM wParam, LPARAM lParam);
@@ -42,6 +48,7 @@ private:
     static constexpr MessageEntry<CTextProgressCtrl> kMessageMap[] = {
         OnMessage(WM_SETTEXT, &CTextProgressCtrl::OnSetText),
         OnMessage(WM_GETTEXT, &CTextProgressCtrl::OnGetText),
+        OnMessage(WM_GETFONT, &CTextProgressCtrl::OnGetFont),
         OnMessage(WM_ERASEBKGND, &CTextProgressCtrl::OnEraseBkgnd),
         OnMessage(WM_SIZE, &CTextProgressCtrl::OnSize),
         OnMessage(WM_PAINT, &CTextProgressCtrl::OnPaint),
@@ -59,4 +66,5 @@ public:
     COLORREF m_crBgClr;
     COLORREF m_crTextClr;
     COLORREF m_crTextBkClr;
+    CFont m_font;
 };

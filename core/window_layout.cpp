@@ -72,4 +72,32 @@ FormExtent ScaleToDpi(FormExtent extent, int32_t nDpiFrom, int32_t nDpiTo)
     return FormExtent{ScaleLength(extent.cx, nDpiFrom, nDpiTo), ScaleLength(extent.cy, nDpiFrom, nDpiTo)};
 }
 
+int32_t DialogBaseWidth(int32_t nLettersWidth)
+{
+    return static_cast<int32_t>((int64_t{nLettersWidth} / 26 + 1) / 2);
+}
+
+FormExtent DialogWindowSize(FormExtent units, FormExtent baseUnits, const ScreenRect& frame)
+{
+    const auto clamp = [](int64_t value) {
+        return static_cast<int32_t>(std::clamp<int64_t>(value, INT32_MIN, INT32_MAX));
+    };
+    return FormExtent{clamp(int64_t{ScaleLength(units.cx, 4, baseUnits.cx)} + frame.right - frame.left),
+                      clamp(int64_t{ScaleLength(units.cy, 8, baseUnits.cy)} + frame.bottom - frame.top)};
+}
+
+int32_t ButtonIconSize(int32_t nDpi)
+{
+    return ScaleToDpi({32, 32}, 96, nDpi).cx;
+}
+
+int32_t DrawnIconSize(int32_t nPixels)
+{
+    for (const int32_t nSize : kDrawnIconSizes) {
+        if (nSize >= nPixels)
+            return nSize;
+    }
+    return std::end(kDrawnIconSizes)[-1];
+}
+
 }  // namespace WindowLayout

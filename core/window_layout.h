@@ -41,4 +41,21 @@ WindowPos MoveOntoMonitor(const WindowPos& place, const ScreenRect& monitor, con
 // MulDiv does; a DPI of zero or less leaves it as it is, and a length beyond int32 stops at its
 // limit. The strip always scales from its start-up extent, so that no rounding ever adds up.
 FormExtent ScaleToDpi(FormExtent extent, int32_t nDpiFrom, int32_t nDpiTo);
+
+// The average character width of a dialog font as the dialog manager takes it: from the width
+// of the 52 letters "A" to "Z" and "a" to "z" in one line, rounded to the nearest whole pixel.
+int32_t DialogBaseWidth(int32_t nLettersWidth);
+// The window of a template `units` dialog units large, laid out with the dialog font's base
+// units (its average character width and height) and given the frame that AdjustWindowRectEx
+// puts around an empty rectangle: a quarter of the base width and an eighth of the base height
+// per unit, each rounded half away from zero as MulDiv does.
+FormExtent DialogWindowSize(FormExtent units, FormExtent baseUnits, const ScreenRect& frame);
+
+// The icon sizes drawn into the program's icons, smallest first.
+inline constexpr int32_t kDrawnIconSizes[] = {32, 40, 48, 64, 96};
+// A button's picture at a DPI: 32 pixels at 96 DPI, in proportion elsewhere.
+int32_t ButtonIconSize(int32_t nDpi);
+// The drawn image a picture of `nPixels` is made from: that size where it is drawn, else the next
+// larger one, scaled down; beyond the largest, the largest.
+int32_t DrawnIconSize(int32_t nPixels);
 }  // namespace WindowLayout

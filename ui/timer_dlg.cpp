@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <string>
+#include <utility>
 
 #include "about_dlg.h"
 #include "core/settings_file.h"
@@ -15,6 +16,7 @@
 #include "core/window_layout.h"
 #include "resource.h"
 #include "settings_dlg.h"
+#include "win32/dpi.h"
 #include "win32/lazy_import.h"
 #include "win32/wide_text.h"
 
@@ -117,10 +119,11 @@ BOOL CTimerDlg::OnInitDialog()
     SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hMainIcon.Get()));
     SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hMainIcon.Get()));
     HideFromTaskbar();
+    m_nDpi = WindowDpi(m_hWnd);
+    m_progress.SetDpi(m_nDpi);
     SetInitialButtonImages();
     AddButtonTips();
     m_rcInitial = GetWindowRect();
-    RememberStartupSize();
     ApplySettings();
     m_stopwatch.Reset();
     m_stopwatch.m_bSwRunning = 0;
@@ -169,12 +172,6 @@ void CTimerDlg::AddButtonTips()
     }
 }
 
-void CTimerDlg::RememberStartupSize()
-{
-    m_rcStartup = m_rcInitial;
-    m_nStartupDpi = WindowDpi(m_hWnd);
-}
-
 void CTimerDlg::RestorePlace()
 {
     const WindowPos initial{m_rcInitial.left, m_rcInitial.top, m_rcInitial.right - m_rcInitial.left,
@@ -203,11 +200,12 @@ void CTimerDlg::SetButtonIcon(int nButtonID, int nIconID)
 
 void CTimerDlg::ShowButtonIcon(int nSlot, int nIconID)
 {
-    const auto hShown = reinterpret_cast<HICON>(
-        ::SendDlgItemMessageA(m_hWnd, kSlotButtons[nSlot], BM_SETIMAGE, IMAGE_ICON,
-                              reinterpret_cast<LPARAM>(LoadProgramIcon(nIconID))));
-    // The replaced image is kept until the button's next change: it is released then.
-    m_hReplacedImage[nSlot].Reset(hShown);
+    CIcon image(LoadIconImage(::GetModuleHandleA(nullptr), nIconID, WindowLayout::ButtonIconSize(m_nDpi)));
+    ::SendDlgItemMessageA(m_hWnd, kSlotButtons[nSlot], BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(image.Get()));
+    // The image the button showed until now is kept until its next change: it is released then.
+    m_hReplacedImage[nSlot] = std::move(m_hShownImage[nSlot]);
+    m_hShownImage[nSlot] = std::move(image);
+    m_nShownIcon[nSlot] = nIconID;
 }
 
 LRESULT CTimerDlg::OnSysCommand(WPARAM nID, LPARAM)
@@ -387,27 +385,52 @@ void CTimerDlg::OnStopwatchReset()
     m_txtStopwatch.SetWindowText("00:00:00");
 }
 
+LRESULT CTimerDlg::OnGetDpiScaledSize(WPARAM wParam, LPARAM lParam)
+{
+    // Asked before a change of DPI, the strip names the size of a fresh start at the new DPI
+    // rather than its present size scaled; Windows then suggests a place of that size.
+    const FormExtent size = FormSizeAt(static_cast<int>(wParam));
+    auto* pSize = reinterpret_cast<SIZE*>(lParam);
+    if (!pSize || size.cx <= 0 || size.cy <= 0)
+        return FALSE;
+    *pSize = SIZE{size.cx, size.cy};
+    return TRUE;
+}
+
+FormExtent CTimerDlg::FormSizeAt(int nDpi) const
+{
+    const FormExtent initial = TemplateWindowSize(nDpi, WS_CAPTION);
+    return WindowLayout::FormSize(initial.cx, initial.cy, m_bStopwatch,
+                                  m_bCaption == 1 ? WindowForm::Expanded : WindowForm::Compact);
+}
+
 LRESULT CTimerDlg::OnDpiChanged(WPARAM wParam, LPARAM lParam)
 {
     // The dialog manager rescales the font and the controls; then the strip takes the place that
-    // Windows suggests, and its forms the sizes of the new DPI.
+    // Windows suggests, and its forms the sizes of a fresh start at the new DPI, laid out from
+    // the template as the dialog manager does, not scaled from the old ones.
     DialogManagerDefault(WM_DPICHANGED, wParam, lParam);
+    const int nDpi = HIWORD(wParam);
+    if (const FormExtent size = TemplateWindowSize(nDpi, WS_CAPTION); size.cx > 0 && size.cy > 0) {
+        m_rcInitial.right = m_rcInitial.left + size.cx;
+        m_rcInitial.bottom = m_rcInitial.top + size.cy;
+    }
     if (const auto* rcSuggested = reinterpret_cast<const RECT*>(lParam)) {
         ::SetWindowPos(m_hWnd, nullptr, rcSuggested->left, rcSuggested->top, rcSuggested->right - rcSuggested->left,
                        rcSuggested->bottom - rcSuggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
     }
-    ScaleInitialRect(HIWORD(wParam));
+    ShowAtDpi(nDpi);
     return 0;
 }
 
-void CTimerDlg::ScaleInitialRect(int nDpi)
+void CTimerDlg::ShowAtDpi(int nDpi)
 {
     if (nDpi <= 0)
         return;
-    const FormExtent size = WindowLayout::ScaleToDpi(
-        {m_rcStartup.right - m_rcStartup.left, m_rcStartup.bottom - m_rcStartup.top}, m_nStartupDpi, nDpi);
-    m_rcInitial.right = m_rcInitial.left + size.cx;
-    m_rcInitial.bottom = m_rcInitial.top + size.cy;
+    m_nDpi = nDpi;
+    for (int nSlot = 0; nSlot < kImageSlots; ++nSlot)
+        SetButtonIcon(kSlotButtons[nSlot], m_nShownIcon[nSlot]);
+    m_progress.SetDpi(nDpi);
 }
 
 LRESULT CTimerDlg::OnContextMenu(WPARAM wParam, LPARAM lParam)

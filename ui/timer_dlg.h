@@ -37,13 +37,14 @@ public:
     std::string m_strAlarmFile;
     Stopwatch m_stopwatch;
     RECT m_rcInitial{};
-    // The start-up rectangle and the DPI it was laid out at: m_rcInitial's size at any other
-    // DPI is scaled from these, so that a way there and back ends exactly where it began.
-    RECT m_rcStartup{};
-    int m_nStartupDpi = 0;
-    // The images the buttons gave back. They are the program's own icons from LoadIconA, which
-    // the system shares and keeps: releasing one frees nothing.
+    // The DPI the strip is shown at: its buttons' pictures and the bar's text are made for it.
+    int m_nDpi = 96;
+    // The images the buttons gave back, released at the button's next change, and the images
+    // they show with the icon each was made from. The images are the strip's own, made for its
+    // DPI: none is destroyed while a button shows it.
     CIcon m_hReplacedImage[kImageSlots];
+    CIcon m_hShownImage[kImageSlots];
+    int m_nShownIcon[kImageSlots] = {};
     int m_bStopwatch = 0;
     int m_bCaption = 0;
     int m_nInterval = 0;
@@ -57,7 +58,7 @@ public:
     CButton m_btnNext;
     CButton m_btnSettings;
     CTextProgressCtrl m_progress;
-    // Shared by the system like the button images (LoadIconA): releasing it frees nothing.
+    // Shared by the system (LoadIconA): releasing it frees nothing.
     CIcon m_hMainIcon;
     CToolTipCtrl m_toolTip;
 
@@ -79,6 +80,7 @@ private:
     void OnNextUnit();
     void OnStopwatchStartStop();
     void OnStopwatchReset();
+    LRESULT OnGetDpiScaledSize(WPARAM wParam, LPARAM lParam);
     LRESULT OnDpiChanged(WPARAM wParam, LPARAM lParam);
     LRESULT OnContextMenu(WPARAM wParam, LPARAM lParam);
 
@@ -97,8 +99,9 @@ private:
     // Shows the icon on the button and keeps the image it replaced for release later.
     void ShowButtonIcon(int nSlot, int nIconID);
     void MoveToForm(bool bExpanded);
-    void RememberStartupSize();
-    void ScaleInitialRect(int nDpi);
+    // The size of the strip's present form at nDpi: that of a fresh start there.
+    FormExtent FormSizeAt(int nDpi) const;
+    void ShowAtDpi(int nDpi);
     void AddButtonTips();
     bool IsIconButton(HWND hWnd) const;
     // Shows the strip's own small menu at the point and returns the command chosen, or 0.
@@ -116,6 +119,7 @@ private:
         OnCommandId(IDC_NEXT, &CTimerDlg::OnNextUnit),
         OnCommandId(IDC_STOPWATCH_START, &CTimerDlg::OnStopwatchStartStop),
         OnCommandId(IDC_STOPWATCH_RESET, &CTimerDlg::OnStopwatchReset),
+        OnMessage(WM_GETDPISCALEDSIZE, &CTimerDlg::OnGetDpiScaledSize),
         OnMessage(WM_DPICHANGED, &CTimerDlg::OnDpiChanged),
         OnMessage(WM_CONTEXTMENU, &CTimerDlg::OnContextMenu),
     };

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "app.h"
+#include "dpi.h"
 
 INT_PTR CDialog::DoModal()
 {
@@ -52,6 +53,17 @@ LRESULT CDialog::DialogManagerDefault(UINT message, WPARAM wParam, LPARAM lParam
     const LRESULT result = ::DefDlgProcA(m_hWnd, message, wParam, lParam);
     m_nManagerMessage = nOuter;
     return result;
+}
+
+FormExtent CDialog::TemplateWindowSize(int nDpi, DWORD removedStyles) const
+{
+    const std::optional<DialogTemplateHeader> header = ReadDialogTemplate(::GetModuleHandleA(nullptr), m_nIDTemplate);
+    if (!header)
+        return {};
+    const auto style = static_cast<DWORD>(::GetWindowLongPtrA(m_hWnd, GWL_STYLE)) & ~removedStyles;
+    const auto exStyle = static_cast<DWORD>(::GetWindowLongPtrA(m_hWnd, GWL_EXSTYLE));
+    return WindowLayout::DialogWindowSize(header->units, DialogBaseUnits(*header, nDpi),
+                                          WindowFrame(style, exStyle, nDpi));
 }
 
 void CDialog::CenterOverOwner() const

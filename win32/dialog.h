@@ -1,6 +1,7 @@
 // CDialog: a modal dialog on a numbered template, and the binding of its controls by id.
 #pragma once
 
+#include "core/window_layout.h"
 #include "window.h"
 
 class CDialog : public CWnd {
@@ -21,6 +22,10 @@ protected:
     // Default processing by the dialog manager rather than by the plain window: the one that
     // rescales a dialog's font and controls when its DPI changes.
     LRESULT DialogManagerDefault(UINT message, WPARAM wParam, LPARAM lParam);
+    // The size a fresh start at nDpi gives the window: its template laid out with the template's
+    // font made for that DPI, in the frame of the window's styles less `removedStyles`; nothing
+    // where the template cannot be read.
+    FormExtent TemplateWindowSize(int nDpi, DWORD removedStyles = 0) const;
     // Binds the control object to the template's control with this id.
     void DDX_Control(int nID, CWnd& control) const { control.BindControl(GetDlgItem(nID)); }
 

@@ -1,5 +1,5 @@
 // Owners of GDI and USER handles: each frees what it holds exactly once, and cannot be copied.
-// An owner is named for what it holds (CBitmap, CRgn, CIcon, CMemoryDC); the classes that only
+// An owner is named for what it holds (CBitmap, CRgn, CFont, CIcon, CMemoryDC); the classes that only
 // borrow a handle are the drawing contexts and windows the system hands out (CDC, CWnd, CMenu).
 #pragma once
 
@@ -50,6 +50,7 @@ struct MenuTraits {
 
 using CBitmap = UniqueHandle<HBITMAP, GdiObjectTraits>;
 using CRgn = UniqueHandle<HRGN, GdiObjectTraits>;
+using CFont = UniqueHandle<HFONT, GdiObjectTraits>;
 using CMemoryDC = UniqueHandle<HDC, DcTraits>;
 using CIcon = UniqueHandle<HICON, IconTraits>;
 using CPopupMenu = UniqueHandle<HMENU, MenuTraits>;

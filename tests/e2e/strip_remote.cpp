@@ -5,6 +5,7 @@
 //   open-settings         presses the wrench without waiting for the dialog to close
 //   settings-rect         prints the settings dialog's left, top, width and height
 //   settings-click ID     presses a button of the settings dialog
+//   pointer-away          puts the mouse pointer into the screen's corner, where it raises no tip
 #include <windows.h>
 
 #include <cstdio>
@@ -74,6 +75,8 @@ int main(int argc, char** argv)
         return Click(FindStrip(), nID, true);
     if (std::strcmp(command, "open-settings") == 0)
         return Click(FindStrip(), 1002, false);
+    if (std::strcmp(command, "pointer-away") == 0)
+        return ::SetCursorPos(0, 0) ? 0 : 1;
     if (std::strcmp(command, "settings-rect") == 0)
         return PrintRect(FindSettings());
     if (std::strcmp(command, "settings-click") == 0) {

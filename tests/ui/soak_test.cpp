@@ -164,8 +164,11 @@ TEST(Soak, AThousandChangesOfEveryButtonsPictureLeaveNoObjectBehind)
     RunWhenIdle([&] {
         HWND hDlg = dlg.GetSafeHwnd();
         // Start and pause, the caption toggle both ways, the stopwatch's start or stop and a
-        // settings load, which pauses and makes the strip compact again.
+        // settings load, which pauses and makes the strip compact again; a change of DPI first.
+        int nDpi = 96;
         const auto changeEveryPicture = [&] {
+            nDpi = 240 - nDpi;
+            ::SendMessageA(hDlg, WM_DPICHANGED, MAKEWPARAM(nDpi, nDpi), 0);
             ::SendMessageA(hDlg, WM_COMMAND, IDC_START, 0);
             ::SendMessageA(hDlg, WM_COMMAND, IDC_CAPTION, 0);
             ::SendMessageA(hDlg, WM_COMMAND, IDC_STOPWATCH_START, 0);

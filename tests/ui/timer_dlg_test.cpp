@@ -5,6 +5,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <cwchar>
 #include <string>
@@ -24,9 +25,44 @@ HICON ProgramIcon(int nIconID)
     return ::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(nIconID));
 }
 
-HICON ButtonImage(HWND hDlg, int nID)
+// An icon by its size and pixels: the strip makes its own images, so a button and the program's
+// icon show the same picture under different handles.
+struct Picture {
+    LONG cx = 0;
+    std::vector<DWORD> bits;
+    bool operator==(const Picture&) const = default;
+};
+
+Picture PictureOf(HICON hIcon, bool bOwned = false)
 {
-    return reinterpret_cast<HICON>(::SendDlgItemMessageA(hDlg, nID, BM_GETIMAGE, IMAGE_ICON, 0));
+    ICONINFO info{};
+    BITMAP bitmap{};
+    ::GetIconInfo(hIcon, &info);
+    ::GetObjectA(info.hbmColor, sizeof bitmap, &bitmap);
+    Picture picture{bitmap.bmWidth, std::vector<DWORD>(static_cast<size_t>(bitmap.bmWidth) * bitmap.bmHeight)};
+    BITMAPINFO format{{sizeof(BITMAPINFOHEADER), bitmap.bmWidth, -bitmap.bmHeight, 1, 32, BI_RGB}, {}};
+    ::GetDIBits(CClientDC(nullptr).GetSafeHdc(), info.hbmColor, 0, static_cast<UINT>(bitmap.bmHeight),
+                picture.bits.data(), &format, DIB_RGB_COLORS);
+    for (HBITMAP hBitmap : {info.hbmColor, info.hbmMask})
+        ::DeleteObject(hBitmap);
+    if (bOwned)
+        ::DestroyIcon(hIcon);
+    return picture;
+}
+
+bool operator==(const Picture& picture, HICON hIcon)
+{
+    return picture == PictureOf(hIcon);
+}
+
+void PrintTo(const Picture& picture, std::ostream* out)
+{
+    *out << "a picture of " << picture.cx << " pixels";
+}
+
+Picture ButtonImage(HWND hDlg, int nID)
+{
+    return PictureOf(reinterpret_cast<HICON>(::SendDlgItemMessageA(hDlg, nID, BM_GETIMAGE, IMAGE_ICON, 0)));
 }
 
 std::string ItemText(HWND hDlg, int nID)
@@ -159,13 +195,14 @@ TEST_F(StripTest, StartsCompactTopmostStoppedAtUnitOne)
         for (const auto& image : images)
             EXPECT_EQ(ButtonImage(hDlg, image.button), ProgramIcon(image.icon)) << image.button;
 
-        // The status text fits inside the bar in the font it is drawn with, its context's own.
+        // The status text fits inside the bar in the font it is drawn with.
         HWND hBar = ::GetDlgItem(hDlg, IDC_PROGRESS);
         RECT rcBar{};
         RECT rcText{};
         ::GetClientRect(hBar, &rcBar);
-        ::DrawTextA(CClientDC(hBar).GetSafeHdc(), ItemText(hDlg, IDC_PROGRESS).c_str(), -1, &rcText,
-                    DT_CALCRECT | DT_SINGLELINE);
+        const CClientDC bar(hBar);
+        const CSelectObject font(bar.GetSafeHdc(), reinterpret_cast<HFONT>(::SendMessageA(hBar, WM_GETFONT, 0, 0)));
+        ::DrawTextA(bar.GetSafeHdc(), ItemText(hDlg, IDC_PROGRESS).c_str(), -1, &rcText, DT_CALCRECT | DT_SINGLELINE);
         EXPECT_LE(rcText.right, rcBar.right);
         EXPECT_LE(rcText.bottom, rcBar.bottom);
     });
@@ -618,33 +655,55 @@ TEST_F(StripTest, SettingsOkRestartsTheCycleAndNarrowsTheStripWhileCancelChanges
     }
 }
 
-TEST_F(StripTest, ADpiChangeAndBackGiveBothFormsAndTheNarrowStripTheSizesOfEachDpi)
+TEST_F(StripTest, ADpiChangeGivesTheFormsPicturesAndTextOfAFreshStartThere)
 {
+    // A fresh start's compact strip, narrow width, button pictures and bar text height per DPI:
+    // the sizes at 96 and 144 DPI are those pinned above, at 192 those of a start at 192 DPI.
+    const struct {
+        int nDpi;
+        SIZE compact;
+        LONG cxNarrow, cxPicture, nTextHeight;
+    } fresh[] = {{96, {452, 33}, 334, 32, 16}, {144, {674, 44}, 498, 48, 23}, {192, {897, 58}, 663, 64, 32}};
     RecordingTimerDlg dlg;
     Run(dlg, [&](HWND hDlg) {
         const int nDesktop = ::GetDeviceCaps(CClientDC(nullptr).GetSafeHdc(), LOGPIXELSY);
-        const SIZE start = WindowSize(hDlg);
-        // The change comes in the compact form, the way back in the expanded one.
-        for (const int nDpi : {nDesktop * 3 / 2, nDesktop}) {
-            const int cx = ::MulDiv(start.cx, nDpi, nDesktop);
-            const int cy = ::MulDiv(start.cy, nDpi, nDesktop);
-            const auto expectSize = [&](int nWidth, int nHeight) {
-                EXPECT_EQ(WindowSize(hDlg).cx, nWidth) << nDpi;
-                EXPECT_EQ(WindowSize(hDlg).cy, nHeight) << nDpi;
+        // The first change, to the DPI the strip has, comes in the compact form, the others in the
+        // expanded one.
+        for (const int nDpi : {nDesktop, 240 - nDesktop, 192, nDesktop}) {
+            const auto& at = *std::find_if(std::begin(fresh), std::end(fresh), [&](auto& f) { return f.nDpi == nDpi; });
+            const auto expectSize = [&](LONG cx, LONG cy) {
+                EXPECT_EQ(WindowSize(hDlg).cx, cx) << nDpi;
+                EXPECT_EQ(WindowSize(hDlg).cy, cy) << nDpi;
             };
+            // Windows asks for the new size first and suggests a place of that size.
+            SIZE size{};
+            EXPECT_TRUE(::SendMessageA(hDlg, WM_GETDPISCALEDSIZE, nDpi, reinterpret_cast<LPARAM>(&size)));
             RECT rect{};
             ::GetWindowRect(hDlg, &rect);
-            RECT suggested{rect.left + 9, rect.top + 5, rect.left + 9 + cx, rect.top + 5 + cy * (dlg.m_bCaption + 1)};
+            RECT suggested{rect.left + 9, rect.top + 5, rect.left + 9 + size.cx, rect.top + 5 + size.cy};
             ::SendMessageA(hDlg, WM_DPICHANGED, MAKEWPARAM(nDpi, nDpi), reinterpret_cast<LPARAM>(&suggested));
             ::GetWindowRect(hDlg, &rect);
             EXPECT_TRUE(::EqualRect(&rect, &suggested)) << nDpi;
+            for (const int nID : {IDC_CAPTION, IDC_START, IDC_NEXT, IDC_SETTINGS, IDOK, IDC_STOPWATCH_START,
+                                  IDC_STOPWATCH_RESET})
+                EXPECT_EQ(ButtonImage(hDlg, nID).cx, at.cxPicture) << nDpi << " " << nID;
+            // The picture drawn for that size.
+            const char* caption = MAKEINTRESOURCEA(dlg.m_bCaption ? IDI_CAPTION_UP : IDI_CAPTION_DOWN);
+            HANDLE hDrawn = ::LoadImageA(::GetModuleHandleA(nullptr), caption, IMAGE_ICON, at.cxPicture, at.cxPicture, 0);
+            EXPECT_EQ(ButtonImage(hDlg, IDC_CAPTION), PictureOf(static_cast<HICON>(hDrawn), true));
+            TEXTMETRICA text{};
+            const CClientDC bar(::GetDlgItem(hDlg, IDC_PROGRESS));
+            const LRESULT hFont = ::SendDlgItemMessageA(hDlg, IDC_PROGRESS, WM_GETFONT, 0, 0);
+            const CSelectObject font(bar.GetSafeHdc(), reinterpret_cast<HFONT>(hFont));
+            ::GetTextMetricsA(bar.GetSafeHdc(), &text);
+            EXPECT_EQ(text.tmHeight, at.nTextHeight) << nDpi;
             WriteSettings("[EINHEIT]\r\nStoppuhr=0\r\n");
             dlg.ApplySettings();
-            expectSize(static_cast<int>(cx * 0.74), cy);
+            expectSize(at.cxNarrow, at.compact.cy);
             RemoveSettings();
             dlg.ApplySettings();
             for (int nToggle = 0; nToggle < 3; ++nToggle) {
-                expectSize(cx, cy * (dlg.m_bCaption + 1));
+                expectSize(at.compact.cx, at.compact.cy * (dlg.m_bCaption + 1));
                 Command(hDlg, IDC_CAPTION);
             }
         }

@@ -659,6 +659,28 @@ TEST_F(TextProgressCtrlTest, ColourSettersShowOnlyAtTheNextRepaint)
     EXPECT_TRUE(SamePicture(Capture(), ExpectedPicture("WWWWWWW", kWidth, changed)));
 }
 
+TEST_F(TextProgressCtrlTest, TextMadeForTheScreensDpiIsTheDefaultFontsAndGrowsWithTheDpi)
+{
+    UseKnownColours();
+    ::SetWindowTextA(m_hBar, "I");
+    ResizeClient(kWidth, 3 * kHeight);
+    Repaint();
+    const Picture defaultFont = Capture();
+    const int nDpi = ::GetDeviceCaps(CClientDC(nullptr).GetSafeHdc(), LOGPIXELSY);
+    m_bar.SetDpi(nDpi);
+    Repaint();
+    EXPECT_TRUE(SamePicture(Capture(), defaultFont));
+    const auto textRows = [](const Picture& picture) {
+        int nRows = 0;
+        for (auto row = picture.pixels.begin(); row != picture.pixels.end(); row += picture.nWidth)
+            nRows += std::count(row, row + picture.nWidth, kTextOverEmpty) > 0 ? 1 : 0;
+        return nRows;
+    };
+    m_bar.SetDpi(2 * nDpi);
+    Repaint();
+    EXPECT_GE(textRows(Capture()), 2 * textRows(defaultFont) - 2);
+}
+
 TEST_F(TextProgressCtrlTest, EraseBackgroundTouchesNoPixelAndCountsAsDone)
 {
     CDibCanvas canvas(kWidth, kHeight);
