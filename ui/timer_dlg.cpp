@@ -38,14 +38,6 @@ HICON LoadProgramIcon(int nIconID)
     return ::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(nIconID));
 }
 
-// The about entry of the system menu and of the strip's own menu; empty if the string is missing.
-std::string AboutEntryText()
-{
-    char text[256] = {};
-    ::LoadStringA(::GetModuleHandleA(nullptr), IDS_ABOUTBOX, text, sizeof text);
-    return text;
-}
-
 ScreenRect ToScreenRect(const RECT& rect)
 {
     return ScreenRect{rect.left, rect.top, rect.right, rect.bottom};
@@ -118,7 +110,7 @@ BOOL CTimerDlg::OnInitDialog()
     SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hMainIcon.Get()));
     HideFromTaskbar();
     SetInitialButtonImages();
-    AddButtonTips();
+    NameButtons();
     m_rcInitial = GetWindowRect();
     RememberStartupSize();
     ApplySettings();
@@ -131,7 +123,7 @@ BOOL CTimerDlg::OnInitDialog()
 void CTimerDlg::AddAboutToSystemMenu()
 {
     const CMenu menu = CMenu::SystemMenuOf(*this);
-    const std::string text = AboutEntryText();
+    const std::wstring text = ProgramString(IDS_ABOUTBOX);
     if (!menu.GetSafeHmenu() || text.empty())
         return;
     menu.AppendMenu(MF_SEPARATOR);
@@ -155,14 +147,17 @@ void CTimerDlg::SetInitialButtonImages()
         ShowButtonIcon(nSlot, kInitialIcons[nSlot]);
 }
 
-void CTimerDlg::AddButtonTips()
+void CTimerDlg::NameButtons()
 {
-    if (!m_toolTip.Create(*this))
-        return;
+    const bool bTips = m_toolTip.Create(*this);
     for (const int nID : kSlotButtons) {
-        char text[80] = {};
-        if (::LoadStringA(::GetModuleHandleA(nullptr), static_cast<UINT>(nID), text, sizeof text) > 0)
-            m_toolTip.AddTool(GetDlgItem(nID), text);
+        const std::wstring name = ProgramString(static_cast<UINT>(nID));
+        if (name.empty())
+            continue;
+        // A screen reader reads a button's window text; an icon button shows none of it.
+        ::SetWindowTextW(GetDlgItem(nID), name.c_str());
+        if (bTips)
+            m_toolTip.AddTool(GetDlgItem(nID), name.c_str());
     }
 }
 
@@ -302,7 +297,7 @@ void CTimerDlg::ChangePhase()
 void CTimerDlg::UpdateDisplay()
 {
     m_progress.SetPos(m_cycle.m_nElapsed);
-    m_progress.SetWindowText(StatusText(m_cycle).c_str());
+    m_progress.SetWindowText(WidenAscii(StatusText(m_cycle)).c_str());
     m_progress.SetBarColour(BarColour(m_cycle));
 }
 
@@ -310,7 +305,7 @@ void CTimerDlg::StopwatchTick()
 {
     KillTimer(kStopwatchTimer);
     m_stopwatch.Tick();
-    m_txtStopwatch.SetWindowText(m_stopwatch.TimeText().c_str());
+    m_txtStopwatch.SetWindowText(WidenAscii(m_stopwatch.TimeText()).c_str());
     SetTimer(kStopwatchTimer, static_cast<UINT>(m_nInterval));
 }
 
@@ -374,7 +369,7 @@ void CTimerDlg::OnStopwatchStartStop()
 void CTimerDlg::OnStopwatchReset()
 {
     m_stopwatch.Reset();
-    m_txtStopwatch.SetWindowText("00:00:00");
+    m_txtStopwatch.SetWindowText(L"00:00:00");
 }
 
 LRESULT CTimerDlg::OnDpiChanged(WPARAM wParam, LPARAM lParam)
@@ -402,12 +397,20 @@ void CTimerDlg::ScaleInitialRect(int nDpi)
 
 LRESULT CTimerDlg::OnContextMenu(WPARAM wParam, LPARAM lParam)
 {
-    // A button passes its right click on with its own handle; a button has no menu.
-    if (IsIconButton(reinterpret_cast<HWND>(wParam)))
+    const auto hSource = reinterpret_cast<HWND>(wParam);
+    const bool bKeyboard = lParam == -1;
+    // A button passes its right click on with its own handle: a click on a button opens nothing.
+    // The menu key or Shift+F10 on the focused button opens the menu below it.
+    if (IsIconButton(hSource) && !bKeyboard)
         return 0;
     POINT point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-    if (lParam == -1) {
-        // From the keyboard: at the strip's corner.
+    if (bKeyboard && IsIconButton(hSource)) {
+        // From the keyboard on a button: just below it.
+        RECT rect{};
+        ::GetWindowRect(hSource, &rect);
+        point = POINT{rect.left, rect.bottom};
+    } else if (bKeyboard) {
+        // From the keyboard elsewhere: at the strip's corner.
         const RECT rect = GetWindowRect();
         point = POINT{rect.left, rect.top};
     }
@@ -425,7 +428,7 @@ bool CTimerDlg::IsIconButton(HWND hWnd) const
 UINT CTimerDlg::TrackStripMenu(POINT point) const
 {
     const CPopupMenu menu(::CreatePopupMenu());
-    const std::string text = AboutEntryText();
+    const std::wstring text = ProgramString(IDS_ABOUTBOX);
     if (!menu || text.empty())
         return 0;
     CMenu(menu.Get()).AppendMenu(MF_STRING, IDM_ABOUTBOX, text.c_str());

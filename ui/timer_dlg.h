@@ -88,7 +88,8 @@ private:
     void MoveToForm(bool bExpanded);
     void RememberStartupSize();
     void ScaleInitialRect(int nDpi);
-    void AddButtonTips();
+    // Gives each icon button its German name as window text and as tooltip, from one string.
+    void NameButtons();
     bool IsIconButton(HWND hWnd) const;
     // Shows the strip's own small menu at the point and returns the command chosen, or 0.
     UINT TrackStripMenu(POINT point) const;

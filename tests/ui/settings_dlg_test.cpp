@@ -18,6 +18,7 @@
 #include "settings_file_access.h"
 #include "ui/settings_dlg.h"
 #include "win32/file_dialog.h"
+#include "win32/wide_text.h"
 
 namespace {
 
@@ -534,28 +535,28 @@ TEST(FileDialogTest, BuildsTheOpenFileStructureFromItsArguments)
 {
     struct Case {
         const char* filter;
-        std::string_view converted;  // up to and including the empty entry that ends the list
+        std::wstring_view converted;  // up to and including the empty entry that ends the list
     };
     const Case kCases[] = {
-        {"WAV-Dateien (*.WAV)|*.WAV||", std::string_view("WAV-Dateien (*.WAV)\0*.WAV\0\0", 27)},
+        {"WAV-Dateien (*.WAV)|*.WAV||", std::wstring_view(L"WAV-Dateien (*.WAV)\0*.WAV\0\0", 27)},
         {"Wellen (*.wav)|*.wav|Alle Dateien (*.*)|*.*||",
-         std::string_view("Wellen (*.wav)\0*.wav\0Alle Dateien (*.*)\0*.*\0\0", 44)},
+         std::wstring_view(L"Wellen (*.wav)\0*.wav\0Alle Dateien (*.*)\0*.*\0\0", 44)},
     };
     for (const Case& c : kCases) {
         SCOPED_TRACE(c.filter);
         CFileDialog dlg("WAV", nullptr, OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, c.filter);
-        const OPENFILENAMEA& ofn = dlg.GetOFN();
-        EXPECT_EQ(ofn.lStructSize, sizeof(OPENFILENAMEA));
+        const OPENFILENAMEW& ofn = dlg.GetOFN();
+        EXPECT_EQ(ofn.lStructSize, sizeof(OPENFILENAMEW));
         ASSERT_NE(ofn.lpstrFilter, nullptr);
-        EXPECT_EQ(std::string_view(ofn.lpstrFilter, c.converted.size()), c.converted);
+        EXPECT_EQ(std::wstring_view(ofn.lpstrFilter, c.converted.size()), c.converted);
         ASSERT_NE(ofn.lpstrDefExt, nullptr);
-        EXPECT_STREQ(ofn.lpstrDefExt, "WAV");
+        EXPECT_STREQ(ofn.lpstrDefExt, L"WAV");
         EXPECT_EQ(ofn.Flags & 6u, 6u);
         EXPECT_EQ(ofn.Flags & (OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_ALLOWMULTISELECT), 0u);
         ASSERT_NE(ofn.lpstrFile, nullptr);
-        EXPECT_STREQ(ofn.lpstrFile, "");
+        EXPECT_STREQ(ofn.lpstrFile, L"");
         EXPECT_GE(ofn.nMaxFile, static_cast<DWORD>(MAX_PATH));
-        EXPECT_EQ(dlg.GetPathName(), "");
+        EXPECT_EQ(dlg.GetPathName(), L"");
     }
 }
 
@@ -582,6 +583,6 @@ TEST(FileDialogTest, RunsTheFileOpenDialogAndGivesTheFullPath)
         EXPECT_EQ(dlg.DoModal(), c.nResult);
         EXPECT_TRUE(driver.Seen());
         // The platform picks the letter case of the extension it adds.
-        EXPECT_STRCASEEQ(dlg.GetPathName().c_str(), c.path.c_str());
+        EXPECT_STRCASEEQ(NarrowAnsi(dlg.GetPathName()).c_str(), c.path.c_str());
     }
 }
