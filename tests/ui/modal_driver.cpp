@@ -183,10 +183,15 @@ HWND FindThreadWindowIf(const std::function<bool(HWND)>& match)
 
 HWND FindThreadWindow(const std::string& title)
 {
+    // The titles in the tests are Windows-1252, whatever code page the run has; windows compare
+    // in UTF-16, which holds their texts whole.
+    std::wstring wide(title.size(), L'\0');
+    wide.resize(static_cast<std::size_t>(::MultiByteToWideChar(1252, 0, title.data(), static_cast<int>(title.size()),
+                                                               wide.data(), static_cast<int>(wide.size()))));
     return FindThreadWindowIf([&](HWND hWnd) {
-        char text[256] = {};
-        ::GetWindowTextA(hWnd, text, sizeof text);
-        return title == text;
+        wchar_t text[256] = {};
+        ::GetWindowTextW(hWnd, text, static_cast<int>(std::size(text)));
+        return wide == text;
     });
 }
 
