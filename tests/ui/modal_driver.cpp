@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cwchar>
 #include <deque>
 #include <map>
 #include <string_view>
@@ -183,15 +184,13 @@ HWND FindThreadWindowIf(const std::function<bool(HWND)>& match)
 
 HWND FindThreadWindow(const std::string& title)
 {
-    // The titles in the tests are Windows-1252, whatever code page the run has; windows compare
-    // in UTF-16, which holds their texts whole.
-    std::wstring wide(title.size(), L'\0');
-    wide.resize(static_cast<std::size_t>(::MultiByteToWideChar(1252, 0, title.data(), static_cast<int>(title.size()),
-                                                               wide.data(), static_cast<int>(wide.size()))));
+    // The tests' titles are Windows-1252 under any code page; windows compare in UTF-16.
+    wchar_t wide[256] = {};
+    ::MultiByteToWideChar(1252, 0, title.c_str(), -1, wide, 255);
     return FindThreadWindowIf([&](HWND hWnd) {
         wchar_t text[256] = {};
-        ::GetWindowTextW(hWnd, text, static_cast<int>(std::size(text)));
-        return wide == text;
+        ::GetWindowTextW(hWnd, text, 256);
+        return std::wcscmp(wide, text) == 0;
     });
 }
 

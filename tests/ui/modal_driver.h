@@ -58,8 +58,8 @@ bool IsDialogWindow(HWND hWnd);
 // The first top-level window of this thread that `match` accepts, or null.
 HWND FindThreadWindowIf(const std::function<bool(HWND)>& match);
 
-// The top-level window of this thread with this title in Windows-1252, or null; a modal dialog
-// may not be shown yet when its loop first idles.
+// The top-level window of this thread with this title, or null; a modal dialog may not be
+// shown yet when its loop first idles.
 HWND FindThreadWindow(const std::string& title);
 
 // Ends a dialog from inside its loop as Escape would.
