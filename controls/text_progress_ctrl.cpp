@@ -64,9 +64,9 @@ LRESULT CTextProgressCtrl::OnSetText(WPARAM, LPARAM lParam)
 {
     // The system keeps its own copy of the text, which answers WM_GETTEXTLENGTH.
     const LRESULT result = Default();
-    const auto* text = reinterpret_cast<const wchar_t*>(lParam);
-    if (m_strText != (text ? text : L"")) {
-        m_strText = text ? text : L"";
+    const wchar_t* text = lParam ? reinterpret_cast<const wchar_t*>(lParam) : L"";
+    if (m_strText != text) {
+        m_strText = text;
         // Shown at the next paint from the event loop, not at once.
         InvalidateRect(nullptr, TRUE);
     }

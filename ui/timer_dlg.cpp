@@ -398,21 +398,18 @@ void CTimerDlg::ScaleInitialRect(int nDpi)
 LRESULT CTimerDlg::OnContextMenu(WPARAM wParam, LPARAM lParam)
 {
     const auto hSource = reinterpret_cast<HWND>(wParam);
-    const bool bKeyboard = lParam == -1;
+    const bool bOnButton = IsIconButton(hSource);
     // A button passes its right click on with its own handle: a click on a button opens nothing.
-    // The menu key or Shift+F10 on the focused button opens the menu below it.
-    if (IsIconButton(hSource) && !bKeyboard)
+    if (bOnButton && lParam != -1)
         return 0;
     POINT point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-    if (bKeyboard && IsIconButton(hSource)) {
-        // From the keyboard on a button: just below it.
-        RECT rect{};
-        ::GetWindowRect(hSource, &rect);
-        point = POINT{rect.left, rect.bottom};
-    } else if (bKeyboard) {
-        // From the keyboard elsewhere: at the strip's corner.
-        const RECT rect = GetWindowRect();
-        point = POINT{rect.left, rect.top};
+    if (lParam == -1) {
+        // From the keyboard (Shift+F10, the menu key): below the focused button, else at the
+        // strip's corner.
+        RECT rect = GetWindowRect();
+        if (bOnButton)
+            ::GetWindowRect(hSource, &rect);
+        point = POINT{rect.left, bOnButton ? rect.bottom : rect.top};
     }
     if (TrackStripMenu(point) == IDM_ABOUTBOX)
         SendMessage(WM_SYSCOMMAND, IDM_ABOUTBOX);

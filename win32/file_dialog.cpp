@@ -2,6 +2,7 @@
 #include "file_dialog.h"
 
 #include <algorithm>
+#include <iterator>
 
 #include "lazy_import.h"
 #include "wide_text.h"
@@ -26,12 +27,12 @@ CFileDialog::CFileDialog(const char* defaultExt, const char* fileName, DWORD fla
       m_pParent(pParent)
 {
     if (fileName)
-        lstrcpynW(m_szFile, WidenAnsi(fileName).c_str(), MAX_PATH);
+        lstrcpynW(m_szFile, WidenAnsi(fileName).c_str(), static_cast<int>(std::size(m_szFile)));
     m_ofn.lStructSize = sizeof m_ofn;
     // std::wstring keeps a NUL behind its last character, which ends the list of pairs.
     m_ofn.lpstrFilter = filter ? m_strFilter.c_str() : nullptr;
     m_ofn.lpstrFile = m_szFile;
-    m_ofn.nMaxFile = MAX_PATH;
+    m_ofn.nMaxFile = static_cast<DWORD>(std::size(m_szFile));
     m_ofn.lpstrDefExt = defaultExt ? m_strDefExt.c_str() : nullptr;
     m_ofn.Flags = flags;
 }
