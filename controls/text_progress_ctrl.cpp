@@ -6,11 +6,10 @@
 #include <climits>
 #include <cstdint>
 #include <cstdio>
-#include <cstring>
+#include <iterator>
 #include <utility>
 
 #include "controls/mem_dc.h"
-#include "win32/wide_text.h"
 
 namespace {
 
@@ -70,13 +69,13 @@ void CTextProgressCtrl::SetDpi(int nDpi)
 }
 
 // The stock progress control is a Unicode window, and the subclass chain hands its messages on
-// as they come to it: the text arrives and leaves in UTF-16, while the bar keeps and draws it in
-// the program's code page, as the caller of SetWindowTextA gave it.
+// as they come to it: the text arrives, is kept and drawn, and leaves in UTF-16, the same
+// under every code page.
 LRESULT CTextProgressCtrl::OnSetText(WPARAM, LPARAM lParam)
 {
     // The system keeps its own copy of the text, which answers WM_GETTEXTLENGTH.
     const LRESULT result = Default();
-    const std::string text = lParam ? NarrowAnsi(reinterpret_cast<const wchar_t*>(lParam)) : std::string();
+    const wchar_t* text = lParam ? reinterpret_cast<const wchar_t*>(lParam) : L"";
     if (m_strText != text) {
         m_strText = text;
         // Shown at the next paint from the event loop, not at once.
@@ -87,15 +86,12 @@ LRESULT CTextProgressCtrl::OnSetText(WPARAM, LPARAM lParam)
 
 LRESULT CTextProgressCtrl::OnGetText(WPARAM wParam, LPARAM lParam)
 {
-    const auto nSize = static_cast<int>(std::min<WPARAM>(wParam, INT_MAX));
     auto* buffer = reinterpret_cast<wchar_t*>(lParam);
-    if (nSize == 0 || !buffer)
+    if (wParam == 0 || !buffer)
         return 0;
-    const int nLength = static_cast<int>(std::min<std::size_t>(m_strText.size(), INT_MAX));
-    const int nCopied =
-        ::MultiByteToWideChar(CP_ACP, 0, m_strText.data(), std::min(nSize - 1, nLength), buffer, nSize - 1);
+    const std::size_t nCopied = m_strText.copy(buffer, std::min<std::size_t>(wParam - 1, INT_MAX));
     buffer[nCopied] = L'\0';
-    return nCopied;
+    return static_cast<LRESULT>(nCopied);
 }
 
 LRESULT CTextProgressCtrl::OnGetFont(WPARAM, LPARAM)
@@ -138,11 +134,13 @@ LRESULT CTextProgressCtrl::OnPaint(WPARAM, LPARAM)
 void CTextProgressCtrl::DrawSplitText(CMemDC& dc, const RECT& rcClient, const RECT& rcFilled,
                                       const RECT& rcEmpty) const
 {
-    char percent[16];
-    const char* text = m_strText.c_str();
+    char percent[16] = {};
+    wchar_t widePercent[16] = {};
+    const wchar_t* text = m_strText.c_str();
     if (m_strText.empty()) {
         std::snprintf(percent, sizeof percent, "%d%%", Truncate(Fraction() * 100.0));
-        text = percent;
+        std::copy(std::begin(percent), std::end(percent), widePercent);
+        text = widePercent;
     }
     dc.SetBkMode(TRANSPARENT);
     // The whole text is laid out twice at the same place; each pass may only touch its own

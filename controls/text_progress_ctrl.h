@@ -59,7 +59,7 @@ public:
     int m_nStep = 1;
     int m_nUpper = 100;
     int m_nLower = 0;
-    std::string m_strText;
+    std::wstring m_strText;
     BOOL m_bShowText = TRUE;
     int m_nBarWidth = -1;
     COLORREF m_crBarClr;

@@ -18,7 +18,8 @@
 #define IDC_STOPWATCH_TEXT      1006    /* stopwatch display "00:00:00" */
 #define IDC_STOPWATCH_START     1007    /* stopwatch start/stop */
 #define IDC_STOPWATCH_RESET     1008    /* stopwatch reset */
-/* the exit button is IDOK (1); each icon button's tooltip is the string with the button's id */
+/* the exit button is IDOK (1); each icon button's name, its window text and tooltip, is the
+   string with the button's id */
 #define IDM_ABOUTBOX            0x0010  /* system-menu entry of the about box */
 
 /* Icons */
@@ -49,5 +50,6 @@
 #define IDC_STOPWATCH_CHECK     1026    /* "Stoppuhr verwenden" */
 #define IDC_ALARM_EDIT          1028    /* path of the alarm wave file */
 #define IDC_BROWSE              1029    /* "Durchsuchen" */
+#define IDS_ALARM_NAME_NOT_KEPT 1100    /* a picked file whose name the settings file cannot hold */
 
 #endif /* TARNOVELL_RESOURCE_H */

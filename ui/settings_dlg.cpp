@@ -2,10 +2,14 @@
 // stopwatch switch and the alarm file, read from the settings file and written back on OK.
 #include "settings_dlg.h"
 
+#include <optional>
+#include <string>
+
 #include "core/settings_file.h"
 #include "core/value_steps.h"
 #include "resource.h"
 #include "win32/file_dialog.h"
+#include "win32/wide_text.h"
 
 namespace {
 
@@ -103,8 +107,20 @@ void CSettingsDlg::OnBrowse()
     // Browsing starts wherever the platform likes, not from the path in the field; a name
     // typed without an extension gets ".WAV".
     CFileDialog dlgFile("WAV", nullptr, OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, "WAV-Dateien (*.WAV)|*.WAV||");
-    if (dlgFile.DoModal() == IDOK)
-        m_edtAlarm.SetWindowText(dlgFile.GetPathName().c_str());
+    if (dlgFile.DoModal() != IDOK)
+        return;
+    // The settings file keeps the path in the code page, by its short name if it must.
+    const std::wstring path = dlgFile.GetPathName();
+    if (const std::optional<std::string> kept = AnsiPath(path))
+        m_edtAlarm.SetWindowText(kept->c_str());
+    else
+        SayNameCannotBeKept(path);
+}
+
+void CSettingsDlg::SayNameCannotBeKept(const std::wstring& path) const
+{
+    const std::wstring text = ProgramString(IDS_ALARM_NAME_NOT_KEPT) + L"\n\n" + path;
+    ::MessageBoxW(m_hWnd, text.c_str(), L"Tarnovell", MB_OK | MB_ICONWARNING);
 }
 
 void CSettingsDlg::SetNumber(int32_t& nNumber, int32_t nValue, const CStatic& display)

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 #include "resource.h"
 #include "win32/controls.h"
@@ -28,6 +29,8 @@ protected:
     void OnBrowse();
 
 private:
+    // Tells that the picked file's name cannot be kept; the path shown before stays.
+    void SayNameCannotBeKept(const std::wstring& path) const;
     // Takes the stepped value over and shows it in the number's display.
     static void SetNumber(int32_t& nNumber, int32_t nValue, const CStatic& display);
 

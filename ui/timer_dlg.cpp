@@ -40,14 +40,6 @@ HICON LoadProgramIcon(int nIconID)
     return ::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(nIconID));
 }
 
-// The about entry of the system menu and of the strip's own menu; empty if the string is missing.
-std::string AboutEntryText()
-{
-    char text[256] = {};
-    ::LoadStringA(::GetModuleHandleA(nullptr), IDS_ABOUTBOX, text, sizeof text);
-    return text;
-}
-
 ScreenRect ToScreenRect(const RECT& rect)
 {
     return ScreenRect{rect.left, rect.top, rect.right, rect.bottom};
@@ -122,7 +114,7 @@ BOOL CTimerDlg::OnInitDialog()
     m_nDpi = WindowDpi(m_hWnd);
     m_progress.SetDpi(m_nDpi);
     SetInitialButtonImages();
-    AddButtonTips();
+    NameButtons();
     m_rcInitial = GetWindowRect();
     ApplySettings();
     m_stopwatch.Reset();
@@ -136,7 +128,7 @@ BOOL CTimerDlg::OnInitDialog()
 void CTimerDlg::AddAboutToSystemMenu()
 {
     const CMenu menu = CMenu::SystemMenuOf(*this);
-    const std::string text = AboutEntryText();
+    const std::wstring text = ProgramString(IDS_ABOUTBOX);
     if (!menu.GetSafeHmenu() || text.empty())
         return;
     menu.AppendMenu(MF_SEPARATOR);
@@ -161,14 +153,17 @@ void CTimerDlg::SetInitialButtonImages()
         ShowButtonIcon(nSlot, kInitialIcons[nSlot]);
 }
 
-void CTimerDlg::AddButtonTips()
+void CTimerDlg::NameButtons()
 {
-    if (!m_toolTip.Create(*this))
-        return;
+    const bool bTips = m_toolTip.Create(*this);
     for (const int nID : kSlotButtons) {
-        char text[80] = {};
-        if (::LoadStringA(::GetModuleHandleA(nullptr), static_cast<UINT>(nID), text, sizeof text) > 0)
-            m_toolTip.AddTool(GetDlgItem(nID), text);
+        const std::wstring name = ProgramString(static_cast<UINT>(nID));
+        if (name.empty())
+            continue;
+        // A screen reader reads a button's window text; an icon button shows none of it.
+        ::SetWindowTextW(GetDlgItem(nID), name.c_str());
+        if (bTips)
+            m_toolTip.AddTool(GetDlgItem(nID), name.c_str());
     }
 }
 
@@ -308,7 +303,7 @@ void CTimerDlg::ChangePhase()
 void CTimerDlg::UpdateDisplay()
 {
     m_progress.SetPos(m_cycle.m_nElapsed);
-    m_progress.SetWindowText(StatusText(m_cycle).c_str());
+    m_progress.SetWindowText(WidenAscii(StatusText(m_cycle)).c_str());
     m_progress.SetBarColour(BarColour(m_cycle));
 }
 
@@ -316,7 +311,7 @@ void CTimerDlg::StopwatchTick()
 {
     KillTimer(kStopwatchTimer);
     m_stopwatch.Tick();
-    m_txtStopwatch.SetWindowText(m_stopwatch.TimeText().c_str());
+    m_txtStopwatch.SetWindowText(WidenAscii(m_stopwatch.TimeText()).c_str());
     SetTimer(kStopwatchTimer, m_stopwatchGrid.Advance(::GetTickCount64(), Step()));
 }
 
@@ -382,7 +377,7 @@ void CTimerDlg::OnStopwatchStartStop()
 void CTimerDlg::OnStopwatchReset()
 {
     m_stopwatch.Reset();
-    m_txtStopwatch.SetWindowText("00:00:00");
+    m_txtStopwatch.SetWindowText(L"00:00:00");
 }
 
 LRESULT CTimerDlg::OnGetDpiScaledSize(WPARAM wParam, LPARAM lParam)
@@ -435,14 +430,19 @@ void CTimerDlg::ShowAtDpi(int nDpi)
 
 LRESULT CTimerDlg::OnContextMenu(WPARAM wParam, LPARAM lParam)
 {
-    // A button passes its right click on with its own handle; a button has no menu.
-    if (IsIconButton(reinterpret_cast<HWND>(wParam)))
+    const auto hSource = reinterpret_cast<HWND>(wParam);
+    const bool bOnButton = IsIconButton(hSource);
+    // A button passes its right click on with its own handle: a click on a button opens nothing.
+    if (bOnButton && lParam != -1)
         return 0;
     POINT point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
     if (lParam == -1) {
-        // From the keyboard: at the strip's corner.
-        const RECT rect = GetWindowRect();
-        point = POINT{rect.left, rect.top};
+        // From the keyboard (Shift+F10, the menu key): below the focused button, else at the
+        // strip's corner.
+        RECT rect = GetWindowRect();
+        if (bOnButton)
+            ::GetWindowRect(hSource, &rect);
+        point = POINT{rect.left, bOnButton ? rect.bottom : rect.top};
     }
     if (TrackStripMenu(point) == IDM_ABOUTBOX)
         SendMessage(WM_SYSCOMMAND, IDM_ABOUTBOX);
@@ -458,7 +458,7 @@ bool CTimerDlg::IsIconButton(HWND hWnd) const
 UINT CTimerDlg::TrackStripMenu(POINT point) const
 {
     const CPopupMenu menu(::CreatePopupMenu());
-    const std::string text = AboutEntryText();
+    const std::wstring text = ProgramString(IDS_ABOUTBOX);
     if (!menu || text.empty())
         return 0;
     CMenu(menu.Get()).AppendMenu(MF_STRING, IDM_ABOUTBOX, text.c_str());

@@ -102,7 +102,8 @@ private:
     // The size of the strip's present form at nDpi: that of a fresh start there.
     FormExtent FormSizeAt(int nDpi) const;
     void ShowAtDpi(int nDpi);
-    void AddButtonTips();
+    // Gives each icon button its German name as window text and as tooltip, from one string.
+    void NameButtons();
     bool IsIconButton(HWND hWnd) const;
     // Shows the strip's own small menu at the point and returns the command chosen, or 0.
     UINT TrackStripMenu(POINT point) const;

@@ -27,23 +27,23 @@ public:
     {
         INITCOMMONCONTROLSEX controls{sizeof controls, ICC_TAB_CLASSES};
         ::InitCommonControlsEx(&controls);
-        m_hWnd = ::CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+        m_hWnd = ::CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
                                    CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner.GetSafeHwnd(),
-                                   nullptr, ::GetModuleHandleA(nullptr), nullptr);
+                                   nullptr, ::GetModuleHandleW(nullptr), nullptr);
         return m_hWnd != nullptr;
     }
     // A tip for a control of the owner, shown while the mouse rests on it. The record has the
     // size that every version of the control accepts from 4.70 on, 5.x without a manifest too;
     // the larger one of version 6 would be refused there.
-    void AddTool(HWND hControl, const char* text) const
+    void AddTool(HWND hControl, const wchar_t* text) const
     {
-        TOOLINFOA tool{};
-        tool.cbSize = TTTOOLINFOA_V2_SIZE;
+        TOOLINFOW tool{};
+        tool.cbSize = TTTOOLINFOW_V2_SIZE;
         tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
         tool.hwnd = ::GetParent(hControl);
         tool.uId = reinterpret_cast<UINT_PTR>(hControl);
-        tool.lpszText = const_cast<char*>(text);
-        SendMessage(TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+        tool.lpszText = const_cast<wchar_t*>(text);
+        SendMessage(TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
     }
 };
 
@@ -54,9 +54,9 @@ public:
     static CMenu SystemMenuOf(const CWnd& wnd) { return CMenu(::GetSystemMenu(wnd.GetSafeHwnd(), FALSE)); }
 
     HMENU GetSafeHmenu() const { return m_hMenu; }
-    void AppendMenu(UINT flags, UINT_PTR id = 0, const char* text = nullptr) const
+    void AppendMenu(UINT flags, UINT_PTR id = 0, const wchar_t* text = nullptr) const
     {
-        ::AppendMenuA(m_hMenu, flags, id, text);
+        ::AppendMenuW(m_hMenu, flags, id, text);
     }
 
 private:

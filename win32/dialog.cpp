@@ -16,7 +16,8 @@ INT_PTR CDialog::DoModal()
         hOwner = pApp->m_pMainWnd->GetSafeHwnd();
     if (!hOwner && !(pApp && pApp->m_pMainWnd == this))
         hOwner = ::GetActiveWindow();
-    const INT_PTR nResult = ::DialogBoxParamA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(m_nIDTemplate),
+    // A Unicode dialog: the template's texts reach its windows as written, under any code page.
+    const INT_PTR nResult = ::DialogBoxParamW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(m_nIDTemplate),
                                               hOwner, &CDialog::DialogProc, reinterpret_cast<LPARAM>(this));
     m_hWnd = nullptr;
     return nResult;
@@ -50,7 +51,7 @@ LRESULT CDialog::DialogManagerDefault(UINT message, WPARAM wParam, LPARAM lParam
 {
     // The dialog manager asks the dialog procedure first; it must step aside this once.
     const UINT nOuter = std::exchange(m_nManagerMessage, message);
-    const LRESULT result = ::DefDlgProcA(m_hWnd, message, wParam, lParam);
+    const LRESULT result = ::DefDlgProcW(m_hWnd, message, wParam, lParam);
     m_nManagerMessage = nOuter;
     return result;
 }

@@ -2,17 +2,19 @@
 #include "file_dialog.h"
 
 #include <algorithm>
+#include <iterator>
 
 #include "lazy_import.h"
+#include "wide_text.h"
 
 namespace {
 
 // The platform wants the entries separated by NULs and ended by an empty one; a bar cannot
 // stand in a file pattern, so every bar is a separator.
-std::string FilterFromBars(const char* filter)
+std::wstring FilterFromBars(const char* filter)
 {
-    std::string converted = filter;
-    std::replace(converted.begin(), converted.end(), '|', '\0');
+    std::wstring converted = WidenAnsi(filter);
+    std::replace(converted.begin(), converted.end(), L'|', L'\0');
     return converted;
 }
 
@@ -20,15 +22,17 @@ std::string FilterFromBars(const char* filter)
 
 CFileDialog::CFileDialog(const char* defaultExt, const char* fileName, DWORD flags, const char* filter,
                          CWnd* pParent)
-    : m_strDefExt(defaultExt ? defaultExt : ""), m_strFilter(filter ? FilterFromBars(filter) : ""), m_pParent(pParent)
+    : m_strDefExt(defaultExt ? WidenAnsi(defaultExt) : std::wstring()),
+      m_strFilter(filter ? FilterFromBars(filter) : std::wstring()),
+      m_pParent(pParent)
 {
     if (fileName)
-        lstrcpynA(m_szFile, fileName, sizeof m_szFile);
+        lstrcpynW(m_szFile, WidenAnsi(fileName).c_str(), static_cast<int>(std::size(m_szFile)));
     m_ofn.lStructSize = sizeof m_ofn;
-    // std::string keeps a NUL behind its last character, which ends the list of pairs.
+    // std::wstring keeps a NUL behind its last character, which ends the list of pairs.
     m_ofn.lpstrFilter = filter ? m_strFilter.c_str() : nullptr;
     m_ofn.lpstrFile = m_szFile;
-    m_ofn.nMaxFile = sizeof m_szFile;
+    m_ofn.nMaxFile = static_cast<DWORD>(std::size(m_szFile));
     m_ofn.lpstrDefExt = defaultExt ? m_strDefExt.c_str() : nullptr;
     m_ofn.Flags = flags;
 }
@@ -37,7 +41,7 @@ INT_PTR CFileDialog::DoModal()
 {
     // The owner waits while the file dialog runs, as under any modal dialog.
     m_ofn.hwndOwner = m_pParent ? m_pParent->GetSafeHwnd() : ::GetActiveWindow();
-    static LazyImport<decltype(::GetOpenFileNameA)> getOpenFileName("comdlg32.dll", "GetOpenFileNameA");
+    static LazyImport<decltype(::GetOpenFileNameW)> getOpenFileName("comdlg32.dll", "GetOpenFileNameW");
     auto* pfnGetOpenFileName = getOpenFileName.Get();
     return pfnGetOpenFileName && pfnGetOpenFileName(&m_ofn) ? IDOK : IDCANCEL;
 }

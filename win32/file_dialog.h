@@ -20,14 +20,15 @@ public:
 
     // IDOK when a file was chosen, IDCANCEL when the user cancelled or the dialog failed.
     INT_PTR DoModal();
-    // The full path of the chosen file, with the default extension added to a bare name.
-    std::string GetPathName() const { return m_szFile; }
-    const OPENFILENAMEA& GetOFN() const { return m_ofn; }
+    // The full path of the chosen file, with the default extension added to a bare name; in
+    // UTF-16, as the file system names it.
+    std::wstring GetPathName() const { return m_szFile; }
+    const OPENFILENAMEW& GetOFN() const { return m_ofn; }
 
 private:
-    std::string m_strDefExt;
-    std::string m_strFilter;
-    char m_szFile[MAX_PATH] = {};
+    std::wstring m_strDefExt;
+    std::wstring m_strFilter;
+    wchar_t m_szFile[MAX_PATH] = {};
     CWnd* m_pParent;
-    OPENFILENAMEA m_ofn{};
+    OPENFILENAMEW m_ofn{};
 };

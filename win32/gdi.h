@@ -77,6 +77,7 @@ public:
     void SetTextColor(COLORREF colour) const { ::SetTextColor(m_hDC, colour); }
     void SelectClipRgn(HRGN region) const { ::SelectClipRgn(m_hDC, region); }
     void DrawText(const char* text, RECT rect, UINT format) const { ::DrawTextA(m_hDC, text, -1, &rect, format); }
+    void DrawText(const wchar_t* text, RECT rect, UINT format) const { ::DrawTextW(m_hDC, text, -1, &rect, format); }
     void SetWindowOrg(int x, int y) const { ::SetWindowOrgEx(m_hDC, x, y, nullptr); }
     void BitBlt(int x, int y, int cx, int cy, const CDC& source, int xSource, int ySource, DWORD rop) const
     {

@@ -72,7 +72,7 @@ LRESULT CWnd::Default()
 {
     if (m_bSubclassed)
         return ::DefSubclassProc(m_hWnd, m_current.message, m_current.wParam, m_current.lParam);
-    return ::DefWindowProcA(m_hWnd, m_current.message, m_current.wParam, m_current.lParam);
+    return ::DefWindowProcW(m_hWnd, m_current.message, m_current.wParam, m_current.lParam);
 }
 
 bool CWnd::RouteMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)

@@ -74,7 +74,10 @@ public:
     {
         return ::SendMessageA(m_hWnd, message, wParam, lParam);
     }
+    // An 8-bit text is in the ANSI code page, as the settings file keeps it; every other text goes
+    // to Windows in UTF-16, so that it reads the same under any code page.
     void SetWindowText(const char* text) const { ::SetWindowTextA(m_hWnd, text); }
+    void SetWindowText(const wchar_t* text) const { ::SetWindowTextW(m_hWnd, text); }
     std::string GetWindowText() const;
     RECT GetWindowRect() const;
     RECT GetClientRect() const;

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cwchar>
 #include <deque>
 #include <map>
 #include <string_view>
@@ -183,10 +184,13 @@ HWND FindThreadWindowIf(const std::function<bool(HWND)>& match)
 
 HWND FindThreadWindow(const std::string& title)
 {
+    // The tests' titles are Windows-1252 under any code page; windows compare in UTF-16.
+    wchar_t wide[256] = {};
+    ::MultiByteToWideChar(1252, 0, title.c_str(), -1, wide, 255);
     return FindThreadWindowIf([&](HWND hWnd) {
-        char text[256] = {};
-        ::GetWindowTextA(hWnd, text, sizeof text);
-        return title == text;
+        wchar_t text[256] = {};
+        ::GetWindowTextW(hWnd, text, 256);
+        return std::wcscmp(wide, text) == 0;
     });
 }
 

@@ -18,6 +18,7 @@
 #include "settings_file_access.h"
 #include "ui/settings_dlg.h"
 #include "win32/file_dialog.h"
+#include "win32/wide_text.h"
 
 namespace {
 
@@ -136,7 +137,7 @@ INT_PTR RunSettingsDialog(const std::function<void(HWND)>& body, Close close = C
 // name is typed into its file name box and OK pressed, or "Abbrechen" without a name.
 class FileDialogDriver {
 public:
-    FileDialogDriver(HWND hOwner, const char* name, std::function<void(HWND)> check = {})
+    FileDialogDriver(HWND hOwner, const wchar_t* name, std::function<void(HWND)> check = {})
         : m_step([this, hOwner, name, check] {
               HWND hFileDlg = ShownFileDialog(hOwner);
               if (!hFileDlg)
@@ -145,7 +146,7 @@ public:
               if (check)
                   check(hFileDlg);
               if (name) {
-                  ::SetDlgItemTextA(hFileDlg, kFileNameBox, name);
+                  ::SetDlgItemTextW(hFileDlg, kFileNameBox, name);
                   Click(hFileDlg, IDOK);
               } else {
                   Click(hFileDlg, IDCANCEL);
@@ -502,7 +503,7 @@ TEST_F(SettingsDlgTest, BrowseOpensTheWaveFileDialogAndTakesItsPath)
     for (const Case& c : kCases) {
         SCOPED_TRACE(c.typed ? c.typed : "cancelled");
         WriteSettings("[EINHEIT]\r\nAlarm=C:\\Vorher.wav\r\n");
-        const std::string typed = c.typed ? dir + c.typed : "";
+        const std::wstring typed = WidenAnsi(c.typed ? dir + c.typed : "");
         std::string shown;
         const INT_PTR nResult = RunSettingsDialog(
             [&](HWND hDlg) {
@@ -530,32 +531,58 @@ TEST_F(SettingsDlgTest, BrowseOpensTheWaveFileDialogAndTakesItsPath)
     }
 }
 
+// A picked file whose path code page 1252 cannot hold (Cyrillic here) is kept by its short name,
+// which only a file that exists has; without one the dialog says so and keeps the path it had.
+TEST_F(SettingsDlgTest, APickedPathTheCodePageCannotHoldIsKeptByItsShortNameOrNotAtAll)
+{
+    const std::wstring bell = WidenAnsi(ExeDirectory()) + L"\u0417\u0432\u043E\u043D\u043E\u043A.wav";
+    ::CloseHandle(::CreateFileW(bell.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+    for (const std::wstring& picked : {bell, std::wstring(L"C:\\\u0422\u0438\u0448\u0438\u043D\u0430.wav")}) {
+        WriteSettings("[EINHEIT]\r\nAlarm=C:\\Vorher.wav\r\n");
+        wchar_t said[512] = {};
+        RunSettingsDialog([&](HWND hDlg) {
+            const FileDialogDriver driver(hDlg, picked.c_str());
+            const IdleStep readMessage([&] {
+                HWND hBox = FindThreadWindow("Tarnovell");
+                return hBox && ::GetDlgItemTextW(hBox, 0xFFFF, said, 512) && ::PostMessageA(hBox, WM_COMMAND, IDOK, 0);
+            });
+            Click(hDlg, IDC_BROWSE);
+        });
+        const std::string stored = SettingsFile::ReadString("EINHEIT", "Alarm", "?");
+        wchar_t kept[MAX_PATH] = {};
+        ::GetLongPathNameW(WidenAnsi(stored).c_str(), kept, MAX_PATH);
+        EXPECT_TRUE(picked == bell ? kept == bell : stored == "C:\\Vorher.wav") << stored;
+        EXPECT_EQ(std::wstring(said).find(picked) != std::wstring::npos, picked != bell) << said;
+    }
+    ::DeleteFileW(bell.c_str());
+}
+
 TEST(FileDialogTest, BuildsTheOpenFileStructureFromItsArguments)
 {
     struct Case {
         const char* filter;
-        std::string_view converted;  // up to and including the empty entry that ends the list
+        std::wstring_view converted;  // up to and including the empty entry that ends the list
     };
     const Case kCases[] = {
-        {"WAV-Dateien (*.WAV)|*.WAV||", std::string_view("WAV-Dateien (*.WAV)\0*.WAV\0\0", 27)},
+        {"WAV-Dateien (*.WAV)|*.WAV||", std::wstring_view(L"WAV-Dateien (*.WAV)\0*.WAV\0\0", 27)},
         {"Wellen (*.wav)|*.wav|Alle Dateien (*.*)|*.*||",
-         std::string_view("Wellen (*.wav)\0*.wav\0Alle Dateien (*.*)\0*.*\0\0", 44)},
+         std::wstring_view(L"Wellen (*.wav)\0*.wav\0Alle Dateien (*.*)\0*.*\0\0", 44)},
     };
     for (const Case& c : kCases) {
         SCOPED_TRACE(c.filter);
         CFileDialog dlg("WAV", nullptr, OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, c.filter);
-        const OPENFILENAMEA& ofn = dlg.GetOFN();
-        EXPECT_EQ(ofn.lStructSize, sizeof(OPENFILENAMEA));
+        const OPENFILENAMEW& ofn = dlg.GetOFN();
+        EXPECT_EQ(ofn.lStructSize, sizeof(OPENFILENAMEW));
         ASSERT_NE(ofn.lpstrFilter, nullptr);
-        EXPECT_EQ(std::string_view(ofn.lpstrFilter, c.converted.size()), c.converted);
+        EXPECT_EQ(std::wstring_view(ofn.lpstrFilter, c.converted.size()), c.converted);
         ASSERT_NE(ofn.lpstrDefExt, nullptr);
-        EXPECT_STREQ(ofn.lpstrDefExt, "WAV");
+        EXPECT_STREQ(ofn.lpstrDefExt, L"WAV");
         EXPECT_EQ(ofn.Flags & 6u, 6u);
         EXPECT_EQ(ofn.Flags & (OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_ALLOWMULTISELECT), 0u);
         ASSERT_NE(ofn.lpstrFile, nullptr);
-        EXPECT_STREQ(ofn.lpstrFile, "");
+        EXPECT_STREQ(ofn.lpstrFile, L"");
         EXPECT_GE(ofn.nMaxFile, static_cast<DWORD>(MAX_PATH));
-        EXPECT_EQ(dlg.GetPathName(), "");
+        EXPECT_EQ(dlg.GetPathName(), L"");
     }
 }
 
@@ -576,12 +603,12 @@ TEST(FileDialogTest, RunsTheFileOpenDialogAndGivesTheFullPath)
     for (const Case& c : kCases) {
         SCOPED_TRACE(c.typed ? c.typed : "cancelled");
         CFileDialog dlg("WAV", nullptr, OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, "WAV-Dateien (*.WAV)|*.WAV||");
-        const std::string typed = c.typed ? dir + c.typed : "";
+        const std::wstring typed = WidenAnsi(c.typed ? dir + c.typed : "");
         const Rescue rescue([](bool bTimedOut) { return bTimedOut ? "the file-open dialog did not end" : ""; });
         FileDialogDriver driver(nullptr, c.typed ? typed.c_str() : nullptr);
         EXPECT_EQ(dlg.DoModal(), c.nResult);
         EXPECT_TRUE(driver.Seen());
         // The platform picks the letter case of the extension it adds.
-        EXPECT_STRCASEEQ(dlg.GetPathName().c_str(), c.path.c_str());
+        EXPECT_STRCASEEQ(NarrowAnsi(dlg.GetPathName()).c_str(), c.path.c_str());
     }
 }

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <commctrl.h>
+#include <oleacc.h>
 
 #include <algorithm>
 #include <cstdlib>
@@ -101,25 +102,38 @@ HWND ThreadWindowOfClass(std::string_view className)
 }
 
 // Every icon button has its German name in the strip's tooltip control, which shows it also
-// while the strip is not the active window.
-void ExpectButtonTips(HWND hDlg)
+// while the strip is not the active window, and as the name of its accessible object, which a
+// screen reader reads; both in UTF-16, the same under any code page.
+void ExpectButtonNames(HWND hDlg)
 {
-    const std::pair<int, const char*> tips[] = {
-        {IDOK, "Beenden"}, {IDC_SETTINGS, "Einstellungen"}, {IDC_CAPTION, "Titelleiste ein/aus"},
-        {IDC_START, "Start/Pause"}, {IDC_NEXT, "N\xE4" "chste Einheit"}, {IDC_STOPWATCH_START, "Stoppuhr Start/Pause"},
-        {IDC_STOPWATCH_RESET, "Stoppuhr zur\xFC" "cksetzen"}};
+    const std::pair<int, const wchar_t*> names[] = {
+        {IDOK, L"Beenden"}, {IDC_SETTINGS, L"Einstellungen"}, {IDC_CAPTION, L"Titelleiste ein/aus"},
+        {IDC_START, L"Start/Pause"}, {IDC_NEXT, L"N\u00E4chste Einheit"}, {IDC_STOPWATCH_START, L"Stoppuhr Start/Pause"},
+        {IDC_STOPWATCH_RESET, L"Stoppuhr zur\u00FCcksetzen"}};
     HWND hToolTip = ThreadWindowOfClass(TOOLTIPS_CLASSA);
     EXPECT_TRUE(::GetWindowLongPtrA(hToolTip, GWL_STYLE) & TTS_ALWAYSTIP);
     EXPECT_EQ(::SendMessageA(hToolTip, TTM_GETTOOLCOUNT, 0, 0), 7);
-    for (const auto& [nID, tip] : tips) {
-        char text[80] = {};
-        TOOLINFOA tool{};
-        tool.cbSize = TTTOOLINFOA_V2_SIZE;
+    for (const auto& [nID, name] : names) {
+        wchar_t text[80] = {};
+        TOOLINFOW tool{};
+        tool.cbSize = TTTOOLINFOW_V2_SIZE;
         tool.hwnd = hDlg;
         tool.uId = reinterpret_cast<UINT_PTR>(::GetDlgItem(hDlg, nID));
         tool.lpszText = text;
-        ::SendMessageA(hToolTip, TTM_GETTEXTA, sizeof text, reinterpret_cast<LPARAM>(&tool));
-        EXPECT_STREQ(text, tip);
+        ::SendMessageW(hToolTip, TTM_GETTEXTW, std::size(text), reinterpret_cast<LPARAM>(&tool));
+        EXPECT_STREQ(text, name);
+        IAccessible* pButton = nullptr;
+        BSTR accName = nullptr;
+        VARIANT self{};  // CHILDID_SELF
+        self.vt = VT_I4;
+        // __uuidof: the import library gives IID_IAccessible as a function, not as its bytes.
+        if (SUCCEEDED(::AccessibleObjectFromWindow(::GetDlgItem(hDlg, nID), static_cast<DWORD>(OBJID_CLIENT),
+                                                   __uuidof(IAccessible), reinterpret_cast<void**>(&pButton)))) {
+            pButton->get_accName(self, &accName);
+            pButton->Release();
+        }
+        EXPECT_STREQ(accName, name);
+        ::SysFreeString(accName);
     }
 }
 
@@ -427,7 +441,7 @@ TEST_F(StripTest, TheToggleSwitchesFormsAtTheSameCorner)
             ::GetWindowRect(hDlg, &compact);
             EXPECT_EQ(compact.right - compact.left, width);
             EXPECT_EQ(compact.bottom - compact.top, h0);
-            ExpectButtonTips(hDlg);
+            ExpectButtonNames(hDlg);
 
             Command(hDlg, IDC_CAPTION);
             RECT expanded{};
@@ -438,7 +452,7 @@ TEST_F(StripTest, TheToggleSwitchesFormsAtTheSameCorner)
             EXPECT_EQ(expanded.bottom - expanded.top, 2 * h0);
             EXPECT_TRUE(::GetWindowLongPtrA(hDlg, GWL_STYLE) & WS_CAPTION);
             EXPECT_EQ(ButtonImage(hDlg, IDC_CAPTION), ProgramIcon(IDI_CAPTION_UP));
-            ExpectButtonTips(hDlg);
+            ExpectButtonNames(hDlg);
 
             Command(hDlg, IDC_CAPTION);
             RECT again{};
@@ -573,6 +587,21 @@ TEST_F(StripTest, ARelativeAlarmPathNamesTheFileBesideTheProgramWhereOneLiesTher
     ::DeleteFileW(beside.c_str());
 }
 
+// The bar keeps its text in UTF-16; a run that names its code page must have it.
+TEST_F(StripTest, TheBarsTextIsUtf16UnderTheCodePageOfTheRun)
+{
+    if (const char* codePage = std::getenv("TARNOVELL_CODE_PAGE")) {
+        ASSERT_EQ(::GetACP(), static_cast<UINT>(std::atoi(codePage))) << "Wine took no such code page from LC_ALL";
+    }
+    RecordingTimerDlg dlg;
+    Run(dlg, [&](HWND hDlg) {
+        wchar_t text[32] = {};
+        ::SetDlgItemTextW(hDlg, IDC_PROGRESS, L"N\u00E4chste \u00DCbung");
+        ::GetDlgItemTextW(hDlg, IDC_PROGRESS, text, static_cast<int>(std::size(text)));
+        EXPECT_STREQ(text, L"N\u00E4chste \u00DCbung");
+    });
+}
+
 TEST_F(StripTest, TheSystemMenuOpensTheAboutBoxForCommands16To31)
 {
     RecordingTimerDlg dlg;
@@ -582,9 +611,9 @@ TEST_F(StripTest, TheSystemMenuOpensTheAboutBoxForCommands16To31)
         HMENU hMenu = ::GetSystemMenu(hDlg, FALSE);
         if (hMenu) {
             const int count = ::GetMenuItemCount(hMenu);
-            char text[64] = {};
-            ::GetMenuStringA(hMenu, IDM_ABOUTBOX, text, sizeof text, MF_BYCOMMAND);
-            EXPECT_STREQ(text, "Inf&o \xFC" "ber Tarnovell...");
+            wchar_t text[64] = {};
+            ::GetMenuStringW(hMenu, IDM_ABOUTBOX, text, static_cast<int>(std::size(text)), MF_BYCOMMAND);
+            EXPECT_STREQ(text, L"Inf&o \u00FCber Tarnovell...");
             EXPECT_EQ(::GetMenuItemID(hMenu, count - 1), static_cast<UINT>(IDM_ABOUTBOX));
             EXPECT_EQ(::GetMenuState(hMenu, count - 2, MF_BYPOSITION) & MF_SEPARATOR, static_cast<UINT>(MF_SEPARATOR));
         }
@@ -710,20 +739,25 @@ TEST_F(StripTest, ADpiChangeGivesTheFormsPicturesAndTextOfAFreshStartThere)
     });
 }
 
-TEST_F(StripTest, ARightClickBesideTheButtonsOpensTheAboutBoxThroughAMenuAndOnAButtonNothing)
+TEST_F(StripTest, ARightClickBesideTheButtonsAndTheKeyboardAnywhereOpenTheAboutBoxThroughAMenu)
 {
     RecordingTimerDlg dlg;
     Run(dlg, [&](HWND hDlg) {
-        // 0 is the strip's own background.
-        for (const int nID : {IDC_PROGRESS, IDC_STOPWATCH_TEXT, 0, IDOK, IDC_CAPTION, IDC_START, IDC_NEXT,
-                              IDC_SETTINGS, IDC_STOPWATCH_START, IDC_STOPWATCH_RESET}) {
-            char entry[64] = {};
+        // 0 is the strip's own background. From the keyboard a button opens the menu too, below it.
+        constexpr int kTargets[] = {IDC_PROGRESS, IDC_STOPWATCH_TEXT, 0, IDOK, IDC_CAPTION, IDC_START, IDC_NEXT,
+                                    IDC_SETTINGS, IDC_STOPWATCH_START, IDC_STOPWATCH_RESET};
+        for (std::size_t nPass = 0; nPass < 2 * std::size(kTargets); ++nPass) {
+            const int nID = kTargets[nPass % std::size(kTargets)];
+            const bool bKey = nPass >= std::size(kTargets);
+            wchar_t entry[64] = {};
+            RECT rcMenu{};
             bool bAbout = false;
             IdleStep chooseEntry([&] {
                 HWND hMenu = ThreadWindowOfClass("#32768");
                 if (hMenu && ::IsWindowVisible(hMenu)) {
                     const auto hItems = reinterpret_cast<HMENU>(::SendMessageA(hMenu, MN_GETHMENU, 0, 0));
-                    ::GetMenuStringA(hItems, IDM_ABOUTBOX, entry, sizeof entry, MF_BYCOMMAND);
+                    ::GetMenuStringW(hItems, IDM_ABOUTBOX, entry, static_cast<int>(std::size(entry)), MF_BYCOMMAND);
+                    ::GetWindowRect(hMenu, &rcMenu);
                     ::PostMessageA(hMenu, WM_KEYDOWN, VK_DOWN, 0);
                     ::PostMessageA(hMenu, WM_KEYDOWN, VK_RETURN, 0);
                 }
@@ -735,11 +769,16 @@ TEST_F(StripTest, ARightClickBesideTheButtonsOpensTheAboutBoxThroughAMenuAndOnAB
             });
             // Under Wine a focus change that the last about box left behind may end the next menu
             // before it is seen; that click is repeated. On a button every click must open nothing.
+            HWND hTarget = nID ? ::GetDlgItem(hDlg, nID) : hDlg;
             for (int nTry = 0; nTry < 3 && !bAbout; ++nTry)
-                ::SendMessageA(nID ? ::GetDlgItem(hDlg, nID) : hDlg, WM_RBUTTONUP, 0, MAKELPARAM(2, 2));
+                ::SendMessageA(hTarget, bKey ? WM_CONTEXTMENU : WM_RBUTTONUP, bKey ? reinterpret_cast<WPARAM>(hTarget) : 0,
+                               bKey ? -1 : MAKELPARAM(2, 2));
             const bool bButton = nID != IDC_PROGRESS && nID != IDC_STOPWATCH_TEXT && nID != 0;
-            EXPECT_STREQ(entry, bButton ? "" : "Inf&o \xFC" "ber Tarnovell...") << nID;
-            EXPECT_EQ(bAbout, !bButton) << nID;
+            EXPECT_STREQ(entry, bButton && !bKey ? L"" : L"Inf&o \u00FCber Tarnovell...") << nID << bKey;
+            EXPECT_EQ(bAbout, !bButton || bKey) << nID << bKey;
+            RECT rcButton{};
+            ::GetWindowRect(hTarget, &rcButton);
+            EXPECT_TRUE(!bButton || !bKey || (rcMenu.left == rcButton.left && rcMenu.top == rcButton.bottom)) << nID;
         }
     });
 }

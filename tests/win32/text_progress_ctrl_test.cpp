@@ -306,7 +306,7 @@ TEST(TextProgressCtrlObjectTest, StartsWithTheSystemColoursAndTheDefaultRangeWit
     EXPECT_EQ(bar.m_nStep, 1);
     EXPECT_EQ(bar.m_nLower, 0);
     EXPECT_EQ(bar.m_nUpper, 100);
-    EXPECT_EQ(bar.m_strText, "");
+    EXPECT_EQ(bar.m_strText, L"");
     EXPECT_TRUE(bar.m_bShowText);
     EXPECT_EQ(bar.m_nBarWidth, -1);
     EXPECT_EQ(bar.m_crBarClr, ::GetSysColor(COLOR_HIGHLIGHT));
