@@ -24,14 +24,6 @@ TEST(SettingsPath, TheFileLiesBesideTheExecutableWhateverItIsCalled)
         EXPECT_EQ(SettingsPathFor(c.exe), c.ini);
 }
 
-TEST(SettingsPath, TheUsersOwnFileLiesInAFolderOfItsOwn)
-{
-    EXPECT_EQ(UserSettingsPathFor(L"C:\\Users\\\u00C4rger\\AppData\\Local"),
-              L"C:\\Users\\\u00C4rger\\AppData\\Local\\Tarnovell\\Tarnovell.ini");
-    EXPECT_EQ(UserSettingsPathFor(L"D:\\"), L"D:\\Tarnovell\\Tarnovell.ini");
-    EXPECT_EQ(UserSettingsPathFor(L""), L"");
-}
-
 TEST(SettingsPath, OnlyARelativeAlarmPathIsLookedForBesideTheExecutable)
 {
     const wchar_t exe[] = L"C:\\\u03A9mega\\Tarnovell.exe";

@@ -1,5 +1,5 @@
-// A DLL that lies beside a copy of Tarnovell.exe under the name of a system DLL. Loaded, it
-// leaves a file "<its own path>.loaded" as its mark, and it has none of the functions the real one has.
+// A DLL beside a copy of Tarnovell.exe, named as a system DLL, with none of that DLL's functions:
+// loaded, it leaves the file "<its own path>.loaded".
 #include <windows.h>
 
 extern "C" BOOL WINAPI DllMain(HINSTANCE hInstance, DWORD reason, LPVOID)
