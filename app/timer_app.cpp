@@ -2,6 +2,7 @@
 #include "timer_app.h"
 
 #include "ui/timer_dlg.h"
+#include "win32/lazy_import.h"
 
 namespace {
 
@@ -22,5 +23,7 @@ BOOL CTimerApp::InitInstance()
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
 {
+    // No static object of the program loads a DLL, so this comes before every load.
+    LoadSystemLibrariesOnly();
     return theApp.Run();
 }

@@ -26,6 +26,18 @@ std::wstring SettingsPathFor(std::wstring_view exePath)
     return path;
 }
 
+std::wstring UserSettingsPathFor(std::wstring_view localAppData)
+{
+    if (localAppData.empty())
+        return {};
+    std::wstring path(localAppData);
+    if (!IsSeparator(path.back()))
+        path += L'\\';
+    path += L"Tarnovell\\";
+    path.append(std::begin(kSettingsFileName), std::end(kSettingsFileName) - 1);
+    return path;
+}
+
 std::wstring AlarmPathBeside(std::wstring_view exePath, std::wstring_view alarm)
 {
     // "C:x" is relative to a drive's own current directory, not to any folder of ours.

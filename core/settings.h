@@ -59,6 +59,14 @@ struct WindowPos {
 // wide text, so that a folder whose name the ANSI code page cannot hold still works.
 std::wstring SettingsPathFor(std::wstring_view exePath);
 
+// The profile functions take paths shorter than 260 characters; a settings file beside the
+// executable with a longer path cannot be read or written there.
+inline constexpr std::size_t kMaxProfilePath = 259;
+
+// Where the settings go when the file beside the executable cannot be written: a folder of the
+// program's own in the user's local application data. Empty without such a folder.
+std::wstring UserSettingsPathFor(std::wstring_view localAppData);
+
 // The file beside the executable that a relative alarm path would name there; empty for a path
 // with a drive or a root (and for an empty one), which is always used as written.
 std::wstring AlarmPathBeside(std::wstring_view exePath, std::wstring_view alarm);

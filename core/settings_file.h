@@ -17,8 +17,8 @@ public:
     virtual void WriteString(const char* section, const char* key, const char* text) const = 0;
 };
 
-// The settings file beside the running executable. The path is worked out once, when the
-// object is made, so one object serves one whole load or save.
+// The program's settings file: the one beside the running executable, or the user's own where
+// that one cannot be written. Which one is decided once in a run, at its first use.
 class ProgramSettingsFile final : public ProfileFile {
 public:
     ProgramSettingsFile();

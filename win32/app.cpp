@@ -1,7 +1,7 @@
 // CWinApp: the one application object, and the program's start through InitInstance.
 #include "app.h"
 
-#include <commctrl.h>
+#include "common_controls.h"
 
 namespace {
 
@@ -29,8 +29,7 @@ void CWinApp::Enable3dControls()
 {
     // Only the progress bar's class: the classic common controls that the program asks for refuse
     // a call that names classes only version 6 knows.
-    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_PROGRESS_CLASS};
-    ::InitCommonControlsEx(&controls);
+    CommonControls::InitClasses(ICC_PROGRESS_CLASS);
 }
 
 int CWinApp::Run()

@@ -3,8 +3,7 @@
 
 #include <windows.h>
 
-#include <commctrl.h>
-
+#include "common_controls.h"
 #include "window.h"
 
 class CButton : public CWnd {
@@ -25,8 +24,7 @@ public:
     // Creates the control for `owner`; its tips show whether or not the owner is active.
     bool Create(const CWnd& owner)
     {
-        INITCOMMONCONTROLSEX controls{sizeof controls, ICC_TAB_CLASSES};
-        ::InitCommonControlsEx(&controls);
+        CommonControls::InitClasses(ICC_TAB_CLASSES);
         m_hWnd = ::CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
                                    CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner.GetSafeHwnd(),
                                    nullptr, ::GetModuleHandleW(nullptr), nullptr);

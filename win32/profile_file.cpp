@@ -1,6 +1,6 @@
-// The settings file beside the executable, through the wide profile functions so that any
-// folder name works; the texts in the file stay 8-bit ANSI, as the profile functions keep an
-// ANSI file ANSI.
+// The settings file beside the executable, or the user's own where that one cannot be written,
+// through the wide profile functions so that any folder name works; the texts in the file stay
+// 8-bit ANSI, as the profile functions keep an ANSI file ANSI.
 #include <windows.h>
 
 #include <string>
@@ -8,9 +8,70 @@
 #include "core/settings_file.h"
 #include "wide_text.h"
 
+namespace {
+
+// Found out without a trace: a file that lies there is opened for writing and closed unchanged,
+// a missing one is created and goes again as it is closed. A file that another program holds
+// open at this moment is still the program's own file.
+bool CanWrite(const std::wstring& path)
+{
+    if (path.size() > kMaxProfilePath)
+        return false;
+    const DWORD share = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
+    HANDLE hFile = ::CreateFileW(path.c_str(), GENERIC_WRITE, share, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (hFile == INVALID_HANDLE_VALUE && ::GetLastError() == ERROR_FILE_NOT_FOUND)
+        hFile = ::CreateFileW(path.c_str(), GENERIC_WRITE | DELETE, share, nullptr, CREATE_NEW,
+                              FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+    if (hFile == INVALID_HANDLE_VALUE)
+        return ::GetLastError() == ERROR_SHARING_VIOLATION;
+    ::CloseHandle(hFile);
+    return true;
+}
+
+std::wstring FolderOf(const std::wstring& settingsPath)
+{
+    return settingsPath.substr(0, settingsPath.size() - (std::size(kSettingsFileName) - 1));
+}
+
+std::wstring LocalAppData()
+{
+    std::wstring value(MAX_PATH, L'\0');
+    DWORD nLength = ::GetEnvironmentVariableW(L"LOCALAPPDATA", value.data(), static_cast<DWORD>(value.size()));
+    if (nLength >= value.size()) {
+        value.resize(nLength);
+        nLength = ::GetEnvironmentVariableW(L"LOCALAPPDATA", value.data(), static_cast<DWORD>(value.size()));
+    }
+    value.resize(nLength < value.size() ? nLength : 0);
+    return value;
+}
+
+// The user's file starts as a copy of the one beside the executable, so that whoever installed
+// the program can hand out settings with it; a copy of a read-only file must not stay read-only.
+void StartUserSettings(const std::wstring& userPath, const std::wstring& besidePath)
+{
+    ::CreateDirectoryW(FolderOf(userPath).c_str(), nullptr);
+    if (::CopyFileW(besidePath.c_str(), userPath.c_str(), TRUE))
+        ::SetFileAttributesW(userPath.c_str(), FILE_ATTRIBUTE_NORMAL);
+}
+
+// Decided once, so that every read and write of a run goes to the same file.
+std::wstring ChooseSettingsPath()
+{
+    std::wstring beside = SettingsPathFor(ExecutablePath());
+    const std::wstring user = UserSettingsPathFor(LocalAppData());
+    if (CanWrite(beside) || user.empty())
+        return beside;
+    if (::GetFileAttributesW(user.c_str()) == INVALID_FILE_ATTRIBUTES)
+        StartUserSettings(user, beside);
+    return user;
+}
+
+}  // namespace
+
 std::wstring SettingsFile::GetPath()
 {
-    return SettingsPathFor(ExecutablePath());
+    static const std::wstring path = ChooseSettingsPath();
+    return path;
 }
 
 ProgramSettingsFile::ProgramSettingsFile() : m_strPath(SettingsFile::GetPath())
@@ -35,7 +96,9 @@ std::string ProgramSettingsFile::ReadString(const char* section, const char* key
 
 void ProgramSettingsFile::WriteString(const char* section, const char* key, const char* text) const
 {
-    // A file that cannot be written is not noticed: the old values simply stay.
+    // The user's folder is made by the first write; a file that cannot be written is not
+    // noticed: the old values simply stay.
+    ::CreateDirectoryW(FolderOf(m_strPath).c_str(), nullptr);
     ::WritePrivateProfileStringW(WidenAnsi(section).c_str(), WidenAnsi(key).c_str(), WidenAnsi(text).c_str(),
                                  m_strPath.c_str());
 }

@@ -2,7 +2,7 @@
 // through which a class reacts to messages before the window's own procedure does.
 #include "window.h"
 
-#include <commctrl.h>
+#include "common_controls.h"
 
 CWnd::~CWnd()
 {
@@ -15,14 +15,14 @@ CWnd::~CWnd()
 void CWnd::SubclassWindow(HWND hWnd)
 {
     m_hWnd = hWnd;
-    m_bSubclassed = ::SetWindowSubclass(hWnd, &CWnd::SubclassProc, reinterpret_cast<UINT_PTR>(this),
-                                        reinterpret_cast<DWORD_PTR>(this)) != FALSE;
+    m_bSubclassed = CommonControls::SetSubclass(hWnd, &CWnd::SubclassProc, reinterpret_cast<UINT_PTR>(this),
+                                                reinterpret_cast<DWORD_PTR>(this));
 }
 
 void CWnd::Unsubclass()
 {
     if (m_bSubclassed)
-        ::RemoveWindowSubclass(m_hWnd, &CWnd::SubclassProc, reinterpret_cast<UINT_PTR>(this));
+        CommonControls::RemoveSubclass(m_hWnd, &CWnd::SubclassProc, reinterpret_cast<UINT_PTR>(this));
     m_bSubclassed = false;
 }
 
@@ -71,7 +71,7 @@ bool CWnd::OnWndMsg(UINT, WPARAM, LPARAM, LRESULT&)
 LRESULT CWnd::Default()
 {
     if (m_bSubclassed)
-        return ::DefSubclassProc(m_hWnd, m_current.message, m_current.wParam, m_current.lParam);
+        return CommonControls::DefSubclass(m_hWnd, m_current.message, m_current.wParam, m_current.lParam);
     return ::DefWindowProcW(m_hWnd, m_current.message, m_current.wParam, m_current.lParam);
 }
 
@@ -93,14 +93,14 @@ LRESULT CALLBACK CWnd::SubclassProc(HWND hWnd, UINT message, WPARAM wParam, LPAR
         // The window goes: this object lets go of it before the rest of the chain sees the end.
         self->Unsubclass();
         self->m_hWnd = nullptr;
-        return ::DefSubclassProc(hWnd, message, wParam, lParam);
+        return CommonControls::DefSubclass(hWnd, message, wParam, lParam);
     }
     // Nothing may unwind through a window procedure.
     try {
         LRESULT result = 0;
         if (self->RouteMessage(message, wParam, lParam, result))
             return result;
-        return ::DefSubclassProc(hWnd, message, wParam, lParam);
+        return CommonControls::DefSubclass(hWnd, message, wParam, lParam);
     } catch (...) {
         return 0;
     }

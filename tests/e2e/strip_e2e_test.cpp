@@ -1,6 +1,8 @@
 // The real Tarnovell.exe started as a user starts it, from a folder whose name the ANSI code page
 // cannot hold: it shows the strip as its settings file says, counts down in real time, and the
-// exit button ends it and adds the place to that file, which stays ANSI text.
+// exit button ends it and adds the place to that file, which stays ANSI text. Started from a
+// downloads folder with DLLs of system names beside it and a settings file that cannot be
+// written, it loads none of those DLLs and keeps its settings in the user's own file.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -16,7 +18,10 @@
 namespace {
 
 const int kProgress = 1000;
+const int kSettings = 1002;
 const int kStart = 1004;
+const int kWorkPlus = 1018;
+const int kBrowse = 1029;
 
 std::wstring Directory()
 {
@@ -32,6 +37,47 @@ std::string ReadFile(const std::wstring& path)
     return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
 }
 
+// Starts the exe and waits until its strip is up: it shows itself half-way through its start-up,
+// before its text is set, so it is up once its bar carries a text.
+HWND StartStrip(const std::wstring& exe, PROCESS_INFORMATION& process)
+{
+    std::wstring command = L"\"" + exe + L"\"";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    if (!::CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+        return nullptr;
+    ::WaitForInputIdle(process.hProcess, 20000);
+    for (int i = 0; i < 200; ++i) {
+        HWND hStrip = FindStripWindow(process.dwProcessId);
+        if (hStrip && !StripControlText(hStrip, kProgress).empty())
+            return hStrip;
+        ::Sleep(100);
+    }
+    ::TerminateProcess(process.hProcess, 1);
+    return nullptr;
+}
+
+bool EndStrip(HWND hStrip, const PROCESS_INFORMATION& process)
+{
+    ::PostMessageA(hStrip, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    const bool bEnded = ::WaitForSingleObject(process.hProcess, 20000) == WAIT_OBJECT_0;
+    ::CloseHandle(process.hThread);
+    ::CloseHandle(process.hProcess);
+    return bEnded;
+}
+
+// The dialog that `owner` opened, once it is up: a visible window that it owns.
+HWND WaitForDialog(HWND owner)
+{
+    for (int i = 0; i < 100; ++i, ::Sleep(100)) {
+        for (HWND hWnd = ::GetTopWindow(nullptr); hWnd; hWnd = ::GetWindow(hWnd, GW_HWNDNEXT)) {
+            if (::IsWindowVisible(hWnd) && ::GetWindow(hWnd, GW_OWNER) == owner)
+                return hWnd;
+        }
+    }
+    return nullptr;
+}
+
 }  // namespace
 
 TEST(RealProgram, CountsDownInRealTimeAndTheExitButtonSavesThePlace)
@@ -44,23 +90,8 @@ TEST(RealProgram, CountsDownInRealTimeAndTheExitButtonSavesThePlace)
     const std::string settings = "[EINHEIT]\r\nArbeit=10\r\nAlarm=Gl\xF6" "ckchen.wav\r\n";
     std::ofstream(std::filesystem::path(ini), std::ios::binary) << settings;
 
-    std::wstring command = L"\"" + exe + L"\"";
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
-    ASSERT_TRUE(::CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                                 &process));
-    ::WaitForInputIdle(process.hProcess, 20000);
-
-    // The strip shows itself half-way through its start-up, before its text is set: it is up
-    // once its bar carries a text.
-    HWND hStrip = nullptr;
-    for (int i = 0; i < 200; ++i) {
-        hStrip = FindStripWindow(process.dwProcessId);
-        if (hStrip && !StripControlText(hStrip, kProgress).empty())
-            break;
-        ::Sleep(100);
-    }
+    HWND hStrip = StartStrip(exe, process);
     ASSERT_NE(hStrip, nullptr) << "no strip came up";
     EXPECT_TRUE(::GetWindowLongPtrA(hStrip, GWL_EXSTYLE) & WS_EX_TOPMOST);
     EXPECT_EQ(StripControlText(hStrip, kProgress), "10:00 --- Einheit 1");
@@ -80,10 +111,7 @@ TEST(RealProgram, CountsDownInRealTimeAndTheExitButtonSavesThePlace)
 
     RECT rect{};
     ::GetWindowRect(hStrip, &rect);
-    ::PostMessageA(hStrip, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
-    ASSERT_EQ(::WaitForSingleObject(process.hProcess, 20000), WAIT_OBJECT_0) << "the exit button did not end it";
-    ::CloseHandle(process.hThread);
-    ::CloseHandle(process.hProcess);
+    ASSERT_TRUE(EndStrip(hStrip, process)) << "the exit button did not end it";
 
     EXPECT_EQ(ReadFile(ini), settings + "[POS]\r\nX1=" + std::to_string(rect.left) +
                                  "\r\nY1=" + std::to_string(rect.top) +
@@ -92,4 +120,61 @@ TEST(RealProgram, CountsDownInRealTimeAndTheExitButtonSavesThePlace)
     ::DeleteFileW(ini.c_str());
     ::DeleteFileW(exe.c_str());
     ::RemoveDirectoryW(folder.c_str());
+}
+
+// The folder, its settings file locked even against root and the planted comctl32, winmm and
+// comdlg32 (each leaves "<its path>.loaded" when loaded) are set up by the build before the test.
+TEST(RealProgram, InADownloadsFolderItLoadsNoDllFromThereAndKeepsSettingsWhereItMayWrite)
+{
+    const std::wstring folder = Directory() + L"Downloads\\";
+    const std::wstring exe = folder + L"Tarnovell-1.1.exe";
+    const std::wstring ini = folder + L"Tarnovell.ini";
+    wchar_t localAppData[MAX_PATH] = {};
+    ASSERT_TRUE(::GetEnvironmentVariableW(L"LOCALAPPDATA", localAppData, MAX_PATH));
+    const std::wstring userIni = std::wstring(localAppData) + L"\\Tarnovell\\Tarnovell.ini";
+    ::DeleteFileW(userIni.c_str());
+    ASSERT_TRUE(::CopyFileW((Directory() + L"Tarnovell.exe").c_str(), exe.c_str(), FALSE));
+    const std::string beside = ReadFile(ini);
+    WIN32_FILE_ATTRIBUTE_DATA before{};
+    ::GetFileAttributesExW(ini.c_str(), GetFileExInfoStandard, &before);
+    // Windows' search order for this program in this prefix: a DLL beside it before the system's.
+    for (const std::wstring dll : {L"comctl32", L"winmm", L"comdlg32"}) {
+        ::RegSetKeyValueW(HKEY_CURRENT_USER, L"Software\\Wine\\AppDefaults\\Tarnovell-1.1.exe\\DllOverrides",
+                          dll.c_str(), REG_SZ, L"native,builtin", sizeof L"native,builtin");
+        ::DeleteFileW((folder + dll + L".dll.loaded").c_str());
+    }
+
+    PROCESS_INFORMATION process{};
+    HWND hStrip = StartStrip(exe, process);
+    ASSERT_NE(hStrip, nullptr) << "no strip came up";
+    EXPECT_EQ(SecondsLeft(StripControlText(hStrip, kProgress)), 60) << "the user's file starts as a copy";
+    // An alarm, the settings dialog and its file dialog, and one more minute for a unit.
+    ::PostMessageA(hStrip, WM_COMMAND, MAKEWPARAM(kStart, BN_CLICKED), 0);
+    for (int i = 0; i < 61; ++i)
+        ::SendMessageTimeoutA(hStrip, WM_TIMER, 0, 0, SMTO_ABORTIFHUNG, 5000, nullptr);
+    EXPECT_NE(StripControlText(hStrip, kProgress).find("PAUSE"), std::string::npos);
+    ::PostMessageA(hStrip, WM_COMMAND, MAKEWPARAM(kSettings, BN_CLICKED), 0);
+    HWND hSettings = WaitForDialog(hStrip);
+    ASSERT_NE(hSettings, nullptr) << "no settings dialog came up";
+    ::PostMessageA(hSettings, WM_COMMAND, MAKEWPARAM(kBrowse, BN_CLICKED), 0);
+    HWND hOpen = WaitForDialog(hSettings);
+    ASSERT_NE(hOpen, nullptr) << "no file dialog came up";
+    ::PostMessageA(hOpen, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+    ::SendMessageTimeoutA(::GetDlgItem(hSettings, kWorkPlus), BM_CLICK, 0, 0, SMTO_ABORTIFHUNG, 5000, nullptr);
+    ::SendMessageTimeoutA(hSettings, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0, SMTO_ABORTIFHUNG, 5000, nullptr);
+    ASSERT_TRUE(EndStrip(hStrip, process));
+    for (const std::wstring mark : {L"comctl32.dll.loaded", L"winmm.dll.loaded", L"comdlg32.dll.loaded"})
+        EXPECT_EQ(::GetFileAttributesW((folder + mark).c_str()), INVALID_FILE_ATTRIBUTES) << mark;
+
+    hStrip = StartStrip(exe, process);
+    ASSERT_NE(hStrip, nullptr) << "no strip came up again";
+    EXPECT_EQ(SecondsLeft(StripControlText(hStrip, kProgress)), 120) << "the change was not kept";
+    ASSERT_TRUE(EndStrip(hStrip, process));
+    WIN32_FILE_ATTRIBUTE_DATA after{};
+    ::GetFileAttributesExW(ini.c_str(), GetFileExInfoStandard, &after);
+    EXPECT_EQ(ReadFile(ini), beside);
+    EXPECT_EQ(::CompareFileTime(&before.ftLastWriteTime, &after.ftLastWriteTime), 0);
+    EXPECT_NE(ReadFile(userIni).find("Arbeit=2\r\n"), std::string::npos);
+    ::DeleteFileW(userIni.c_str());
+    ::DeleteFileW(exe.c_str());
 }

@@ -41,7 +41,7 @@ Picture PictureOf(HICON hIcon, bool bOwned = false)
     ::GetIconInfo(hIcon, &info);
     ::GetObjectA(info.hbmColor, sizeof bitmap, &bitmap);
     Picture picture{bitmap.bmWidth, std::vector<DWORD>(static_cast<size_t>(bitmap.bmWidth) * bitmap.bmHeight)};
-    BITMAPINFO format{{sizeof(BITMAPINFOHEADER), bitmap.bmWidth, -bitmap.bmHeight, 1, 32, BI_RGB}, {}};
+    BITMAPINFO format{{sizeof(BITMAPINFOHEADER), bitmap.bmWidth, -bitmap.bmHeight, 1, 32, BI_RGB, 0, 0, 0, 0, 0}, {}};
     ::GetDIBits(CClientDC(nullptr).GetSafeHdc(), info.hbmColor, 0, static_cast<UINT>(bitmap.bmHeight),
                 picture.bits.data(), &format, DIB_RGB_COLORS);
     for (HBITMAP hBitmap : {info.hbmColor, info.hbmMask})
