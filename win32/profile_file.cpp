@@ -47,8 +47,11 @@ std::wstring LocalAppData()
 
 // The user's file starts as a copy of the one beside the executable, so that whoever installed
 // the program can hand out settings with it; a copy of a read-only file must not stay read-only.
+// Without a file to copy, nothing is made before the first write.
 void StartUserSettings(const std::wstring& userPath, const std::wstring& besidePath)
 {
+    if (::GetFileAttributesW(besidePath.c_str()) == INVALID_FILE_ATTRIBUTES)
+        return;
     ::CreateDirectoryW(FolderOf(userPath).c_str(), nullptr);
     if (::CopyFileW(besidePath.c_str(), userPath.c_str(), TRUE))
         ::SetFileAttributesW(userPath.c_str(), FILE_ATTRIBUTE_NORMAL);
