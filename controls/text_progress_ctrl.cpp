@@ -10,6 +10,7 @@
 #include <utility>
 
 #include "controls/mem_dc.h"
+#include "win32/dpi.h"
 
 namespace {
 
@@ -61,8 +62,7 @@ void CTextProgressCtrl::SetDpi(int nDpi)
 {
     LOGFONTW font{};
     ::GetObjectW(::GetStockObject(SYSTEM_FONT), sizeof font, &font);
-    const CClientDC screen(nullptr);
-    font.lfHeight = ::MulDiv(font.lfHeight, nDpi, ::GetDeviceCaps(screen.GetSafeHdc(), LOGPIXELSY));
+    font.lfHeight = ::MulDiv(font.lfHeight, nDpi, ScreenDpi());
     m_font.Reset(::CreateFontIndirectW(&font));
     if (m_hWnd)
         InvalidateRect(nullptr, TRUE);

@@ -9,6 +9,7 @@
 #include "core/value_steps.h"
 #include "resource.h"
 #include "win32/file_dialog.h"
+#include "win32/resource_string.h"
 #include "win32/wide_text.h"
 
 namespace {

@@ -2,11 +2,9 @@
 // switches between its compact and expanded forms and remembers its place.
 #include "timer_dlg.h"
 
-#include <mmsystem.h>
 #include <windowsx.h>
 
 #include <algorithm>
-#include <cstdint>
 #include <string>
 #include <utility>
 
@@ -16,8 +14,10 @@
 #include "core/window_layout.h"
 #include "resource.h"
 #include "settings_dlg.h"
+#include "win32/alarm_sound.h"
 #include "win32/dpi.h"
-#include "win32/lazy_import.h"
+#include "win32/monitor.h"
+#include "win32/resource_string.h"
 #include "win32/wide_text.h"
 
 namespace {
@@ -25,67 +25,32 @@ namespace {
 constexpr UINT_PTR kCountdownTimer = 0;
 constexpr UINT_PTR kStopwatchTimer = 1;
 
-// The buttons whose images the strip keeps, in the order of their image slots.
-constexpr int kSlotButtons[CTimerDlg::kImageSlots] = {
-    IDC_CAPTION, IDC_START, IDC_NEXT, IDC_SETTINGS, IDOK, IDC_STOPWATCH_START, IDC_STOPWATCH_RESET,
-};
-
-// The images the buttons start with, slot by slot.
-constexpr int kInitialIcons[CTimerDlg::kImageSlots] = {
-    IDI_CAPTION_DOWN, IDI_START, IDI_NEXT, IDI_SETTINGS, IDI_EXIT, IDI_START, IDI_RESET,
-};
-
 HICON LoadProgramIcon(int nIconID)
 {
     return ::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(nIconID));
 }
 
-ScreenRect ToScreenRect(const RECT& rect)
+// Appends the about entry to the menu, after a separator if asked; where the menu or the entry's
+// text is missing, the menu stays as it was and the answer is false.
+bool AppendAboutEntry(const CMenu& menu, bool bSeparator)
 {
-    return ScreenRect{rect.left, rect.top, rect.right, rect.bottom};
-}
-
-// The monitor that most of the place lies on, or null for a place on none. Computed without
-// overflow for any value the file holds.
-HMONITOR MonitorUnder(const WindowPos& pos)
-{
-    const auto clamp = [](int64_t value) {
-        return static_cast<LONG>(std::clamp<int64_t>(value, INT32_MIN, INT32_MAX));
-    };
-    const RECT rect{pos.m_nLeft, pos.m_nTop, clamp(int64_t{pos.m_nLeft} + pos.m_nWidth),
-                    clamp(int64_t{pos.m_nTop} + pos.m_nHeight)};
-    return ::MonitorFromRect(&rect, MONITOR_DEFAULTTONULL);
-}
-
-bool IsFile(const std::wstring& path)
-{
-    const DWORD attributes = ::GetFileAttributesW(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
-
-// The system looks for a relative path in the working directory and the system's folders, never
-// beside the program: a strip started from elsewhere would ring the default sound instead.
-std::wstring AlarmToPlay(const std::string& alarmFile)
-{
-    std::wstring alarm = WidenAnsi(alarmFile);
-    std::wstring beside = AlarmPathBeside(ExecutablePath(), alarm);
-    return !beside.empty() && IsFile(beside) ? beside : alarm;
-}
-
-// The DPI the window is shown at: its monitor's where Windows knows a DPI per window, else the
-// screen's, as on systems before Windows 10 1607.
-int WindowDpi(HWND hWnd)
-{
-    static LazyImport<decltype(::GetDpiForWindow)> getDpiForWindow("user32.dll", "GetDpiForWindow");
-    if (auto* pfnGetDpiForWindow = getDpiForWindow.Get()) {
-        if (const UINT nDpi = pfnGetDpiForWindow(hWnd))
-            return static_cast<int>(nDpi);
-    }
-    const CClientDC screen(nullptr);
-    return ::GetDeviceCaps(screen.GetSafeHdc(), LOGPIXELSY);
+    const std::wstring text = ProgramString(IDS_ABOUTBOX);
+    if (!menu.GetSafeHmenu() || text.empty())
+        return false;
+    if (bSeparator)
+        menu.AppendMenu(MF_SEPARATOR);
+    menu.AppendMenu(MF_STRING, IDM_ABOUTBOX, text.c_str());
+    return true;
 }
 
 }  // namespace
+
+const CTimerDlg::ImageSlot CTimerDlg::kImageSlotTable[kImageSlots] = {
+    {&CTimerDlg::m_btnCaption, IDI_CAPTION_DOWN}, {&CTimerDlg::m_btnStart, IDI_START},
+    {&CTimerDlg::m_btnNext, IDI_NEXT},           {&CTimerDlg::m_btnSettings, IDI_SETTINGS},
+    {&CTimerDlg::m_btnExit, IDI_EXIT},           {&CTimerDlg::m_btnStopwatchStart, IDI_START},
+    {&CTimerDlg::m_btnStopwatchReset, IDI_RESET},
+};
 
 CTimerDlg::CTimerDlg() : CMessageMapped(IDD_TIMER_DIALOG, &m_owner), m_hMainIcon(LoadProgramIcon(IDR_MAINFRAME))
 {
@@ -107,7 +72,7 @@ void CTimerDlg::DoDataExchange()
 BOOL CTimerDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
-    AddAboutToSystemMenu();
+    AppendAboutEntry(CMenu::SystemMenuOf(*this), true);
     SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hMainIcon.Get()));
     SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hMainIcon.Get()));
     HideFromTaskbar();
@@ -125,16 +90,6 @@ BOOL CTimerDlg::OnInitDialog()
     return TRUE;
 }
 
-void CTimerDlg::AddAboutToSystemMenu()
-{
-    const CMenu menu = CMenu::SystemMenuOf(*this);
-    const std::wstring text = ProgramString(IDS_ABOUTBOX);
-    if (!menu.GetSafeHmenu() || text.empty())
-        return;
-    menu.AppendMenu(MF_SEPARATOR);
-    menu.AppendMenu(MF_STRING, IDM_ABOUTBOX, text.c_str());
-}
-
 // The hidden owner keeps the strip off the taskbar and out of Alt+Tab as well; the style alone
 // does not, for a window without an owner.
 void CTimerDlg::HideFromTaskbar()
@@ -150,20 +105,22 @@ void CTimerDlg::HideFromTaskbar()
 void CTimerDlg::SetInitialButtonImages()
 {
     for (int nSlot = 0; nSlot < kImageSlots; ++nSlot)
-        ShowButtonIcon(nSlot, kInitialIcons[nSlot]);
+        ShowButtonIcon(nSlot, kImageSlotTable[nSlot].nFirstIcon);
 }
 
+// Each button's name is the string with the button's id.
 void CTimerDlg::NameButtons()
 {
     const bool bTips = m_toolTip.Create(*this);
-    for (const int nID : kSlotButtons) {
-        const std::wstring name = ProgramString(static_cast<UINT>(nID));
+    for (const ImageSlot& slot : kImageSlotTable) {
+        const CButton& button = this->*slot.pButton;
+        const std::wstring name = ProgramString(static_cast<UINT>(::GetDlgCtrlID(button.GetSafeHwnd())));
         if (name.empty())
             continue;
         // A screen reader reads a button's window text; an icon button shows none of it.
-        ::SetWindowTextW(GetDlgItem(nID), name.c_str());
+        button.SetWindowText(name.c_str());
         if (bTips)
-            m_toolTip.AddTool(GetDlgItem(nID), name.c_str());
+            m_toolTip.AddTool(button.GetSafeHwnd(), name.c_str());
     }
 }
 
@@ -176,28 +133,28 @@ void CTimerDlg::RestorePlace()
     WindowPos place = WindowLayout::StartPlacement(SettingsFile::LoadWindowPos(initial), initial, size);
     // A place on no monitor at all would leave a strip that no one can reach or close; one
     // partly off its monitor comes wholly onto it.
-    MONITORINFO monitor{};
-    monitor.cbSize = sizeof monitor;
-    if (HMONITOR hMonitor = MonitorUnder(place); hMonitor && ::GetMonitorInfoA(hMonitor, &monitor))
-        place = WindowLayout::MoveOntoMonitor(place, ToScreenRect(monitor.rcMonitor), ToScreenRect(monitor.rcWork));
+    if (const std::optional<MonitorAreas> areas = MonitorAreasUnder(place))
+        place = WindowLayout::MoveOntoMonitor(place, areas->monitor, areas->work);
     else
         place = initial;
     MoveWindow(place.m_nLeft, place.m_nTop, place.m_nWidth, place.m_nHeight, TRUE);
 }
 
-void CTimerDlg::SetButtonIcon(int nButtonID, int nIconID)
+void CTimerDlg::SetButtonIcon(const CButton& button, int nIconID)
 {
-    const int* slot = std::find(std::begin(kSlotButtons), std::end(kSlotButtons), nButtonID);
-    const auto nSlot = static_cast<int>(slot - std::begin(kSlotButtons));
-    m_hReplacedImage[nSlot].Reset();
-    ShowButtonIcon(nSlot, nIconID);
+    for (int nSlot = 0; nSlot < kImageSlots; ++nSlot) {
+        if (&(this->*kImageSlotTable[nSlot].pButton) == &button)
+            ShowButtonIcon(nSlot, nIconID);
+    }
 }
 
 void CTimerDlg::ShowButtonIcon(int nSlot, int nIconID)
 {
+    m_hReplacedImage[nSlot].Reset();
     CIcon image(LoadIconImage(::GetModuleHandleA(nullptr), nIconID, WindowLayout::ButtonIconSize(m_nDpi)));
-    ::SendDlgItemMessageA(m_hWnd, kSlotButtons[nSlot], BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(image.Get()));
-    // The image the button showed until now is kept until its next change: it is released then.
+    // The button gives back the image it showed until now, the one in m_hShownImage: it is kept
+    // until the button's next change and released then.
+    (this->*kImageSlotTable[nSlot].pButton).SetIcon(image.Get());
     m_hReplacedImage[nSlot] = std::move(m_hShownImage[nSlot]);
     m_hShownImage[nSlot] = std::move(image);
     m_nShownIcon[nSlot] = nIconID;
@@ -288,9 +245,7 @@ UINT CTimerDlg::Step() const
 
 void CTimerDlg::PlayAlarm(const wchar_t* file)
 {
-    static LazyImport<decltype(::sndPlaySoundW)> playSound("winmm.dll", "sndPlaySoundW");
-    if (auto* pfnPlaySound = playSound.Get())
-        pfnPlaySound(file, SND_ASYNC);
+    PlaySoundAsync(file);
 }
 
 void CTimerDlg::ChangePhase()
@@ -321,12 +276,12 @@ void CTimerDlg::OnCaptionToggle()
         m_bCaption = 0;
         ModifyStyle(WS_CAPTION, 0, SWP_FRAMECHANGED);
         MoveToForm(false);
-        SetButtonIcon(IDC_CAPTION, IDI_CAPTION_DOWN);
+        SetButtonIcon(m_btnCaption, IDI_CAPTION_DOWN);
     } else {
         m_bCaption = 1;
         ModifyStyle(0, WS_CAPTION, SWP_FRAMECHANGED);
         MoveToForm(true);
-        SetButtonIcon(IDC_CAPTION, IDI_CAPTION_UP);
+        SetButtonIcon(m_btnCaption, IDI_CAPTION_UP);
     }
 }
 
@@ -345,7 +300,7 @@ void CTimerDlg::OnStartPause()
     if (m_cycle.ToggleRunning() == 1) {
         m_countdownGrid.Lay(::GetTickCount64(), Step());
         SetTimer(kCountdownTimer, Step());
-        SetButtonIcon(IDC_START, IDI_PAUSE);
+        SetButtonIcon(m_btnStart, IDI_PAUSE);
     } else {
         PauseCountdown();
     }
@@ -354,7 +309,7 @@ void CTimerDlg::OnStartPause()
 void CTimerDlg::PauseCountdown()
 {
     KillTimer(kCountdownTimer);
-    SetButtonIcon(IDC_START, IDI_START);
+    SetButtonIcon(m_btnStart, IDI_START);
 }
 
 void CTimerDlg::OnNextUnit()
@@ -367,10 +322,10 @@ void CTimerDlg::OnStopwatchStartStop()
     if (m_stopwatch.ToggleRunning() == 1) {
         m_stopwatchGrid.Lay(::GetTickCount64(), Step());
         SetTimer(kStopwatchTimer, Step());
-        SetButtonIcon(IDC_STOPWATCH_START, IDI_PAUSE);
+        SetButtonIcon(m_btnStopwatchStart, IDI_PAUSE);
     } else {
         KillTimer(kStopwatchTimer);
-        SetButtonIcon(IDC_STOPWATCH_START, IDI_START);
+        SetButtonIcon(m_btnStopwatchStart, IDI_START);
     }
 }
 
@@ -404,7 +359,7 @@ LRESULT CTimerDlg::OnDpiChanged(WPARAM wParam, LPARAM lParam)
     // The dialog manager rescales the font and the controls; then the strip takes the place that
     // Windows suggests, and its forms the sizes of a fresh start at the new DPI, laid out from
     // the template as the dialog manager does, not scaled from the old ones.
-    DialogManagerDefault(WM_DPICHANGED, wParam, lParam);
+    Default();
     const int nDpi = HIWORD(wParam);
     if (const FormExtent size = TemplateWindowSize(nDpi, WS_CAPTION); size.cx > 0 && size.cy > 0) {
         m_rcInitial.right = m_rcInitial.left + size.cx;
@@ -424,7 +379,7 @@ void CTimerDlg::ShowAtDpi(int nDpi)
         return;
     m_nDpi = nDpi;
     for (int nSlot = 0; nSlot < kImageSlots; ++nSlot)
-        SetButtonIcon(kSlotButtons[nSlot], m_nShownIcon[nSlot]);
+        ShowButtonIcon(nSlot, m_nShownIcon[nSlot]);
     m_progress.SetDpi(nDpi);
 }
 
@@ -451,17 +406,15 @@ LRESULT CTimerDlg::OnContextMenu(WPARAM wParam, LPARAM lParam)
 
 bool CTimerDlg::IsIconButton(HWND hWnd) const
 {
-    return std::any_of(std::begin(kSlotButtons), std::end(kSlotButtons),
-                       [&](int nID) { return hWnd && GetDlgItem(nID) == hWnd; });
+    return std::any_of(std::begin(kImageSlotTable), std::end(kImageSlotTable),
+                       [&](const ImageSlot& slot) { return hWnd && (this->*slot.pButton).GetSafeHwnd() == hWnd; });
 }
 
 UINT CTimerDlg::TrackStripMenu(POINT point) const
 {
     const CPopupMenu menu(::CreatePopupMenu());
-    const std::wstring text = ProgramString(IDS_ABOUTBOX);
-    if (!menu || text.empty())
+    if (!AppendAboutEntry(CMenu(menu.Get()), false))
         return 0;
-    CMenu(menu.Get()).AppendMenu(MF_STRING, IDM_ABOUTBOX, text.c_str());
     return static_cast<UINT>(::TrackPopupMenu(menu.Get(), TPM_RIGHTBUTTON | TPM_RETURNCMD | TPM_NONOTIFY, point.x,
                                               point.y, 0, m_hWnd, nullptr));
 }

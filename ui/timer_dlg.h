@@ -15,10 +15,10 @@
 #include "win32/hidden_owner.h"
 
 class CTimerDlg : public CMessageMapped<CTimerDlg, CDialog> {
-public:
     // The icon buttons in the order of their image slots.
     static constexpr int kImageSlots = 7;
 
+public:
     CTimerDlg();
 
     // Reads the settings file, pauses a running countdown, starts again at work unit 1 and
@@ -37,14 +37,9 @@ public:
     std::string m_strAlarmFile;
     Stopwatch m_stopwatch;
     RECT m_rcInitial{};
-    // The DPI the strip is shown at: its buttons' pictures and the bar's text are made for it.
-    int m_nDpi = 96;
-    // The images the buttons gave back, released at the button's next change, and the images
-    // they show with the icon each was made from. The images are the strip's own, made for its
-    // DPI: none is destroyed while a button shows it.
+    // The images the buttons gave back, released at the button's next change. The images are the
+    // strip's own, made for its DPI: none is destroyed while a button shows it.
     CIcon m_hReplacedImage[kImageSlots];
-    CIcon m_hShownImage[kImageSlots];
-    int m_nShownIcon[kImageSlots] = {};
     int m_bStopwatch = 0;
     int m_bCaption = 0;
     int m_nInterval = 0;
@@ -60,9 +55,21 @@ public:
     CTextProgressCtrl m_progress;
     // Shared by the system (LoadIconA): releasing it frees nothing.
     CIcon m_hMainIcon;
-    CToolTipCtrl m_toolTip;
 
 private:
+    // An icon button by its member, and the image it starts with.
+    struct ImageSlot {
+        CButton CTimerDlg::*pButton;
+        int nFirstIcon;
+    };
+    static const ImageSlot kImageSlotTable[kImageSlots];
+
+    // The DPI the strip is shown at: its buttons' pictures and the bar's text are made for it.
+    int m_nDpi = 96;
+    // The images the buttons show, with the icon each was made from.
+    CIcon m_hShownImage[kImageSlots];
+    int m_nShownIcon[kImageSlots] = {};
+    CToolTipCtrl m_toolTip;
     // Owns the strip and never shows: an owned window has no taskbar button and no Alt+Tab
     // entry. Made before the dialog and gone after it.
     CHiddenOwner m_owner;
@@ -84,7 +91,6 @@ private:
     LRESULT OnDpiChanged(WPARAM wParam, LPARAM lParam);
     LRESULT OnContextMenu(WPARAM wParam, LPARAM lParam);
 
-    void AddAboutToSystemMenu();
     void HideFromTaskbar();
     void SetInitialButtonImages();
     void RestorePlace();
@@ -95,8 +101,9 @@ private:
     // The grid's step, m_nInterval, as a timer period.
     UINT Step() const;
     void UpdateDisplay();
-    void SetButtonIcon(int nButtonID, int nIconID);
-    // Shows the icon on the button and keeps the image it replaced for release later.
+    void SetButtonIcon(const CButton& button, int nIconID);
+    // Releases the image that the slot's button gave back at its last change, shows the icon on
+    // it and keeps the image it replaces for release at its next change.
     void ShowButtonIcon(int nSlot, int nIconID);
     void MoveToForm(bool bExpanded);
     // The size of the strip's present form at nDpi: that of a fresh start there.

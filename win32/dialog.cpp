@@ -1,11 +1,11 @@
 // CDialog: a modal dialog on a numbered template, and the binding of its controls by id.
 #include "dialog.h"
 
-#include <algorithm>
 #include <utility>
 
 #include "app.h"
 #include "dpi.h"
+#include "monitor.h"
 
 INT_PTR CDialog::DoModal()
 {
@@ -47,7 +47,7 @@ bool CDialog::OnWndMsg(UINT message, WPARAM wParam, LPARAM, LRESULT& result)
     return true;
 }
 
-LRESULT CDialog::DialogManagerDefault(UINT message, WPARAM wParam, LPARAM lParam)
+LRESULT CDialog::DefaultProcessing(UINT message, WPARAM wParam, LPARAM lParam)
 {
     // The dialog manager asks the dialog procedure first; it must step aside this once.
     const UINT nOuter = std::exchange(m_nManagerMessage, message);
@@ -80,14 +80,12 @@ void CDialog::CenterOverOwner() const
     const LONG cy = rcDlg.bottom - rcDlg.top;
     // Over the middle of the owner, but whole on the owner's monitor: the strip is thin and
     // may stand at a screen edge.
-    MONITORINFO monitor{sizeof monitor, {}, {}, 0};
-    ::GetMonitorInfoA(::MonitorFromWindow(hOwner, MONITOR_DEFAULTTONEAREST), &monitor);
-    const RECT& work = monitor.rcWork;
-    LONG x = (rcOwner.left + rcOwner.right) / 2 - cx / 2;
-    LONG y = (rcOwner.top + rcOwner.bottom) / 2 - cy / 2;
-    x = std::max(work.left, std::min(x, work.right - cx));
-    y = std::max(work.top, std::min(y, work.bottom - cy));
-    ::SetWindowPos(m_hWnd, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    const WindowPos centred{(rcOwner.left + rcOwner.right) / 2 - cx / 2, (rcOwner.top + rcOwner.bottom) / 2 - cy / 2,
+                            cx, cy};
+    const WindowPos owner{rcOwner.left, rcOwner.top, rcOwner.right - rcOwner.left, rcOwner.bottom - rcOwner.top};
+    const std::optional<MonitorAreas> areas = MonitorAreasUnder(owner, true);
+    const WindowPos place = areas ? WindowLayout::MoveInside(centred, areas->work) : centred;
+    ::SetWindowPos(m_hWnd, nullptr, place.m_nLeft, place.m_nTop, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 INT_PTR CALLBACK CDialog::DialogProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)

@@ -19,9 +19,6 @@ protected:
     virtual void OnCancel() { EndDialog(IDCANCEL); }
 
     void EndDialog(INT_PTR nResult) const { ::EndDialog(m_hWnd, nResult); }
-    // Default processing by the dialog manager rather than by the plain window: the one that
-    // rescales a dialog's font and controls when its DPI changes.
-    LRESULT DialogManagerDefault(UINT message, WPARAM wParam, LPARAM lParam);
     // The size a fresh start at nDpi gives the window: its template laid out with the template's
     // font made for that DPI, in the frame of the window's styles less `removedStyles`; nothing
     // where the template cannot be read.
@@ -30,6 +27,9 @@ protected:
     void DDX_Control(int nID, CWnd& control) const { control.BindControl(GetDlgItem(nID)); }
 
     bool OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+    // A dialog's default processing is the dialog manager's, not the plain window's: the one that
+    // rescales a dialog's font and controls when its DPI changes, among others.
+    LRESULT DefaultProcessing(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
     // A dialog with a visible owner comes up centred over it.

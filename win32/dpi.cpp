@@ -1,4 +1,5 @@
-// A dialog template laid out at any DPI as the dialog manager does it, and icons at any size.
+// The DPI of a window and of the screen, a dialog template laid out at any DPI as the dialog
+// manager does it, and icons at any size.
 #include "win32/dpi.h"
 
 #include <cstring>
@@ -55,6 +56,22 @@ const BYTE* ResourceBytes(HINSTANCE hInstance, int nID, const char* type, DWORD&
 }
 
 }  // namespace
+
+int ScreenDpi()
+{
+    const CClientDC screen(nullptr);
+    return ::GetDeviceCaps(screen.GetSafeHdc(), LOGPIXELSY);
+}
+
+int WindowDpi(HWND hWnd)
+{
+    static LazyImport<decltype(::GetDpiForWindow)> getDpiForWindow("user32.dll", "GetDpiForWindow");
+    if (auto* pfnGetDpiForWindow = getDpiForWindow.Get()) {
+        if (const UINT nDpi = pfnGetDpiForWindow(hWnd))
+            return static_cast<int>(nDpi);
+    }
+    return ScreenDpi();
+}
 
 std::optional<DialogTemplateHeader> ReadDialogTemplate(HINSTANCE hInstance, UINT nID)
 {

@@ -1,5 +1,5 @@
-// What a window takes anew when its DPI changes: the layout of its dialog template, its frame and
-// the icons drawn for each size.
+// The DPI a window is shown at, and what a window takes anew when its DPI changes: the layout of
+// its dialog template, its frame and the icons drawn for each size.
 #pragma once
 
 #include <windows.h>
@@ -8,6 +8,13 @@
 #include <string>
 
 #include "core/window_layout.h"
+
+// The DPI of the screen: the one the system had at sign-in, that of every window where Windows
+// knows no DPI per window.
+int ScreenDpi();
+// The DPI the window is shown at: its monitor's where Windows knows a DPI per window, else the
+// screen's, as on systems before Windows 10 1607.
+int WindowDpi(HWND hWnd);
 
 // What the dialog manager reads of a template's header to lay out the window: its size in
 // dialog units and its font.

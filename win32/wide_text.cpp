@@ -1,5 +1,5 @@
-// Texts handed between the program's 8-bit ANSI strings and the wide-character functions, the
-// program's own strings in UTF-16, and the executable's own path.
+// Texts handed between the program's 8-bit ANSI strings and the wide-character functions, and
+// the executable's own path.
 #include "wide_text.h"
 
 #include <windows.h>
@@ -65,14 +65,6 @@ std::optional<std::string> AnsiPath(const std::wstring& path)
         return std::nullopt;
     shortPath.resize(nLength);
     return ExactAnsi(shortPath);
-}
-
-std::wstring ProgramString(unsigned int nID)
-{
-    // With no buffer, the call gives the resource's own text, which is not ended by a NUL.
-    const wchar_t* text = nullptr;
-    const int nLength = ::LoadStringW(::GetModuleHandleW(nullptr), nID, reinterpret_cast<LPWSTR>(&text), 0);
-    return nLength > 0 && text ? std::wstring(text, static_cast<std::size_t>(nLength)) : std::wstring();
 }
 
 std::wstring ExecutablePath()

@@ -1,6 +1,5 @@
-// Texts handed between the program's 8-bit ANSI strings and the wide-character functions, the
-// program's own strings in UTF-16, and the executable's own path, which only the wide functions
-// give whole in any folder.
+// Texts handed between the program's 8-bit ANSI strings and the wide-character functions, and
+// the executable's own path, which only the wide functions give whole in any folder.
 #pragma once
 
 #include <algorithm>
@@ -38,9 +37,5 @@ WideText<N> WidenAscii(const TextBuffer<N>& text)
                    [](char ch) { return static_cast<wchar_t>(static_cast<unsigned char>(ch)); });
     return wide;
 }
-
-// A string of the program's string table in UTF-16, as the resource holds it; empty if it is
-// missing.
-std::wstring ProgramString(unsigned int nID);
 
 std::wstring ExecutablePath();

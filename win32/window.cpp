@@ -68,11 +68,11 @@ bool CWnd::OnWndMsg(UINT, WPARAM, LPARAM, LRESULT&)
     return false;
 }
 
-LRESULT CWnd::Default()
+LRESULT CWnd::DefaultProcessing(UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (m_bSubclassed)
-        return CommonControls::DefSubclass(m_hWnd, m_current.message, m_current.wParam, m_current.lParam);
-    return ::DefWindowProcW(m_hWnd, m_current.message, m_current.wParam, m_current.lParam);
+        return CommonControls::DefSubclass(m_hWnd, message, wParam, lParam);
+    return ::DefWindowProcW(m_hWnd, message, wParam, lParam);
 }
 
 bool CWnd::RouteMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)

@@ -96,9 +96,11 @@ public:
 protected:
     // The message table of the class; false hands the message to default processing.
     virtual bool OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
-    // Default processing of the message being handled: the next subclass or the window's own
-    // procedure for a subclassed window, the plain window's otherwise.
-    LRESULT Default();
+    // Default processing of the message being handled.
+    LRESULT Default() { return DefaultProcessing(m_current.message, m_current.wParam, m_current.lParam); }
+    // What default processing is for this window: the next subclass or the window's own procedure
+    // for a subclassed window, the plain window's otherwise.
+    virtual LRESULT DefaultProcessing(UINT message, WPARAM wParam, LPARAM lParam);
     // Runs one message through the table; false when the table has no handler for it.
     bool RouteMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
 

@@ -1,0 +1,22 @@
+// The alarm's wave file as the sound call is to find it, and the call that plays it.
+#pragma once
+
+#include <windows.h>
+#include <mmsystem.h>
+
+#include <string>
+
+#include "lazy_import.h"
+
+// The alarm setting as a path to play: the file of that name beside the executable where there
+// is one, else the setting as it is.
+std::wstring AlarmToPlay(const std::string& alarmFile);
+
+// Starts playing the wave file and returns at once; a file that cannot be played rings the
+// system's default sound.
+inline void PlaySoundAsync(const wchar_t* file)
+{
+    static LazyImport<decltype(::sndPlaySoundW)> playSound("winmm.dll", "sndPlaySoundW");
+    if (auto* pfnPlaySound = playSound.Get())
+        pfnPlaySound(file, SND_ASYNC);
+}
