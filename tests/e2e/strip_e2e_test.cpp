@@ -13,15 +13,10 @@
 #include <iterator>
 #include <string>
 
+#include "resource.h"
 #include "strip_window.h"
 
 namespace {
-
-const int kProgress = 1000;
-const int kSettings = 1002;
-const int kStart = 1004;
-const int kWorkPlus = 1018;
-const int kBrowse = 1029;
 
 std::wstring Directory()
 {
@@ -49,7 +44,7 @@ HWND StartStrip(const std::wstring& exe, PROCESS_INFORMATION& process)
     ::WaitForInputIdle(process.hProcess, 20000);
     for (int i = 0; i < 200; ++i) {
         HWND hStrip = FindStripWindow(process.dwProcessId);
-        if (hStrip && !StripControlText(hStrip, kProgress).empty())
+        if (hStrip && !StripControlText(hStrip, IDC_PROGRESS).empty())
             return hStrip;
         ::Sleep(100);
     }
@@ -94,16 +89,16 @@ TEST(RealProgram, CountsDownInRealTimeAndTheExitButtonSavesThePlace)
     HWND hStrip = StartStrip(exe, process);
     ASSERT_NE(hStrip, nullptr) << "no strip came up";
     EXPECT_TRUE(::GetWindowLongPtrA(hStrip, GWL_EXSTYLE) & WS_EX_TOPMOST);
-    EXPECT_EQ(StripControlText(hStrip, kProgress), "10:00 --- Einheit 1");
+    EXPECT_EQ(StripControlText(hStrip, IDC_PROGRESS), "10:00 --- Einheit 1");
 
     // Real seconds pass here: this is the one test that watches the real timer. It counts at
     // most one second for each that passed, and on a busy machine it may count fewer.
     const ULONGLONG started = ::GetTickCount64();
-    ::PostMessageA(hStrip, WM_COMMAND, MAKEWPARAM(kStart, BN_CLICKED), 0);
+    ::PostMessageA(hStrip, WM_COMMAND, MAKEWPARAM(IDC_START, BN_CLICKED), 0);
     int left = 600;
     while (left > 600 - 3 && ::GetTickCount64() - started < 20000) {
         ::Sleep(100);
-        left = SecondsLeft(StripControlText(hStrip, kProgress));
+        left = SecondsLeft(StripControlText(hStrip, IDC_PROGRESS));
     }
     const auto secondsPassed = static_cast<int>((::GetTickCount64() - started) / 1000);
     EXPECT_LE(left, 600 - 3) << "the countdown did not move";
@@ -147,20 +142,20 @@ TEST(RealProgram, InADownloadsFolderItLoadsNoDllFromThereAndKeepsSettingsWhereIt
     PROCESS_INFORMATION process{};
     HWND hStrip = StartStrip(exe, process);
     ASSERT_NE(hStrip, nullptr) << "no strip came up";
-    EXPECT_EQ(SecondsLeft(StripControlText(hStrip, kProgress)), 60) << "the user's file starts as a copy";
+    EXPECT_EQ(SecondsLeft(StripControlText(hStrip, IDC_PROGRESS)), 60) << "the user's file starts as a copy";
     // An alarm, the settings dialog and its file dialog, and one more minute for a unit.
-    ::PostMessageA(hStrip, WM_COMMAND, MAKEWPARAM(kStart, BN_CLICKED), 0);
+    ::PostMessageA(hStrip, WM_COMMAND, MAKEWPARAM(IDC_START, BN_CLICKED), 0);
     for (int i = 0; i < 61; ++i)
         ::SendMessageTimeoutA(hStrip, WM_TIMER, 0, 0, SMTO_ABORTIFHUNG, 5000, nullptr);
-    EXPECT_NE(StripControlText(hStrip, kProgress).find("PAUSE"), std::string::npos);
-    ::PostMessageA(hStrip, WM_COMMAND, MAKEWPARAM(kSettings, BN_CLICKED), 0);
+    EXPECT_NE(StripControlText(hStrip, IDC_PROGRESS).find("PAUSE"), std::string::npos);
+    ::PostMessageA(hStrip, WM_COMMAND, MAKEWPARAM(IDC_SETTINGS, BN_CLICKED), 0);
     HWND hSettings = WaitForDialog(hStrip);
     ASSERT_NE(hSettings, nullptr) << "no settings dialog came up";
-    ::PostMessageA(hSettings, WM_COMMAND, MAKEWPARAM(kBrowse, BN_CLICKED), 0);
+    ::PostMessageA(hSettings, WM_COMMAND, MAKEWPARAM(IDC_BROWSE, BN_CLICKED), 0);
     HWND hOpen = WaitForDialog(hSettings);
     ASSERT_NE(hOpen, nullptr) << "no file dialog came up";
     ::PostMessageA(hOpen, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
-    ::SendMessageTimeoutA(::GetDlgItem(hSettings, kWorkPlus), BM_CLICK, 0, 0, SMTO_ABORTIFHUNG, 5000, nullptr);
+    ::SendMessageTimeoutA(::GetDlgItem(hSettings, IDC_WORK_PLUS), BM_CLICK, 0, 0, SMTO_ABORTIFHUNG, 5000, nullptr);
     ::SendMessageTimeoutA(hSettings, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0, SMTO_ABORTIFHUNG, 5000, nullptr);
     ASSERT_TRUE(EndStrip(hStrip, process));
     for (const std::wstring mark : {L"comctl32.dll.loaded", L"winmm.dll.loaded", L"comdlg32.dll.loaded"})
@@ -168,7 +163,7 @@ TEST(RealProgram, InADownloadsFolderItLoadsNoDllFromThereAndKeepsSettingsWhereIt
 
     hStrip = StartStrip(exe, process);
     ASSERT_NE(hStrip, nullptr) << "no strip came up again";
-    EXPECT_EQ(SecondsLeft(StripControlText(hStrip, kProgress)), 120) << "the change was not kept";
+    EXPECT_EQ(SecondsLeft(StripControlText(hStrip, IDC_PROGRESS)), 120) << "the change was not kept";
     ASSERT_TRUE(EndStrip(hStrip, process));
     WIN32_FILE_ATTRIBUTE_DATA after{};
     ::GetFileAttributesExW(ini.c_str(), GetFileExInfoStandard, &after);

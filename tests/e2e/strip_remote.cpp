@@ -12,6 +12,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "resource.h"
 #include "strip_window.h"
 
 namespace {
@@ -74,7 +75,7 @@ int main(int argc, char** argv)
     if (std::strcmp(command, "click") == 0)
         return Click(FindStrip(), nID, true);
     if (std::strcmp(command, "open-settings") == 0)
-        return Click(FindStrip(), 1002, false);
+        return Click(FindStrip(), IDC_SETTINGS, false);
     if (std::strcmp(command, "pointer-away") == 0)
         return ::SetCursorPos(0, 0) ? 0 : 1;
     if (std::strcmp(command, "settings-rect") == 0)

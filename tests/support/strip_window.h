@@ -7,6 +7,8 @@
 #include <cstdio>
 #include <string>
 
+#include "resource.h"
+
 // The visible dialog that carries the strip's progress bar, of the given process or, for 0, of
 // any; null if there is none.
 inline HWND FindStripWindow(DWORD processId)
@@ -20,8 +22,8 @@ inline HWND FindStripWindow(DWORD processId)
             auto& s = *reinterpret_cast<Search*>(lParam);
             DWORD owner = 0;
             ::GetWindowThreadProcessId(hWnd, &owner);
-            if ((s.processId == 0 || owner == s.processId) && ::IsWindowVisible(hWnd) && ::GetDlgItem(hWnd, 1000) &&
-                ::GetDlgItem(hWnd, 1006)) {
+            if ((s.processId == 0 || owner == s.processId) && ::IsWindowVisible(hWnd) &&
+                ::GetDlgItem(hWnd, IDC_PROGRESS) && ::GetDlgItem(hWnd, IDC_STOPWATCH_TEXT)) {
                 s.found = hWnd;
                 return FALSE;
             }

@@ -73,8 +73,8 @@ std::vector<std::string> Displays(HWND hDlg)
 }
 
 // The buttons of the four numbers, in the same order.
-constexpr int kPlusButtons[] = {IDC_WORK_PLUS, IDC_SHORT_PLUS, IDC_LONG_PLUS, IDC_UNITS_PLUS};
-constexpr int kMinusButtons[] = {IDC_WORK_MINUS, IDC_SHORT_MINUS, IDC_LONG_MINUS, IDC_UNITS_MINUS};
+const std::vector<int> kPlus = {IDC_WORK_PLUS, IDC_SHORT_PLUS, IDC_LONG_PLUS, IDC_UNITS_PLUS};
+const std::vector<int> kMinus = {IDC_WORK_MINUS, IDC_SHORT_MINUS, IDC_LONG_MINUS, IDC_UNITS_MINUS};
 
 enum class Close { Ok, CancelButton, Escape, CloseBox };
 
@@ -182,18 +182,18 @@ private:
     std::string m_strPath;
 };
 
+// A file that sets the four numbers and nothing else.
+std::string Numbers(int32_t nLength, int32_t nUnits)
+{
+    const std::string length = std::to_string(nLength);
+    return "[EINHEIT]\r\nArbeit=" + length + "\r\nKPause=" + length + "\r\nLPause=" + length +
+           "\r\nAnzahl=" + std::to_string(nUnits) + "\r\n";
+}
+
 class SettingsDlgTest : public testing::Test {
 protected:
     void SetUp() override { RemoveSettings(); }
     void TearDown() override { RemoveSettings(); }
-
-    // A file that sets the four numbers and nothing else.
-    static void WriteNumbers(int32_t nLength, int32_t nUnits)
-    {
-        const std::string length = std::to_string(nLength);
-        WriteSettings("[EINHEIT]\r\nArbeit=" + length + "\r\nKPause=" + length + "\r\nLPause=" + length +
-                      "\r\nAnzahl=" + std::to_string(nUnits) + "\r\n");
-    }
 
     static std::vector<int32_t> NumbersInFile()
     {
@@ -302,99 +302,63 @@ TEST_F(SettingsDlgTest, OkWithoutAChangeStillWritesEveryKey)
                                "Arbeit=25\r\nKPause=5\r\nLPause=30\r\nStoppuhr=1\r\n");
 }
 
-TEST_F(SettingsDlgTest, EachButtonStepsItsOwnNumber)
+TEST_F(SettingsDlgTest, EachButtonStepsItsOwnNumberWithinItsBoundsFromWhatTheFileHolds)
 {
     struct Step {
-        int nButton;
-        std::vector<std::string> shown;
-    };
-    // One run from the defaults 25, 5, 30, 4; after each click all four displays are read.
-    const Step kSteps[] = {
-        {IDC_WORK_PLUS, {"26", " 5", "30", " 4"}},   {IDC_WORK_PLUS, {"27", " 5", "30", " 4"}},
-        {IDC_SHORT_MINUS, {"27", " 4", "30", " 4"}}, {IDC_LONG_PLUS, {"27", " 4", "31", " 4"}},
-        {IDC_UNITS_MINUS, {"27", " 4", "31", " 3"}}, {IDC_UNITS_MINUS, {"27", " 4", "31", " 2"}},
-        {IDC_WORK_MINUS, {"26", " 4", "31", " 2"}},  {IDC_SHORT_PLUS, {"26", " 5", "31", " 2"}},
-        {IDC_LONG_MINUS, {"26", " 5", "30", " 2"}},  {IDC_UNITS_PLUS, {"26", " 5", "30", " 3"}},
-    };
-    const INT_PTR nResult = RunSettingsDialog([&](HWND hDlg) {
-        for (const Step& step : kSteps) {
-            Click(hDlg, step.nButton);
-            EXPECT_EQ(Displays(hDlg), step.shown) << "after button " << step.nButton;
-        }
-    });
-    EXPECT_EQ(nResult, IDOK);
-    EXPECT_EQ(NumbersInFile(), (std::vector<int32_t>{26, 5, 30, 3}));
-}
-
-TEST_F(SettingsDlgTest, ValuesBeyondTheBoundsAreShownAsReadAndSteppedIn)
-{
-    enum class Press { Nothing, Plus, Minus };
-    struct Case {
-        int32_t nInFile;
-        Press press;
-        std::vector<std::string> shown;  // after the press
-        std::vector<int32_t> written;
-    };
-    const Case kCases[] = {
-        {90, Press::Nothing, {"90", "90", "90", "90"}, {90, 90, 90, 90}},
-        {90, Press::Plus, {"60", "60", "60", "10"}, {60, 60, 60, 10}},
-        {90, Press::Minus, {"89", "89", "89", "89"}, {89, 89, 89, 89}},
-        {0, Press::Nothing, {" 0", " 0", " 0", " 0"}, {0, 0, 0, 0}},
-        {0, Press::Plus, {" 1", " 1", " 1", " 1"}, {1, 1, 1, 1}},
-        {0, Press::Minus, {" 1", " 1", " 1", " 1"}, {1, 1, 1, 1}},
-        {-5, Press::Nothing, {"-5", "-5", "-5", "-5"}, {-5, -5, -5, -5}},
-        {-5, Press::Plus, {"-4", "-4", "-4", "-4"}, {-4, -4, -4, -4}},
-        {-5, Press::Minus, {" 1", " 1", " 1", " 1"}, {1, 1, 1, 1}},
-        {100, Press::Nothing, {"100", "100", "100", "100"}, {100, 100, 100, 100}},
-    };
-    for (const Case& c : kCases) {
-        const char* const kPressNames[] = {"nothing", "+", "-"};
-        SCOPED_TRACE("value " + std::to_string(c.nInFile) + ", pressed " + kPressNames[static_cast<int>(c.press)]);
-        WriteNumbers(c.nInFile, c.nInFile);
-        const INT_PTR nResult = RunSettingsDialog([&](HWND hDlg) {
-            for (int i = 0; i < 4; ++i) {
-                if (c.press != Press::Nothing)
-                    Click(hDlg, c.press == Press::Plus ? kPlusButtons[i] : kMinusButtons[i]);
-            }
-            EXPECT_EQ(Displays(hDlg), c.shown);
-        });
-        EXPECT_EQ(nResult, IDOK);
-        EXPECT_EQ(NumbersInFile(), c.written);
-    }
-}
-
-TEST_F(SettingsDlgTest, PlusStopsAt60MinutesAnd10UnitsAndMinusAt1)
-{
-    struct Case {
-        int32_t nLength;
-        int32_t nUnits;
-        bool bPlus;
+        std::vector<int> buttons;  // each clicked `nClicks` times, one after the other
         int nClicks;
-        std::vector<std::string> shown;
+        std::vector<std::string> shown;  // all four displays afterwards
+    };
+    struct Case {
+        std::string file;  // empty: no file
+        std::vector<Step> steps;
         std::vector<int32_t> written;
     };
     const std::vector<std::string> kTop = {"60", "60", "60", "10"};
     const std::vector<std::string> kBottom = {" 1", " 1", " 1", " 1"};
     const Case kCases[] = {
-        {60, 10, true, 1, kTop, {60, 60, 60, 10}},
-        {59, 9, true, 1, kTop, {60, 60, 60, 10}},
-        {59, 9, true, 2, kTop, {60, 60, 60, 10}},
-        {25, 4, true, 40, kTop, {60, 60, 60, 10}},
-        {1, 1, false, 1, kBottom, {1, 1, 1, 1}},
-        {2, 2, false, 1, kBottom, {1, 1, 1, 1}},
-        {2, 2, false, 2, kBottom, {1, 1, 1, 1}},
-        {25, 4, false, 40, kBottom, {1, 1, 1, 1}},
+        // From the defaults 25, 5, 30, 4, one button at a time.
+        {"",
+         {{{IDC_WORK_PLUS}, 1, {"26", " 5", "30", " 4"}}, {{IDC_WORK_PLUS}, 1, {"27", " 5", "30", " 4"}},
+          {{IDC_SHORT_MINUS}, 1, {"27", " 4", "30", " 4"}}, {{IDC_LONG_PLUS}, 1, {"27", " 4", "31", " 4"}},
+          {{IDC_UNITS_MINUS}, 1, {"27", " 4", "31", " 3"}}, {{IDC_UNITS_MINUS}, 1, {"27", " 4", "31", " 2"}},
+          {{IDC_WORK_MINUS}, 1, {"26", " 4", "31", " 2"}}, {{IDC_SHORT_PLUS}, 1, {"26", " 5", "31", " 2"}},
+          {{IDC_LONG_MINUS}, 1, {"26", " 5", "30", " 2"}}, {{IDC_UNITS_PLUS}, 1, {"26", " 5", "30", " 3"}}},
+         {26, 5, 30, 3}},
+        // Values beyond the bounds are shown as read and stepped in.
+        {Numbers(90, 90), {{kPlus, 0, {"90", "90", "90", "90"}}}, {90, 90, 90, 90}},
+        {Numbers(90, 90), {{kPlus, 1, kTop}}, {60, 60, 60, 10}},
+        {Numbers(90, 90), {{kMinus, 1, {"89", "89", "89", "89"}}}, {89, 89, 89, 89}},
+        {Numbers(0, 0), {{kPlus, 0, {" 0", " 0", " 0", " 0"}}}, {0, 0, 0, 0}},
+        {Numbers(0, 0), {{kPlus, 1, kBottom}}, {1, 1, 1, 1}},
+        {Numbers(0, 0), {{kMinus, 1, kBottom}}, {1, 1, 1, 1}},
+        {Numbers(-5, -5), {{kPlus, 0, {"-5", "-5", "-5", "-5"}}}, {-5, -5, -5, -5}},
+        {Numbers(-5, -5), {{kPlus, 1, {"-4", "-4", "-4", "-4"}}}, {-4, -4, -4, -4}},
+        {Numbers(-5, -5), {{kMinus, 1, kBottom}}, {1, 1, 1, 1}},
+        {Numbers(100, 100), {{kPlus, 0, {"100", "100", "100", "100"}}}, {100, 100, 100, 100}},
+        // Plus stops at 60 minutes and 10 units, minus at 1.
+        {Numbers(60, 10), {{kPlus, 1, kTop}}, {60, 60, 60, 10}},
+        {Numbers(59, 9), {{kPlus, 1, kTop}}, {60, 60, 60, 10}},
+        {Numbers(59, 9), {{kPlus, 2, kTop}}, {60, 60, 60, 10}},
+        {Numbers(25, 4), {{kPlus, 40, kTop}}, {60, 60, 60, 10}},
+        {Numbers(1, 1), {{kMinus, 1, kBottom}}, {1, 1, 1, 1}},
+        {Numbers(2, 2), {{kMinus, 1, kBottom}}, {1, 1, 1, 1}},
+        {Numbers(2, 2), {{kMinus, 2, kBottom}}, {1, 1, 1, 1}},
+        {Numbers(25, 4), {{kMinus, 40, kBottom}}, {1, 1, 1, 1}},
     };
     for (const Case& c : kCases) {
-        SCOPED_TRACE(std::to_string(c.nLength) + "/" + std::to_string(c.nUnits) + (c.bPlus ? " plus " : " minus ") +
-                     std::to_string(c.nClicks) + " times");
-        WriteNumbers(c.nLength, c.nUnits);
+        SCOPED_TRACE("case " + std::to_string(&c - kCases));
+        RemoveSettings();
+        if (!c.file.empty())
+            WriteSettings(c.file);
         const INT_PTR nResult = RunSettingsDialog([&](HWND hDlg) {
-            for (int i = 0; i < 4; ++i) {
-                for (int n = 0; n < c.nClicks; ++n)
-                    Click(hDlg, c.bPlus ? kPlusButtons[i] : kMinusButtons[i]);
+            for (const Step& step : c.steps) {
+                for (int nButton : step.buttons) {
+                    for (int n = 0; n < step.nClicks; ++n)
+                        Click(hDlg, nButton);
+                }
+                EXPECT_EQ(Displays(hDlg), step.shown) << "after button " << step.buttons.front();
             }
-            EXPECT_EQ(Displays(hDlg), c.shown);
         });
         EXPECT_EQ(nResult, IDOK);
         EXPECT_EQ(NumbersInFile(), c.written);
@@ -496,8 +460,9 @@ TEST_F(SettingsDlgTest, BrowseOpensTheWaveFileDialogAndTakesItsPath)
     };
     const Case kCases[] = {
         {"klingel", dir + "klingel.WAV"},
-        // No file needs to exist: a name is taken as typed.
+        // No file needs to exist: a name is taken as typed, its extension too.
         {"ton.wav", dir + "ton.wav"},
+        {"Glocke.Wav", dir + "Glocke.Wav"},
         {nullptr, "C:\\Vorher.wav"},
     };
     for (const Case& c : kCases) {
@@ -583,32 +548,5 @@ TEST(FileDialogTest, BuildsTheOpenFileStructureFromItsArguments)
         EXPECT_STREQ(ofn.lpstrFile, L"");
         EXPECT_GE(ofn.nMaxFile, static_cast<DWORD>(MAX_PATH));
         EXPECT_EQ(dlg.GetPathName(), L"");
-    }
-}
-
-TEST(FileDialogTest, RunsTheFileOpenDialogAndGivesTheFullPath)
-{
-    const std::string dir = ExeDirectory();
-    const ScratchFile wave(dir + "alarm.WAV");
-    struct Case {
-        const char* typed;  // null: "Abbrechen"
-        INT_PTR nResult;
-        std::string path;
-    };
-    const Case kCases[] = {
-        {"alarm", IDOK, dir + "alarm.WAV"},
-        {"Glocke.Wav", IDOK, dir + "Glocke.Wav"},
-        {nullptr, IDCANCEL, ""},
-    };
-    for (const Case& c : kCases) {
-        SCOPED_TRACE(c.typed ? c.typed : "cancelled");
-        CFileDialog dlg("WAV", nullptr, OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, "WAV-Dateien (*.WAV)|*.WAV||");
-        const std::wstring typed = WidenAnsi(c.typed ? dir + c.typed : "");
-        const Rescue rescue([](bool bTimedOut) { return bTimedOut ? "the file-open dialog did not end" : ""; });
-        FileDialogDriver driver(nullptr, c.typed ? typed.c_str() : nullptr);
-        EXPECT_EQ(dlg.DoModal(), c.nResult);
-        EXPECT_TRUE(driver.Seen());
-        // The platform picks the letter case of the extension it adds.
-        EXPECT_STRCASEEQ(NarrowAnsi(dlg.GetPathName()).c_str(), c.path.c_str());
     }
 }

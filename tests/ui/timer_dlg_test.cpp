@@ -14,6 +14,9 @@
 #include <utility>
 #include <vector>
 
+#include "core/settings.h"
+#include "core/status_display.h"
+#include "core/unit_cycle.h"
 #include "modal_driver.h"
 #include "recording_timer_dlg.h"
 #include "resource.h"
@@ -279,6 +282,8 @@ TEST_F(StripTest, FirstSizesAreThePinnedOnesOfTheDesktopsDpi)
     }
 }
 
+// Tick by tick, through a whole cycle whose fourth pause is long, the strip shows what the core
+// computes for the same ticks and rings on each tick that changes the phase.
 TEST_F(StripTest, ACycleWithTheDefaultsRingsExactlyAtTheEndsOfPhases)
 {
     struct Row {
@@ -288,23 +293,19 @@ TEST_F(StripTest, ACycleWithTheDefaultsRingsExactlyAtTheEndsOfPhases)
         COLORREF colour;
         size_t alarms;
     };
-    const Row course[] = {
-        {1, "24:59 --- Einheit 1", 1, 1500, RGB(0, 255, 0), 0},
-        {750, "12:30 --- Einheit 1", 750, 1500, RGB(127, 128, 0), 0},
-        {1500, "0:00 --- Einheit 1", 1500, 1500, RGB(255, 0, 0), 0},
-        {1501, "5:00 --- PAUSE", 1, 300, RGB(0, 255, 0), 1},
-        {1801, "0:00 --- PAUSE", 301, 300, RGB(255, 0, 0), 1},
-        {1802, "25:00 --- Einheit 2", 1, 1500, RGB(0, 255, 0), 2},
-    };
+    UnitCycle cycle;
+    cycle.Reset(TimerSettings{});
+    size_t nRings = 0;
     RecordingTimerDlg dlg;
     Run(dlg, [&](HWND hDlg) {
         Command(hDlg, IDC_START);
         EXPECT_EQ(ButtonImage(hDlg, IDC_START), ProgramIcon(IDI_PAUSE));
         EXPECT_EQ(ButtonImage(hDlg, IDC_STOPWATCH_START), ProgramIcon(IDI_START));
-        int ticks = 0;
-        for (const Row& row : course) {
-            Ticks(hDlg, 0, row.tick - ticks);
-            ticks = row.tick;
+        for (int tick = 1; tick <= 1802 + 3 * 1501 + 2 * 301 + 1801 && !HasFailure(); ++tick) {
+            Ticks(hDlg, 0, 1);
+            nRings += cycle.Tick() ? 1 : 0;
+            const StatusString status = StatusText(cycle);
+            const Row row{tick, status.m_sz, cycle.m_nElapsed, cycle.m_nTotal, BarColour(cycle), nRings};
             SCOPED_TRACE(row.tick);
             EXPECT_EQ(ItemText(hDlg, IDC_PROGRESS), row.text);
             EXPECT_EQ(dlg.m_progress.m_nPos, row.pos);
@@ -313,13 +314,6 @@ TEST_F(StripTest, ACycleWithTheDefaultsRingsExactlyAtTheEndsOfPhases)
             EXPECT_EQ(dlg.m_progress.m_crBarClr, row.colour);
             EXPECT_EQ(dlg.m_alarms.size(), row.alarms);
         }
-        // Units 2 to 4 and their pauses; after unit 4 the pause is long.
-        Ticks(hDlg, 0, 3 * 1501 + 2 * 301 - 1);
-        EXPECT_EQ(ItemText(hDlg, IDC_PROGRESS), "0:00 --- Einheit 4");
-        Ticks(hDlg, 0, 1);
-        EXPECT_EQ(ItemText(hDlg, IDC_PROGRESS), "30:00 --- PAUSE");
-        EXPECT_EQ(dlg.m_progress.m_nUpper, 1800);
-        Ticks(hDlg, 0, 1801);
         EXPECT_EQ(ItemText(hDlg, IDC_PROGRESS), "25:00 --- Einheit 1");
         EXPECT_EQ(dlg.m_alarms.size(), 8u);
         EXPECT_EQ(dlg.m_alarms.front(), L"ALARM.WAV");
