@@ -18,6 +18,7 @@
 #include "settings_dlg.h"
 #include "win32/dpi.h"
 #include "win32/lazy_import.h"
+#include "win32/profile_file.h"
 #include "win32/wide_text.h"
 
 namespace {
@@ -173,7 +174,8 @@ void CTimerDlg::RestorePlace()
                             m_rcInitial.bottom - m_rcInitial.top};
     const FormExtent size = WindowLayout::FormSize(initial.m_nWidth, initial.m_nHeight, m_bStopwatch,
                                                    WindowForm::Compact);
-    WindowPos place = WindowLayout::StartPlacement(SettingsFile::LoadWindowPos(initial), initial, size);
+    WindowPos place =
+        WindowLayout::StartPlacement(SettingsFile::LoadWindowPos(initial, ProgramSettingsFile()), initial, size);
     // A place on no monitor at all would leave a strip that no one can reach or close; one
     // partly off its monitor comes wholly onto it.
     MONITORINFO monitor{};
@@ -242,7 +244,7 @@ void CTimerDlg::OnSettings()
 
 void CTimerDlg::ApplySettings()
 {
-    const TimerSettings settings = SettingsFile::LoadTimerSettings(kAlarmDefaultMain);
+    const TimerSettings settings = SettingsFile::LoadTimerSettings(kAlarmDefaultMain, ProgramSettingsFile());
     m_bStopwatch = settings.m_bStopwatch;
     m_strAlarmFile = settings.m_strAlarmFile;
     if (m_cycle.m_bRunning == 1)
@@ -471,7 +473,8 @@ void CTimerDlg::OnOK()
     if (m_bCaption == 1)
         SendMessage(WM_COMMAND, IDC_CAPTION);
     const RECT rect = GetWindowRect();
-    SettingsFile::SaveWindowPos(WindowPos{rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top});
+    SettingsFile::SaveWindowPos(WindowPos{rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top},
+                               ProgramSettingsFile());
     for (CIcon& image : m_hReplacedImage)
         image.Reset();
     CDialog::OnOK();

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "core/settings_file.h"
+#include "profile_file.h"
 #include "wide_text.h"
 
 namespace {
@@ -68,13 +68,13 @@ std::wstring ChooseSettingsPath()
 
 }  // namespace
 
-std::wstring SettingsFile::GetPath()
+std::wstring ProgramSettingsFile::GetPath()
 {
     static const std::wstring path = ChooseSettingsPath();
     return path;
 }
 
-ProgramSettingsFile::ProgramSettingsFile() : m_strPath(SettingsFile::GetPath())
+ProgramSettingsFile::ProgramSettingsFile() : m_strPath(GetPath())
 {
 }
 
