@@ -291,6 +291,16 @@ protected:
 
     void UseKnownColours() { UseColours(kKnownColours); }
 
+    // The known colours and seven characters over a bar that ends in the middle: a picture to change.
+    Picture ShowHalfFilled()
+    {
+        UseKnownColours();
+        ::SetWindowTextA(m_hBar, "WWWWWWW");
+        m_bar.SetPos(50);
+        ::UpdateWindow(m_hBar);
+        return Capture();
+    }
+
     // A full repaint through the event loop's way: invalidate, then let the paint run.
     void Repaint() const
     {
@@ -357,12 +367,8 @@ class PictureTest : public TextProgressCtrlTest, public testing::WithParamInterf
 TEST_P(PictureTest, FillsUpToTheBarsEndAndChangesTheTextColourThere)
 {
     const PictureCase& c = GetParam();
-    UseKnownColours();
     // Nothing of the picture before may stay, not even for a range without room.
-    ::SetWindowTextA(m_hBar, "WWWWWWW");
-    m_bar.SetPos(50);
-    ::UpdateWindow(m_hBar);
-    ASSERT_TRUE(SamePicture(Capture(), ExpectedPicture("WWWWWWW", 100, kKnownColours)));
+    ASSERT_TRUE(SamePicture(ShowHalfFilled(), ExpectedPicture("WWWWWWW", 100, kKnownColours)));
 
     m_bar.SetRange(c.nLower, c.nUpper);
     m_bar.SetPos(c.nPos);
@@ -437,11 +443,7 @@ class PartialRepaintTest : public TextProgressCtrlTest, public testing::WithPara
 
 TEST_P(PartialRepaintTest, RepaintedPartMatchesTheFullPicture)
 {
-    UseKnownColours();
-    ::SetWindowTextA(m_hBar, "WWWWWWW");
-    m_bar.SetPos(50);
-    ::UpdateWindow(m_hBar);
-    const Picture full = Capture();
+    const Picture full = ShowHalfFilled();
     ASSERT_TRUE(SamePicture(full, ExpectedPicture("WWWWWWW", 100, kKnownColours)));
 
     // Show other colours everywhere, then bring the known ones back without a repaint.
@@ -570,11 +572,7 @@ TEST_F(TextProgressCtrlTest, SetPosWithoutAWindowReturnsMinusOneAndStoresNothing
 
 TEST_F(TextProgressCtrlTest, ColourSettersShowOnlyAtTheNextRepaint)
 {
-    UseKnownColours();
-    ::SetWindowTextA(m_hBar, "WWWWWWW");
-    m_bar.SetPos(50);
-    ::UpdateWindow(m_hBar);
-    const Picture before = Capture();
+    const Picture before = ShowHalfFilled();
     const int nPaints = m_bar.m_nPaints;
 
     const Colours changed{RGB(200, 0, 0), RGB(0, 64, 0), RGB(0, 128, 128), RGB(64, 0, 0)};
