@@ -160,6 +160,51 @@ void CTextProgressCtrl::DrawSplitText(CMemDC& dc, const RECT& rcClient, const RE
     dc.SelectClipRgn(nullptr);
 }
 
+// The bar answers as a progress control does, from its own range, position and colours; a
+// colour sent to it shows at the next repaint, as one set by its caller does.
+LRESULT CTextProgressCtrl::OnGetPos(WPARAM, LPARAM)
+{
+    return m_nPos;
+}
+
+// One bound as the answer, the lower one for a nonzero wParam; both into the record, if given.
+LRESULT CTextProgressCtrl::OnGetRange(WPARAM bLower, LPARAM lParam)
+{
+    if (auto* range = reinterpret_cast<PBRANGE*>(lParam))
+        *range = PBRANGE{m_nLower, m_nUpper};
+    return bLower ? m_nLower : m_nUpper;
+}
+
+LRESULT CTextProgressCtrl::OnSetBarColour(WPARAM, LPARAM lParam)
+{
+    return std::exchange(m_crBarClr, static_cast<COLORREF>(lParam));
+}
+
+LRESULT CTextProgressCtrl::OnGetBarColour(WPARAM, LPARAM)
+{
+    return m_crBarClr;
+}
+
+LRESULT CTextProgressCtrl::OnSetBkColour(WPARAM, LPARAM lParam)
+{
+    return std::exchange(m_crBgClr, static_cast<COLORREF>(lParam));
+}
+
+LRESULT CTextProgressCtrl::OnGetBkColour(WPARAM, LPARAM)
+{
+    return m_crBgClr;
+}
+
+LRESULT CTextProgressCtrl::OnSetTextColour(WPARAM bOverFilled, LPARAM lParam)
+{
+    return std::exchange(TextColour(bOverFilled), static_cast<COLORREF>(lParam));
+}
+
+LRESULT CTextProgressCtrl::OnGetTextColour(WPARAM bOverFilled, LPARAM)
+{
+    return TextColour(bOverFilled);
+}
+
 double CTextProgressCtrl::Fraction() const
 {
     // A range without room (a phase of no minutes) stands at its start, whatever the position:

@@ -13,6 +13,11 @@ class CTextProgressCtrl : public CMessageMapped<CTextProgressCtrl, CProgressCtrl
 public:
     CTextProgressCtrl();
 
+    // The colour of the text over the empty part (wParam FALSE) or over the filled one (TRUE),
+    // which no progress message names: setting (lParam the colour) answers the colour before.
+    static constexpr UINT kSetTextColour = WM_USER + 100;
+    static constexpr UINT kGetTextColour = WM_USER + 101;
+
     // Its own range and position; nothing is sent to the stock control underneath.
     void SetRange(int nLower, int nUpper);
     // Repaints at once only when the filled width in whole pixels changes; returns the old
@@ -35,9 +40,19 @@ private:
     LRESULT OnEraseBkgnd(WPARAM wParam, LPARAM lParam);
     LRESULT OnSize(WPARAM wParam, LPARAM lParam);
     LRESULT OnPaint(WPARAM wParam, LPARAM lParam);
+    LRESULT OnGetPos(WPARAM wParam, LPARAM lParam);
+    LRESULT OnGetRange(WPARAM wParam, LPARAM lParam);
+    LRESULT OnSetBarColour(WPARAM wParam, LPARAM lParam);
+    LRESULT OnGetBarColour(WPARAM wParam, LPARAM lParam);
+    LRESULT OnSetBkColour(WPARAM wParam, LPARAM lParam);
+    LRESULT OnGetBkColour(WPARAM wParam, LPARAM lParam);
+    LRESULT OnSetTextColour(WPARAM wParam, LPARAM lParam);
+    LRESULT OnGetTextColour(WPARAM wParam, LPARAM lParam);
 
     // The text over both parts, each pass clipped to its own part.
     void DrawSplitText(CMemDC& dc, const RECT& rcClient, const RECT& rcFilled, const RECT& rcEmpty) const;
+
+    COLORREF& TextColour(WPARAM bOverFilled) { return bOverFilled ? m_crTextBkClr : m_crTextClr; }
 
     // The filled share of the range; 0 for a range without room.
     double Fraction() const;
@@ -52,11 +67,17 @@ private:
         OnMessage(WM_ERASEBKGND, &CTextProgressCtrl::OnEraseBkgnd),
         OnMessage(WM_SIZE, &CTextProgressCtrl::OnSize),
         OnMessage(WM_PAINT, &CTextProgressCtrl::OnPaint),
+        OnMessage(PBM_GETPOS, &CTextProgressCtrl::OnGetPos),
+        OnMessage(PBM_GETRANGE, &CTextProgressCtrl::OnGetRange),
+        OnMessage(PBM_SETBARCOLOR, &CTextProgressCtrl::OnSetBarColour),
+        OnMessage(PBM_GETBARCOLOR, &CTextProgressCtrl::OnGetBarColour),
+        OnMessage(PBM_SETBKCOLOR, &CTextProgressCtrl::OnSetBkColour),
+        OnMessage(PBM_GETBKCOLOR, &CTextProgressCtrl::OnGetBkColour),
+        OnMessage(kSetTextColour, &CTextProgressCtrl::OnSetTextColour),
+        OnMessage(kGetTextColour, &CTextProgressCtrl::OnGetTextColour),
     };
 
-public:
     int m_nPos = 0;
-    int m_nStep = 1;
     int m_nUpper = 100;
     int m_nLower = 0;
     std::wstring m_strText;

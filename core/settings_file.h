@@ -1,4 +1,4 @@
-// The settings records mapped onto the keys of a settings file, and the file the program uses.
+// The settings records mapped onto the keys of a settings file.
 #pragma once
 
 #include <cstdint>
@@ -17,36 +17,18 @@ public:
     virtual void WriteString(const char* section, const char* key, const char* text) const = 0;
 };
 
-// The program's settings file: the one beside the running executable, or the user's own where
-// that one cannot be written. Which one is decided once in a run, at its first use.
-class ProgramSettingsFile final : public ProfileFile {
-public:
-    ProgramSettingsFile();
-    int32_t ReadInt(const char* section, const char* key, int32_t nDefault) const override;
-    std::string ReadString(const char* section, const char* key, const char* defaultText) const override;
-    void WriteString(const char* section, const char* key, const char* text) const override;
-
-private:
-    std::wstring m_strPath;
-};
-
-// Every operation takes the file it works on; left out, that is the program's own file, opened
-// anew for the one call.
+// Every operation takes the file it works on.
 class SettingsFile {
 public:
-    static std::wstring GetPath();
-    static int32_t ReadInt(const char* section, const char* key, int32_t nDefault,
-                           const ProfileFile& file = ProgramSettingsFile());
+    static int32_t ReadInt(const char* section, const char* key, int32_t nDefault, const ProfileFile& file);
     // At most kMaxSettingText characters: a longer value is cut.
     static std::string ReadString(const char* section, const char* key, const char* defaultText,
-                                  const ProfileFile& file = ProgramSettingsFile());
-    static void WriteInt(const char* section, const char* key, int32_t nValue,
-                         const ProfileFile& file = ProgramSettingsFile());
-    static void WriteString(const char* section, const char* key, const char* text,
-                            const ProfileFile& file = ProgramSettingsFile());
+                                  const ProfileFile& file);
+    static void WriteInt(const char* section, const char* key, int32_t nValue, const ProfileFile& file);
+    static void WriteString(const char* section, const char* key, const char* text, const ProfileFile& file);
 
-    static TimerSettings LoadTimerSettings(const char* alarmDefault, const ProfileFile& file = ProgramSettingsFile());
-    static void SaveTimerSettings(const TimerSettings& settings, const ProfileFile& file = ProgramSettingsFile());
-    static WindowPos LoadWindowPos(const WindowPos& defaults, const ProfileFile& file = ProgramSettingsFile());
-    static void SaveWindowPos(const WindowPos& pos, const ProfileFile& file = ProgramSettingsFile());
+    static TimerSettings LoadTimerSettings(const char* alarmDefault, const ProfileFile& file);
+    static void SaveTimerSettings(const TimerSettings& settings, const ProfileFile& file);
+    static WindowPos LoadWindowPos(const WindowPos& defaults, const ProfileFile& file);
+    static void SaveWindowPos(const WindowPos& pos, const ProfileFile& file);
 };

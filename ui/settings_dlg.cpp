@@ -9,6 +9,7 @@
 #include "core/value_steps.h"
 #include "resource.h"
 #include "win32/file_dialog.h"
+#include "win32/profile_file.h"
 #include "win32/resource_string.h"
 #include "win32/wide_text.h"
 
@@ -37,7 +38,7 @@ BOOL CSettingsDlg::OnInitDialog()
     CDialog::OnInitDialog();
 
     // Whatever the file holds is shown, even outside the bounds of the buttons.
-    const TimerSettings settings = SettingsFile::LoadTimerSettings(kAlarmDefaultDialog);
+    const TimerSettings settings = SettingsFile::LoadTimerSettings(kAlarmDefaultDialog, ProgramSettingsFile());
     SetNumber(m_nWorkMins, settings.m_nWorkMins, m_txtWork);
     SetNumber(m_nShortPauseMins, settings.m_nShortPauseMins, m_txtShortPause);
     SetNumber(m_nLongPauseMins, settings.m_nLongPauseMins, m_txtLongPause);
@@ -58,7 +59,7 @@ void CSettingsDlg::OnOK()
     settings.m_nUnitsPerLongPause = m_nUnitsPerLongPause;
     settings.m_bStopwatch = m_chkStopwatch.GetCheck() == BST_CHECKED ? 1 : 0;
     settings.m_strAlarmFile = m_edtAlarm.GetWindowText();
-    SettingsFile::SaveTimerSettings(settings);
+    SettingsFile::SaveTimerSettings(settings, ProgramSettingsFile());
 
     CDialog::OnOK();
 }

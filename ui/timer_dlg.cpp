@@ -17,6 +17,7 @@
 #include "win32/alarm_sound.h"
 #include "win32/dpi.h"
 #include "win32/monitor.h"
+#include "win32/profile_file.h"
 #include "win32/resource_string.h"
 #include "win32/wide_text.h"
 
@@ -130,7 +131,8 @@ void CTimerDlg::RestorePlace()
                             m_rcInitial.bottom - m_rcInitial.top};
     const FormExtent size = WindowLayout::FormSize(initial.m_nWidth, initial.m_nHeight, m_bStopwatch,
                                                    WindowForm::Compact);
-    WindowPos place = WindowLayout::StartPlacement(SettingsFile::LoadWindowPos(initial), initial, size);
+    WindowPos place =
+        WindowLayout::StartPlacement(SettingsFile::LoadWindowPos(initial, ProgramSettingsFile()), initial, size);
     // A place on no monitor at all would leave a strip that no one can reach or close; one
     // partly off its monitor comes wholly onto it.
     if (const std::optional<MonitorAreas> areas = MonitorAreasUnder(place))
@@ -199,7 +201,7 @@ void CTimerDlg::OnSettings()
 
 void CTimerDlg::ApplySettings()
 {
-    const TimerSettings settings = SettingsFile::LoadTimerSettings(kAlarmDefaultMain);
+    const TimerSettings settings = SettingsFile::LoadTimerSettings(kAlarmDefaultMain, ProgramSettingsFile());
     m_bStopwatch = settings.m_bStopwatch;
     m_strAlarmFile = settings.m_strAlarmFile;
     if (m_cycle.m_bRunning == 1)
@@ -424,7 +426,8 @@ void CTimerDlg::OnOK()
     if (m_bCaption == 1)
         SendMessage(WM_COMMAND, IDC_CAPTION);
     const RECT rect = GetWindowRect();
-    SettingsFile::SaveWindowPos(WindowPos{rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top});
+    SettingsFile::SaveWindowPos(WindowPos{rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top},
+                               ProgramSettingsFile());
     for (CIcon& image : m_hReplacedImage)
         image.Reset();
     CDialog::OnOK();

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "core/settings_file.h"
+#include "profile_file.h"
 #include "wide_text.h"
 
 namespace {
@@ -69,23 +69,24 @@ std::wstring ChooseSettingsPath()
     return user;
 }
 
-}  // namespace
-
-std::wstring SettingsFile::GetPath()
+const std::wstring& ChosenPath()
 {
     static const std::wstring path = ChooseSettingsPath();
     return path;
 }
 
-ProgramSettingsFile::ProgramSettingsFile() : m_strPath(SettingsFile::GetPath())
+}  // namespace
+
+std::wstring ProgramSettingsFile::GetPath()
 {
+    return ChosenPath();
 }
 
 int32_t ProgramSettingsFile::ReadInt(const char* section, const char* key, int32_t nDefault) const
 {
     // The profile function hands back the 32 bits of a signed value as unsigned.
     return static_cast<int32_t>(
-        ::GetPrivateProfileIntW(WidenAnsi(section).c_str(), WidenAnsi(key).c_str(), nDefault, m_strPath.c_str()));
+        ::GetPrivateProfileIntW(WidenAnsi(section).c_str(), WidenAnsi(key).c_str(), nDefault, ChosenPath().c_str()));
 }
 
 std::string ProgramSettingsFile::ReadString(const char* section, const char* key, const char* defaultText) const
@@ -93,7 +94,7 @@ std::string ProgramSettingsFile::ReadString(const char* section, const char* key
     wchar_t buffer[kMaxSettingText + 1];
     const DWORD nLength = ::GetPrivateProfileStringW(WidenAnsi(section).c_str(), WidenAnsi(key).c_str(),
                                                      WidenAnsi(defaultText).c_str(), buffer,
-                                                     static_cast<DWORD>(std::size(buffer)), m_strPath.c_str());
+                                                     static_cast<DWORD>(std::size(buffer)), ChosenPath().c_str());
     return NarrowAnsi(std::wstring_view(buffer, nLength));
 }
 
@@ -101,7 +102,7 @@ void ProgramSettingsFile::WriteString(const char* section, const char* key, cons
 {
     // The user's folder is made by the first write; a file that cannot be written is not
     // noticed: the old values simply stay.
-    ::CreateDirectoryW(FolderOf(m_strPath).c_str(), nullptr);
+    ::CreateDirectoryW(FolderOf(ChosenPath()).c_str(), nullptr);
     ::WritePrivateProfileStringW(WidenAnsi(section).c_str(), WidenAnsi(key).c_str(), WidenAnsi(text).c_str(),
-                                 m_strPath.c_str());
+                                 ChosenPath().c_str());
 }

@@ -7,15 +7,15 @@
 #include <regex>
 #include <string>
 
-#include "core/settings_file.h"
 #include "modal_driver.h"
 #include "recording_timer_dlg.h"
 #include "settings_file_access.h"
 #include "resource.h"
+#include "win32/profile_file.h"
 
 namespace {
 
-const std::wstring kPath = SettingsFile::GetPath();
+const std::wstring kPath = ProgramSettingsFile::GetPath();
 
 std::string StatusOf(HWND hDlg)
 {

@@ -18,6 +18,7 @@
 #include "settings_file_access.h"
 #include "ui/settings_dlg.h"
 #include "win32/file_dialog.h"
+#include "win32/profile_file.h"
 #include "win32/wide_text.h"
 
 namespace {
@@ -197,7 +198,7 @@ protected:
 
     static std::vector<int32_t> NumbersInFile()
     {
-        const TimerSettings settings = SettingsFile::LoadTimerSettings("");
+        const TimerSettings settings = SettingsFile::LoadTimerSettings("", ProgramSettingsFile());
         return {settings.m_nWorkMins, settings.m_nShortPauseMins, settings.m_nLongPauseMins,
                 settings.m_nUnitsPerLongPause};
     }
@@ -393,7 +394,7 @@ TEST_F(SettingsDlgTest, StopwatchBoxShowsTheSwitchAndOkWritesOneOrZero)
             }
         });
         EXPECT_EQ(nResult, IDOK);
-        EXPECT_EQ(SettingsFile::ReadInt("EINHEIT", "Stoppuhr", 7), c.nWritten);
+        EXPECT_EQ(SettingsFile::ReadInt("EINHEIT", "Stoppuhr", 7, ProgramSettingsFile()), c.nWritten);
         EXPECT_NE(SettingsBytes().find("\r\nStoppuhr=" + std::to_string(c.nWritten) + "\r\n"), std::string::npos)
             << SettingsBytes();
     }
@@ -492,7 +493,7 @@ TEST_F(SettingsDlgTest, BrowseOpensTheWaveFileDialogAndTakesItsPath)
         EXPECT_EQ(nResult, IDOK);
         // The platform picks the letter case of the extension it adds.
         EXPECT_STRCASEEQ(shown.c_str(), c.field.c_str());
-        EXPECT_EQ(SettingsFile::ReadString("EINHEIT", "Alarm", "?"), shown);
+        EXPECT_EQ(SettingsFile::ReadString("EINHEIT", "Alarm", "?", ProgramSettingsFile()), shown);
     }
 }
 
@@ -513,7 +514,7 @@ TEST_F(SettingsDlgTest, APickedPathTheCodePageCannotHoldIsKeptByItsShortNameOrNo
             });
             Click(hDlg, IDC_BROWSE);
         });
-        const std::string stored = SettingsFile::ReadString("EINHEIT", "Alarm", "?");
+        const std::string stored = SettingsFile::ReadString("EINHEIT", "Alarm", "?", ProgramSettingsFile());
         wchar_t kept[MAX_PATH] = {};
         ::GetLongPathNameW(WidenAnsi(stored).c_str(), kept, MAX_PATH);
         EXPECT_TRUE(picked == bell ? kept == bell : stored == "C:\\Vorher.wav") << stored;

@@ -143,9 +143,9 @@ TEST(Soak, ADayOfTicksLeavesTheStripAsTheCyclePredictsAndGrowsNothing)
         char text[64] = {};
         ::GetDlgItemTextA(hDlg, IDC_PROGRESS, text, sizeof text);
         EXPECT_EQ(std::string(text), StatusText(expected).view());
-        EXPECT_EQ(dlg.m_progress.m_nPos, expected.m_nElapsed);
-        EXPECT_EQ(dlg.m_progress.m_nUpper, expected.m_nTotal);
-        EXPECT_EQ(dlg.m_progress.m_crBarClr, BarColour(expected));
+        EXPECT_EQ(::SendDlgItemMessageW(hDlg, IDC_PROGRESS, PBM_GETPOS, 0, 0), expected.m_nElapsed);
+        EXPECT_EQ(::SendDlgItemMessageW(hDlg, IDC_PROGRESS, PBM_GETRANGE, FALSE, 0), expected.m_nTotal);
+        EXPECT_EQ(::SendDlgItemMessageW(hDlg, IDC_PROGRESS, PBM_GETBARCOLOR, 0, 0), BarColour(expected));
         EXPECT_EQ(dlg.m_alarms.size(), static_cast<size_t>(nPhaseChanges));
         ::GetDlgItemTextA(hDlg, IDC_STOPWATCH_TEXT, text, sizeof text);
         EXPECT_STREQ(text, "24:00:00");

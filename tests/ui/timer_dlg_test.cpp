@@ -76,6 +76,12 @@ std::string ItemText(HWND hDlg, int nID)
     return text;
 }
 
+// The bar's answer to a message, as any progress control is asked.
+LRESULT AskBar(HWND hDlg, UINT message, WPARAM wParam = 0)
+{
+    return ::SendDlgItemMessageW(hDlg, IDC_PROGRESS, message, wParam, 0);
+}
+
 void Command(HWND hDlg, int nID)
 {
     ::SendMessageA(hDlg, WM_COMMAND, MAKEWPARAM(nID, BN_CLICKED), 0);
@@ -178,11 +184,11 @@ TEST_F(StripTest, StartsCompactTopmostStoppedAtUnitOne)
     RecordingTimerDlg dlg;
     Run(dlg, [&](HWND hDlg) {
         EXPECT_EQ(ItemText(hDlg, IDC_PROGRESS), "25:00 --- Einheit 1");
-        EXPECT_EQ(dlg.m_progress.m_nLower, 0);
-        EXPECT_EQ(dlg.m_progress.m_nUpper, 1500);
-        EXPECT_EQ(dlg.m_progress.m_nPos, 0);
-        EXPECT_EQ(dlg.m_progress.m_crBarClr, RGB(0, 255, 0));
-        EXPECT_EQ(dlg.m_progress.m_crTextClr, RGB(0, 0, 255));
+        EXPECT_EQ(AskBar(hDlg, PBM_GETRANGE, TRUE), 0);
+        EXPECT_EQ(AskBar(hDlg, PBM_GETRANGE, FALSE), 1500);
+        EXPECT_EQ(AskBar(hDlg, PBM_GETPOS), 0);
+        EXPECT_EQ(AskBar(hDlg, PBM_GETBARCOLOR), RGB(0, 255, 0));
+        EXPECT_EQ(AskBar(hDlg, CTextProgressCtrl::kGetTextColour, FALSE), RGB(0, 0, 255));
         EXPECT_EQ(ItemText(hDlg, IDC_STOPWATCH_TEXT), "00:00:00");
         EXPECT_EQ(dlg.m_cycle.m_bRunning, 0);
         EXPECT_EQ(dlg.m_stopwatch.m_bSwRunning, 0);
@@ -308,10 +314,10 @@ TEST_F(StripTest, ACycleWithTheDefaultsRingsExactlyAtTheEndsOfPhases)
             const Row row{tick, status.m_sz, cycle.m_nElapsed, cycle.m_nTotal, BarColour(cycle), nRings};
             SCOPED_TRACE(row.tick);
             EXPECT_EQ(ItemText(hDlg, IDC_PROGRESS), row.text);
-            EXPECT_EQ(dlg.m_progress.m_nPos, row.pos);
-            EXPECT_EQ(dlg.m_progress.m_nLower, 0);
-            EXPECT_EQ(dlg.m_progress.m_nUpper, row.upper);
-            EXPECT_EQ(dlg.m_progress.m_crBarClr, row.colour);
+            EXPECT_EQ(AskBar(hDlg, PBM_GETPOS), row.pos);
+            EXPECT_EQ(AskBar(hDlg, PBM_GETRANGE, TRUE), 0);
+            EXPECT_EQ(AskBar(hDlg, PBM_GETRANGE, FALSE), row.upper);
+            EXPECT_EQ(AskBar(hDlg, PBM_GETBARCOLOR), row.colour);
             EXPECT_EQ(dlg.m_alarms.size(), row.alarms);
         }
         EXPECT_EQ(ItemText(hDlg, IDC_PROGRESS), "25:00 --- Einheit 1");
@@ -328,8 +334,8 @@ TEST_F(StripTest, NextUnitSkipsWithoutAlarmAndKeepsTheRunningState)
         Ticks(hDlg, 0, 10);  // a stray tick counts even while stopped
         Command(hDlg, IDC_NEXT);
         EXPECT_EQ(ItemText(hDlg, IDC_PROGRESS), "5:00 --- PAUSE");
-        EXPECT_EQ(dlg.m_progress.m_nPos, 0);
-        EXPECT_EQ(dlg.m_progress.m_nUpper, 300);
+        EXPECT_EQ(AskBar(hDlg, PBM_GETPOS), 0);
+        EXPECT_EQ(AskBar(hDlg, PBM_GETRANGE, FALSE), 300);
         EXPECT_EQ(dlg.m_cycle.m_bRunning, 0);
         EXPECT_EQ(ButtonImage(hDlg, IDC_START), ProgramIcon(IDI_START));
 
@@ -340,7 +346,7 @@ TEST_F(StripTest, NextUnitSkipsWithoutAlarmAndKeepsTheRunningState)
         EXPECT_EQ(ButtonImage(hDlg, IDC_START), ProgramIcon(IDI_PAUSE));
         // A phase begun by the button ends at the upper bound, not above it.
         Ticks(hDlg, 0, 1500);
-        EXPECT_EQ(dlg.m_progress.m_nPos, 1500);
+        EXPECT_EQ(AskBar(hDlg, PBM_GETPOS), 1500);
         EXPECT_TRUE(dlg.m_alarms.empty());
     });
 }
@@ -370,8 +376,8 @@ TEST_F(StripTest, SettingsReloadedWhileRunningPauseAndStartAgainAtUnitOne)
         WriteSettings("[EINHEIT]\r\nArbeit=10\r\nAlarm=Gong.wav\r\n");
         dlg.ApplySettings();
         EXPECT_EQ(ItemText(hDlg, IDC_PROGRESS), "10:00 --- Einheit 1");
-        EXPECT_EQ(dlg.m_progress.m_nUpper, 600);
-        EXPECT_EQ(dlg.m_progress.m_nPos, 0);
+        EXPECT_EQ(AskBar(hDlg, PBM_GETRANGE, FALSE), 600);
+        EXPECT_EQ(AskBar(hDlg, PBM_GETPOS), 0);
         EXPECT_EQ(dlg.m_cycle.m_bRunning, 0);
         EXPECT_EQ(ButtonImage(hDlg, IDC_START), ProgramIcon(IDI_START));
         EXPECT_EQ(dlg.m_strAlarmFile, "Gong.wav");
@@ -387,7 +393,7 @@ TEST_F(StripTest, PhasesOfZeroMinutesRingOnEveryTick)
         Command(hDlg, IDC_START);
         Ticks(hDlg, 0, 1);
         EXPECT_EQ(ItemText(hDlg, IDC_PROGRESS), "0:00 --- PAUSE");
-        EXPECT_EQ(dlg.m_progress.m_crBarClr, RGB(255, 0, 0));
+        EXPECT_EQ(AskBar(hDlg, PBM_GETBARCOLOR), RGB(255, 0, 0));
         Ticks(hDlg, 0, 1);
         EXPECT_EQ(ItemText(hDlg, IDC_PROGRESS), "0:00 --- Einheit 2");
         EXPECT_EQ(dlg.m_alarms.size(), 2u);

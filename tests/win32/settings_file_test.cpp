@@ -7,6 +7,7 @@
 
 #include "core/settings_file.h"
 #include "settings_file_access.h"
+#include "win32/profile_file.h"
 
 namespace {
 
@@ -21,6 +22,8 @@ protected:
         settings.m_strAlarmFile = kAlarmDefaultDialog;
         return settings;
     }
+
+    const ProgramSettingsFile m_file;
 };
 
 }  // namespace
@@ -30,20 +33,20 @@ TEST_F(SettingsFileTest, PathIsTarnovellIniInTheExecutablesDirectory)
     wchar_t exePath[MAX_PATH];
     const DWORD nLength = GetModuleFileNameW(nullptr, exePath, MAX_PATH);
     const std::wstring exe(exePath, nLength);
-    EXPECT_EQ(SettingsFile::GetPath(), exe.substr(0, exe.find_last_of(L'\\') + 1) + L"Tarnovell.ini");
+    EXPECT_EQ(ProgramSettingsFile::GetPath(), exe.substr(0, exe.find_last_of(L'\\') + 1) + L"Tarnovell.ini");
 }
 
 TEST_F(SettingsFileTest, MissingFileGivesEveryDefault)
 {
-    EXPECT_EQ(SettingsFile::LoadTimerSettings(kAlarmDefaultMain), TimerSettings{});
-    EXPECT_EQ(SettingsFile::LoadWindowPos({414, 494, 452, 35}), (WindowPos{414, 494, 452, 35}));
-    EXPECT_EQ(GetFileAttributesW(SettingsFile::GetPath().c_str()), INVALID_FILE_ATTRIBUTES) << "reading created it";
+    EXPECT_EQ(SettingsFile::LoadTimerSettings(kAlarmDefaultMain, m_file), TimerSettings{});
+    EXPECT_EQ(SettingsFile::LoadWindowPos({414, 494, 452, 35}, m_file), (WindowPos{414, 494, 452, 35}));
+    EXPECT_EQ(GetFileAttributesW(m_file.GetPath().c_str()), INVALID_FILE_ATTRIBUTES) << "reading created it";
 }
 
 TEST_F(SettingsFileTest, FirstSettingsThenExitWriteTheTwelveLineExample)
 {
-    SettingsFile::SaveTimerSettings(DialogDefaults());
-    SettingsFile::SaveWindowPos({-12, 0, 446, 35});
+    SettingsFile::SaveTimerSettings(DialogDefaults(), m_file);
+    SettingsFile::SaveWindowPos({-12, 0, 446, 35}, m_file);
     EXPECT_EQ(SettingsBytes(),
               "[EINHEIT]\r\nArbeit=25\r\nKPause=5\r\nLPause=30\r\nAnzahl=4\r\nStoppuhr=1\r\nAlarm=Alarm.wav\r\n"
               "[POS]\r\nX1=-12\r\nY1=0\r\nX2=446\r\nY2=35\r\n");
@@ -51,8 +54,8 @@ TEST_F(SettingsFileTest, FirstSettingsThenExitWriteTheTwelveLineExample)
 
 TEST_F(SettingsFileTest, AFileFirstWrittenOnExitBeginsWithPos)
 {
-    SettingsFile::SaveWindowPos({100, 200, 300, 40});
-    SettingsFile::SaveTimerSettings(DialogDefaults());
+    SettingsFile::SaveWindowPos({100, 200, 300, 40}, m_file);
+    SettingsFile::SaveTimerSettings(DialogDefaults(), m_file);
     const std::string bytes = SettingsBytes();
     EXPECT_EQ(bytes.rfind("[POS]\r\nX1=100\r\nY1=200\r\nX2=300\r\nY2=40\r\n", 0), 0u) << bytes;
     EXPECT_NE(bytes.find("[EINHEIT]\r\nArbeit=25\r\n"), std::string::npos) << bytes;
@@ -62,8 +65,8 @@ TEST_F(SettingsFileTest, WritesKeepUnknownLinesAndSectionsInPlace)
 {
     WriteSettings(
         "; meine Notizen\r\n[Anderes]\r\nFarbe=blau\r\n[EINHEIT]\r\nArbeit=50\r\nEigen=ja\r\n[POS]\r\nX1=5\r\n");
-    SettingsFile::SaveTimerSettings(DialogDefaults());
-    SettingsFile::SaveWindowPos({-12, 0, 446, 35});
+    SettingsFile::SaveTimerSettings(DialogDefaults(), m_file);
+    SettingsFile::SaveWindowPos({-12, 0, 446, 35}, m_file);
     EXPECT_EQ(SettingsBytes(),
               "; meine Notizen\r\n[Anderes]\r\nFarbe=blau\r\n"
               "[EINHEIT]\r\nArbeit=25\r\nEigen=ja\r\nKPause=5\r\nLPause=30\r\nAnzahl=4\r\nStoppuhr=1\r\nAlarm=Alarm.wav\r\n"
@@ -81,15 +84,15 @@ TEST_F(SettingsFileTest, ValuesAreReadAsTheFileHoldsThem)
     expected.m_nUnitsPerLongPause = 11;
     expected.m_bStopwatch = 2;
     expected.m_strAlarmFile = "";
-    EXPECT_EQ(SettingsFile::LoadTimerSettings(kAlarmDefaultMain), expected);
-    EXPECT_EQ(SettingsFile::LoadWindowPos({1, 2, 3, 4}), (WindowPos{-1280, -40, 300, 35}));
+    EXPECT_EQ(SettingsFile::LoadTimerSettings(kAlarmDefaultMain, m_file), expected);
+    EXPECT_EQ(SettingsFile::LoadWindowPos({1, 2, 3, 4}, m_file), (WindowPos{-1280, -40, 300, 35}));
 }
 
 TEST_F(SettingsFileTest, WrittenIntegersReadBackWhateverTheirSign)
 {
     for (int32_t value : {0, 1, -1, 60, -12, 2147483647, -2147483647 - 1}) {
-        SettingsFile::WriteInt("POS", "X1", value);
-        EXPECT_EQ(SettingsFile::ReadInt("POS", "X1", 7), value);
+        SettingsFile::WriteInt("POS", "X1", value, m_file);
+        EXPECT_EQ(SettingsFile::ReadInt("POS", "X1", 7, m_file), value);
     }
     EXPECT_EQ(SettingsBytes(), "[POS]\r\nX1=-2147483648\r\n");
 }
@@ -102,9 +105,9 @@ TEST_F(SettingsFileTest, UmlautsAreKeptAsSingleBytesInANewFileAndInAnExistingOne
         RemoveSettings();
         if (!before.empty())
             WriteSettings(before);
-        EXPECT_EQ(SettingsFile::ReadString("EINHEIT", "Alarm", ""), before.empty() ? "" : "Gl\xF6""ckchen.wav");
-        SettingsFile::WriteString("EINHEIT", "Alarm", path);
-        EXPECT_EQ(SettingsFile::ReadString("EINHEIT", "Alarm", ""), path);
+        EXPECT_EQ(SettingsFile::ReadString("EINHEIT", "Alarm", "", m_file), before.empty() ? "" : "Gl\xF6""ckchen.wav");
+        SettingsFile::WriteString("EINHEIT", "Alarm", path, m_file);
+        EXPECT_EQ(SettingsFile::ReadString("EINHEIT", "Alarm", "", m_file), path);
         EXPECT_EQ(SettingsBytes(), std::string("[EINHEIT]\r\nAlarm=") + path + "\r\n");
     }
 }

@@ -209,6 +209,21 @@ protected:
     }
 };
 
+// The bar's answer to a message, as any control is asked.
+LRESULT Ask(HWND hBar, UINT message, WPARAM wParam = 0, LPARAM lParam = 0)
+{
+    return ::SendMessageW(hBar, message, wParam, lParam);
+}
+
+// A window of its own for a bar object, to ask it what it holds.
+HWND BindToNewWindow(CTextProgressCtrl& bar)
+{
+    const HWND hWnd =
+        ::CreateWindowExW(0, PROGRESS_CLASSW, nullptr, 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+    bar.BindControl(hWnd);
+    return hWnd;
+}
+
 INT_PTR CALLBACK HostProc(HWND, UINT message, WPARAM, LPARAM)
 {
     return message == WM_INITDIALOG;
@@ -265,12 +280,25 @@ protected:
         }
     }
 
-    void UseKnownColours()
+    // The two colours that the object has no setter for are sent to its window; none repaints.
+    void UseColours(const Colours& colours)
     {
-        m_bar.SetBarColour(kBar);
-        m_bar.SetTextColour(kTextOverEmpty);
-        m_bar.m_crBgClr = kBackground;
-        m_bar.m_crTextBkClr = kTextOverFilled;
+        m_bar.SetBarColour(colours.crBar);
+        m_bar.SetTextColour(colours.crText);
+        Ask(m_hBar, PBM_SETBKCOLOR, 0, colours.crBg);
+        Ask(m_hBar, CTextProgressCtrl::kSetTextColour, TRUE, colours.crTextBk);
+    }
+
+    void UseKnownColours() { UseColours(kKnownColours); }
+
+    // The known colours and seven characters over a bar that ends in the middle: a picture to change.
+    Picture ShowHalfFilled()
+    {
+        UseKnownColours();
+        ::SetWindowTextA(m_hBar, "WWWWWWW");
+        m_bar.SetPos(50);
+        ::UpdateWindow(m_hBar);
+        return Capture();
     }
 
     // A full repaint through the event loop's way: invalidate, then let the paint run.
@@ -298,72 +326,93 @@ protected:
 
 // --- Construction and the picture of a new control ----------------------------------------------
 
-TEST(TextProgressCtrlObjectTest, StartsWithTheSystemColoursAndTheDefaultRangeWithoutAWindow)
-{
-    const CTextProgressCtrl bar;
-    EXPECT_EQ(bar.GetSafeHwnd(), nullptr);
-    EXPECT_EQ(bar.m_nPos, 0);
-    EXPECT_EQ(bar.m_nStep, 1);
-    EXPECT_EQ(bar.m_nLower, 0);
-    EXPECT_EQ(bar.m_nUpper, 100);
-    EXPECT_EQ(bar.m_strText, L"");
-    EXPECT_TRUE(bar.m_bShowText);
-    EXPECT_EQ(bar.m_nBarWidth, -1);
-    EXPECT_EQ(bar.m_crBarClr, ::GetSysColor(COLOR_HIGHLIGHT));
-    EXPECT_EQ(bar.m_crTextClr, ::GetSysColor(COLOR_HIGHLIGHT));
-    EXPECT_EQ(bar.m_crBgClr, ::GetSysColor(COLOR_WINDOW));
-    EXPECT_EQ(bar.m_crTextBkClr, ::GetSysColor(COLOR_WINDOW));
-}
-
+// A new object has no window; bound, it answers its first range, position and colours.
 TEST_F(TextProgressCtrlTest, NewControlShowsZeroPercentInSystemColoursNotTheTemplateText)
 {
+    EXPECT_EQ(CTextProgressCtrl().GetSafeHwnd(), nullptr);
+    EXPECT_EQ(Ask(m_hBar, PBM_GETPOS), 0);
+    EXPECT_EQ(Ask(m_hBar, PBM_GETRANGE, TRUE), 0);
+    EXPECT_EQ(Ask(m_hBar, PBM_GETRANGE, FALSE), 100);
     ASSERT_NE(::GetSysColor(COLOR_HIGHLIGHT), ::GetSysColor(COLOR_WINDOW));
     const Colours system{::GetSysColor(COLOR_HIGHLIGHT), ::GetSysColor(COLOR_WINDOW), ::GetSysColor(COLOR_HIGHLIGHT),
                          ::GetSysColor(COLOR_WINDOW)};
+    EXPECT_EQ(Ask(m_hBar, PBM_GETBARCOLOR), system.crBar);
+    EXPECT_EQ(Ask(m_hBar, PBM_GETBKCOLOR), system.crBg);
+    EXPECT_EQ(Ask(m_hBar, CTextProgressCtrl::kGetTextColour, FALSE), system.crText);
+    EXPECT_EQ(Ask(m_hBar, CTextProgressCtrl::kGetTextColour, TRUE), system.crTextBk);
     ASSERT_FALSE(SamePicture(ExpectedPicture("0%", 0, system), ExpectedPicture("Progress1", 0, system)));
     EXPECT_TRUE(SamePicture(Capture(), ExpectedPicture("0%", 0, system)));
     EXPECT_EQ(Text(), "");
 }
 
-// --- The bar and the text split at its end ------------------------------------------------------
+// --- The picture: the bar up to its end, the text or the percentage over it --------------------
 
-struct SplitCase {
+struct PictureCase {
     int nLower;
     int nUpper;
     int nPos;
-    const char* text;
+    const char* text;  // the window text; empty: the percentage shows
+    const char* shown;
     int x;  // the bar's end in the 200-pixel client area, worked out by hand
+    const char* notShown = nullptr;  // a near miss that the picture must tell from what it shows
 };
 
-void PrintTo(const SplitCase& c, std::ostream* os)
+void PrintTo(const PictureCase& c, std::ostream* os)
 {
-    *os << c.nPos << " in " << c.nLower << ".." << c.nUpper << " \"" << c.text << "\"";
+    *os << c.nPos << " in " << c.nLower << ".." << c.nUpper << " shows \"" << c.shown << "\"";
 }
 
-class BarAndTextTest : public TextProgressCtrlTest, public testing::WithParamInterface<SplitCase> {};
+class PictureTest : public TextProgressCtrlTest, public testing::WithParamInterface<PictureCase> {};
 
-TEST_P(BarAndTextTest, FillsUpToTheBarsEndAndChangesTheTextColourThere)
+TEST_P(PictureTest, FillsUpToTheBarsEndAndChangesTheTextColourThere)
 {
-    const SplitCase& c = GetParam();
-    UseKnownColours();
+    const PictureCase& c = GetParam();
+    // Nothing of the picture before may stay, not even for a range without room.
+    ASSERT_TRUE(SamePicture(ShowHalfFilled(), ExpectedPicture("WWWWWWW", 100, kKnownColours)));
+
     m_bar.SetRange(c.nLower, c.nUpper);
     m_bar.SetPos(c.nPos);
     ::SetWindowTextA(m_hBar, c.text);
-    ::UpdateWindow(m_hBar);
-
+    Repaint();
+    EXPECT_FALSE(UpdatePending());
     const Picture picture = Capture();
-    EXPECT_TRUE(SamePicture(picture, ExpectedPicture(c.text, c.x, kKnownColours)));
-    // Each side in its own two colours, whatever the font looks like.
+    const Picture expected = ExpectedPicture(c.shown, c.x, kKnownColours);
+    EXPECT_TRUE(SamePicture(picture, expected));
+    if (c.notShown) {
+        EXPECT_FALSE(SamePicture(ExpectedPicture(c.notShown, c.x, kKnownColours), expected));
+    }
+    // Each side in its own two colours, whatever the font looks like, and the text shows.
     EXPECT_EQ(CountOffSide(picture, c.x, kKnownColours), 0);
+    EXPECT_GT(CountColour(picture, kTextOverFilled, 0, c.x) + CountColour(picture, kTextOverEmpty, c.x, kWidth), 0);
+    EXPECT_EQ(Text(), c.text) << "the percentage is no window text";
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Positions, BarAndTextTest,
-    testing::Values(SplitCase{0, 4, 2, "WWWWWWW", 100}, SplitCase{0, 4, 1, "WWWWWWW", 50},
-                    SplitCase{0, 4, 3, "WWWWWWW", 150}, SplitCase{0, 100, 0, "WWWWWWW", 0},
-                    SplitCase{0, 100, 100, "WWWWWWW", 200}, SplitCase{-40, -20, -30, "Einheit 1", 100},
-                    SplitCase{0, 8, 4, "&Zeit && Geld", 100},
-                    SplitCase{0, 2, 1, "WWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWW", 100}));
+    Positions, PictureTest,
+    testing::Values(
+        PictureCase{0, 4, 2, "WWWWWWW", "WWWWWWW", 100}, PictureCase{0, 4, 1, "WWWWWWW", "WWWWWWW", 50},
+        PictureCase{0, 4, 3, "WWWWWWW", "WWWWWWW", 150}, PictureCase{0, 100, 0, "WWWWWWW", "WWWWWWW", 0},
+        PictureCase{0, 100, 100, "WWWWWWW", "WWWWWWW", 200}, PictureCase{-40, -20, -30, "Einheit 1", "Einheit 1", 100},
+        PictureCase{0, 8, 4, "&Zeit && Geld", "&Zeit && Geld", 100},
+        PictureCase{0, 2, 1, "WWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWW",
+                    "WWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWW", 100},
+        // The share is truncated after a product in double precision: 29 of 100 is just below
+        // 29 % and fills just below 58 of 200 pixels.
+        PictureCase{0, 100, 0, "", "0%", 0, "1%"}, PictureCase{0, 100, 29, "", "28%", 57, "29%"},
+        PictureCase{0, 100, 57, "", "56%", 113, "57%"}, PictureCase{0, 100, 58, "", "57%", 115, "58%"},
+        PictureCase{0, 100, 50, "", "50%", 100, "49%"}, PictureCase{0, 100, 100, "", "100%", 200, "99%"},
+        // Outside the range the bar is whole or empty, and the share is not held inside it.
+        PictureCase{0, 100, 150, "", "150%", 200, "100%"}, PictureCase{0, 100, -50, "", "-50%", 0, "0%"},
+        PictureCase{0, 100, 101, "PAUSE", "PAUSE", 200}, PictureCase{0, 100, INT_MAX, "PAUSE", "PAUSE", 200},
+        PictureCase{-1000, 1000, INT_MAX, "PAUSE", "PAUSE", 200}, PictureCase{0, 100, -1, "PAUSE", "PAUSE", 0},
+        PictureCase{0, 100, INT_MIN, "PAUSE", "PAUSE", 0},
+        PictureCase{-1000, 1000, INT_MIN + 1000, "PAUSE", "PAUSE", 0},
+        // A range without room stands at its start, whatever the position: a phase of no
+        // minutes shows its own text over an empty bar, or 0 %.
+        PictureCase{5, 5, 50, "0:00 --- Einheit 2", "0:00 --- Einheit 2", 0},
+        PictureCase{10, 0, 50, "0:00 --- Einheit 2", "0:00 --- Einheit 2", 0},
+        PictureCase{0, 0, 50, "0:00 --- Einheit 2", "0:00 --- Einheit 2", 0}, PictureCase{5, 5, 50, "", "0%", 0, "50%"},
+        PictureCase{10, 0, 50, "", "0%", 0, "50%"}, PictureCase{0, 0, 50, "", "0%", 0, "50%"}));
 
 TEST_F(TextProgressCtrlTest, SplitsTheCharacterThatLiesOverTheBarsEnd)
 {
@@ -388,141 +437,18 @@ TEST_F(TextProgressCtrlTest, SplitsTheCharacterThatLiesOverTheBarsEnd)
     EXPECT_EQ(CountColour(picture, kTextOverFilled, 100, kWidth), 0);
 }
 
-// --- The percentage -----------------------------------------------------------------------------
-
-struct PercentCase {
-    int nPos;
-    const char* shown;
-    const char* notShown;
-};
-
-void PrintTo(const PercentCase& c, std::ostream* os)
-{
-    *os << c.nPos << " shows " << c.shown;
-}
-
-class PercentageTest : public TextProgressCtrlTest, public testing::WithParamInterface<PercentCase> {};
-
-// One colour for both parts and one for the text on either side, so that only the text counts.
-TEST_P(PercentageTest, ShowsTheTruncatedShareWithoutCustomText)
-{
-    const PercentCase& c = GetParam();
-    const Colours plain{kBackground, kBackground, kTextOverEmpty, kTextOverEmpty};
-    m_bar.SetBarColour(plain.crBar);
-    m_bar.m_crBgClr = plain.crBg;
-    m_bar.SetTextColour(plain.crText);
-    m_bar.m_crTextBkClr = plain.crTextBk;
-    m_bar.SetPos(c.nPos);
-    Repaint();
-
-    const Picture picture = Capture();
-    ASSERT_FALSE(SamePicture(ExpectedPicture(c.shown, 0, plain), ExpectedPicture(c.notShown, 0, plain)));
-    EXPECT_TRUE(SamePicture(picture, ExpectedPicture(c.shown, 0, plain)));
-    EXPECT_EQ(Text(), "") << "the percentage is no window text";
-}
-
-INSTANTIATE_TEST_SUITE_P(Shares, PercentageTest,
-                         testing::Values(PercentCase{0, "0%", "1%"}, PercentCase{29, "28%", "29%"},
-                                         PercentCase{57, "56%", "57%"}, PercentCase{58, "57%", "58%"},
-                                         PercentCase{50, "50%", "49%"}, PercentCase{100, "100%", "99%"},
-                                         PercentCase{150, "150%", "100%"}, PercentCase{-50, "-50%", "0%"}));
-
-// --- Positions outside the range ----------------------------------------------------------------
-
-struct OutsideCase {
-    int nLower;
-    int nUpper;
-    int nPos;
-    const char* text;  // empty: the percentage
-    const char* shown;
-    bool bAbove;
-};
-
-void PrintTo(const OutsideCase& c, std::ostream* os)
-{
-    *os << c.nPos << " in " << c.nLower << ".." << c.nUpper << " \"" << c.shown << "\"";
-}
-
-class OutsideRangeTest : public TextProgressCtrlTest, public testing::WithParamInterface<OutsideCase> {};
-
-TEST_P(OutsideRangeTest, ShowsAWholeOrAnEmptyBar)
-{
-    const OutsideCase& c = GetParam();
-    UseKnownColours();
-    m_bar.SetRange(c.nLower, c.nUpper);
-    m_bar.SetPos(c.nPos);
-    ::SetWindowTextA(m_hBar, c.text);
-    Repaint();
-
-    const Picture picture = Capture();
-    EXPECT_TRUE(SamePicture(picture, ExpectedPicture(c.shown, c.bAbove ? kWidth : 0, kKnownColours)));
-    EXPECT_EQ(CountOffSide(picture, c.bAbove ? kWidth : 0, kKnownColours), 0);
-    EXPECT_GT(CountColour(picture, c.bAbove ? kTextOverFilled : kTextOverEmpty, 0, kWidth), 0);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Positions, OutsideRangeTest,
-    testing::Values(OutsideCase{0, 100, 150, "", "150%", true}, OutsideCase{0, 100, 101, "PAUSE", "PAUSE", true},
-                    OutsideCase{0, 100, INT_MAX, "PAUSE", "PAUSE", true},
-                    OutsideCase{-1000, 1000, INT_MAX, "PAUSE", "PAUSE", true},
-                    OutsideCase{0, 100, -50, "", "-50%", false}, OutsideCase{0, 100, -1, "PAUSE", "PAUSE", false},
-                    OutsideCase{0, 100, INT_MIN, "PAUSE", "PAUSE", false},
-                    OutsideCase{-1000, 1000, INT_MIN + 1000, "PAUSE", "PAUSE", false}));
-
-// --- A range without room -----------------------------------------------------------------------
-
-struct Range {
-    int nLower;
-    int nUpper;
-};
-
-void PrintTo(const Range& range, std::ostream* os)
-{
-    *os << range.nLower << ".." << range.nUpper;
-}
-
-class EmptyRangeTest : public TextProgressCtrlTest, public testing::WithParamInterface<Range> {};
-
-TEST_P(EmptyRangeTest, PaintShowsTheTextOverAnEmptyBarAsAtTheRangesStart)
-{
-    UseKnownColours();
-    ::SetWindowTextA(m_hBar, "WWWWWWW");
-    m_bar.SetPos(50);
-    ::UpdateWindow(m_hBar);
-    ASSERT_TRUE(SamePicture(Capture(), ExpectedPicture("WWWWWWW", 100, kKnownColours)));
-
-    // Nothing of the picture before may stay: a phase of no minutes shows its own text.
-    m_bar.SetRange(GetParam().nLower, GetParam().nUpper);
-    ::SetWindowTextA(m_hBar, "0:00 --- Einheit 2");
-    ::UpdateWindow(m_hBar);
-    EXPECT_FALSE(UpdatePending());
-    EXPECT_TRUE(SamePicture(Capture(), ExpectedPicture("0:00 --- Einheit 2", 0, kKnownColours)));
-    ::SetWindowTextA(m_hBar, "");
-    ::UpdateWindow(m_hBar);
-    EXPECT_TRUE(SamePicture(Capture(), ExpectedPicture("0%", 0, kKnownColours)));
-}
-
-INSTANTIATE_TEST_SUITE_P(Ranges, EmptyRangeTest, testing::Values(Range{5, 5}, Range{10, 0}, Range{0, 0}));
-
 // --- Repainting part of the control -------------------------------------------------------------
 
 class PartialRepaintTest : public TextProgressCtrlTest, public testing::WithParamInterface<RECT> {};
 
 TEST_P(PartialRepaintTest, RepaintedPartMatchesTheFullPicture)
 {
-    UseKnownColours();
-    ::SetWindowTextA(m_hBar, "WWWWWWW");
-    m_bar.SetPos(50);
-    ::UpdateWindow(m_hBar);
-    const Picture full = Capture();
+    const Picture full = ShowHalfFilled();
     ASSERT_TRUE(SamePicture(full, ExpectedPicture("WWWWWWW", 100, kKnownColours)));
 
     // Show other colours everywhere, then bring the known ones back without a repaint.
     const Colours other{RGB(1, 2, 3), RGB(4, 5, 6), RGB(7, 8, 9), RGB(10, 11, 12)};
-    m_bar.SetBarColour(other.crBar);
-    m_bar.m_crBgClr = other.crBg;
-    m_bar.SetTextColour(other.crText);
-    m_bar.m_crTextBkClr = other.crTextBk;
+    UseColours(other);
     Repaint();
     const Picture otherPicture = Capture();
     ASSERT_TRUE(SamePicture(otherPicture, ExpectedPicture("WWWWWWW", 100, other)));
@@ -607,10 +533,10 @@ TEST_F(TextProgressCtrlTest, SetPosWithAnEmptyRangeStoresThePosition)
 {
     m_bar.SetRange(5, 5);
     EXPECT_EQ(m_bar.SetPos(7), 0);
-    EXPECT_EQ(m_bar.m_nPos, 7);
+    EXPECT_EQ(Ask(m_hBar, PBM_GETPOS), 7);
     EXPECT_EQ(m_bar.SetPos(INT_MIN), 7);
     EXPECT_EQ(m_bar.SetPos(INT_MAX), INT_MIN);
-    EXPECT_EQ(m_bar.m_nPos, INT_MAX);
+    EXPECT_EQ(Ask(m_hBar, PBM_GETPOS), INT_MAX);
     EXPECT_TRUE(::IsWindow(m_hBar));
 }
 
@@ -618,14 +544,18 @@ TEST_F(TextProgressCtrlTest, SetPosWithoutAWindowReturnsMinusOneAndStoresNothing
 {
     CTextProgressCtrl unbound;
     EXPECT_EQ(unbound.SetPos(42), -1);
-    EXPECT_EQ(unbound.m_nPos, 0);
     unbound.SetRange(10, 20);
     unbound.SetBarColour(kBar);
     unbound.SetTextColour(kTextOverEmpty);
-    EXPECT_EQ(unbound.m_nLower, 10);
-    EXPECT_EQ(unbound.m_nUpper, 20);
-    EXPECT_EQ(unbound.m_crBarClr, kBar);
-    EXPECT_EQ(unbound.m_crTextClr, kTextOverEmpty);
+    // Given a window afterwards, it answers what it stored without one.
+    const HWND hUnbound = BindToNewWindow(unbound);
+    PBRANGE range{};
+    EXPECT_EQ(Ask(hUnbound, PBM_GETPOS), 0);
+    EXPECT_EQ(Ask(hUnbound, PBM_GETRANGE, TRUE, reinterpret_cast<LPARAM>(&range)), 10);
+    EXPECT_EQ(range.iHigh, 20);
+    EXPECT_EQ(Ask(hUnbound, PBM_GETBARCOLOR), kBar);
+    EXPECT_EQ(Ask(hUnbound, CTextProgressCtrl::kGetTextColour, FALSE), kTextOverEmpty);
+    ::DestroyWindow(hUnbound);
 
     // Once its window is gone, the bound control is without a window too.
     EXPECT_EQ(m_bar.SetPos(30), 0);
@@ -633,23 +563,26 @@ TEST_F(TextProgressCtrlTest, SetPosWithoutAWindowReturnsMinusOneAndStoresNothing
     m_hDialog = nullptr;
     EXPECT_EQ(m_bar.GetSafeHwnd(), nullptr);
     EXPECT_EQ(m_bar.SetPos(60), -1);
-    EXPECT_EQ(m_bar.m_nPos, 30);
+    const HWND hAgain = BindToNewWindow(m_bar);
+    EXPECT_EQ(Ask(hAgain, PBM_GETPOS), 30);
+    ::DestroyWindow(hAgain);
 }
 
 // --- Colours ------------------------------------------------------------------------------------
 
 TEST_F(TextProgressCtrlTest, ColourSettersShowOnlyAtTheNextRepaint)
 {
-    UseKnownColours();
-    ::SetWindowTextA(m_hBar, "WWWWWWW");
-    m_bar.SetPos(50);
-    ::UpdateWindow(m_hBar);
-    const Picture before = Capture();
+    const Picture before = ShowHalfFilled();
     const int nPaints = m_bar.m_nPaints;
 
-    const Colours changed{RGB(200, 0, 0), kBackground, RGB(0, 128, 128), kTextOverFilled};
+    const Colours changed{RGB(200, 0, 0), RGB(0, 64, 0), RGB(0, 128, 128), RGB(64, 0, 0)};
     m_bar.SetBarColour(changed.crBar);
     m_bar.SetTextColour(changed.crText);
+    // A colour sent is answered with the one before it, as the setters or the messages left it.
+    EXPECT_EQ(Ask(m_hBar, PBM_SETBARCOLOR, 0, changed.crBar), changed.crBar);
+    EXPECT_EQ(Ask(m_hBar, CTextProgressCtrl::kSetTextColour, FALSE, changed.crText), changed.crText);
+    EXPECT_EQ(Ask(m_hBar, PBM_SETBKCOLOR, 0, changed.crBg), kBackground);
+    EXPECT_EQ(Ask(m_hBar, CTextProgressCtrl::kSetTextColour, TRUE, changed.crTextBk), kTextOverFilled);
     m_bar.SetRange(0, 50);
     EXPECT_EQ(m_bar.m_nPaints, nPaints);
     EXPECT_FALSE(UpdatePending());
