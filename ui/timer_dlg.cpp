@@ -237,12 +237,21 @@ void CTimerDlg::CountdownTick()
     // The tick that ends a phase counts as the first second of the next.
     m_cycle.CountElapsed();
     UpdateDisplay();
-    SetTimer(kCountdownTimer, m_countdownGrid.Advance(::GetTickCount64(), Step()));
+    ArmNextSecond(kCountdownTimer, m_countdownGrid);
 }
 
-UINT CTimerDlg::Step() const
+// The grid's step is m_nInterval; the time left until a second is due is read off the system's
+// monotonic clock.
+void CTimerDlg::ArmFirstSecond(UINT_PTR nTimer, SecondGrid& grid)
 {
-    return static_cast<UINT>(std::max(m_nInterval, 0));
+    const auto nStep = static_cast<UINT>(std::max(m_nInterval, 0));
+    grid.Lay(::GetTickCount64(), nStep);
+    SetTimer(nTimer, nStep);
+}
+
+void CTimerDlg::ArmNextSecond(UINT_PTR nTimer, SecondGrid& grid)
+{
+    SetTimer(nTimer, grid.Advance(::GetTickCount64(), static_cast<UINT>(std::max(m_nInterval, 0))));
 }
 
 void CTimerDlg::PlayAlarm(const wchar_t* file)
@@ -269,7 +278,7 @@ void CTimerDlg::StopwatchTick()
     KillTimer(kStopwatchTimer);
     m_stopwatch.Tick();
     m_txtStopwatch.SetWindowText(WidenAscii(m_stopwatch.TimeText()).c_str());
-    SetTimer(kStopwatchTimer, m_stopwatchGrid.Advance(::GetTickCount64(), Step()));
+    ArmNextSecond(kStopwatchTimer, m_stopwatchGrid);
 }
 
 void CTimerDlg::OnCaptionToggle()
@@ -300,8 +309,7 @@ void CTimerDlg::MoveToForm(bool bExpanded)
 void CTimerDlg::OnStartPause()
 {
     if (m_cycle.ToggleRunning() == 1) {
-        m_countdownGrid.Lay(::GetTickCount64(), Step());
-        SetTimer(kCountdownTimer, Step());
+        ArmFirstSecond(kCountdownTimer, m_countdownGrid);
         SetButtonIcon(m_btnStart, IDI_PAUSE);
     } else {
         PauseCountdown();
@@ -322,8 +330,7 @@ void CTimerDlg::OnNextUnit()
 void CTimerDlg::OnStopwatchStartStop()
 {
     if (m_stopwatch.ToggleRunning() == 1) {
-        m_stopwatchGrid.Lay(::GetTickCount64(), Step());
-        SetTimer(kStopwatchTimer, Step());
+        ArmFirstSecond(kStopwatchTimer, m_stopwatchGrid);
         SetButtonIcon(m_btnStopwatchStart, IDI_PAUSE);
     } else {
         KillTimer(kStopwatchTimer);

@@ -98,8 +98,9 @@ private:
     void StopwatchTick();
     void ChangePhase();
     void PauseCountdown();
-    // The grid's step, m_nInterval, as a timer period.
-    UINT Step() const;
+    // Arms the timer for the first second of a count started now, or for its next due second.
+    void ArmFirstSecond(UINT_PTR nTimer, SecondGrid& grid);
+    void ArmNextSecond(UINT_PTR nTimer, SecondGrid& grid);
     void UpdateDisplay();
     void SetButtonIcon(const CButton& button, int nIconID);
     // Releases the image that the slot's button gave back at its last change, shows the icon on
