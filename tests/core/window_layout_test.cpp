@@ -1,6 +1,8 @@
 // The strip's size in its two forms and its start-up place.
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include "core/window_layout.h"
 
 using WindowLayout::FormSize;
@@ -88,27 +90,19 @@ TEST(WindowLayout, ScaleToDpiRoundsHalfAwayFromZeroAndNeverOverflows)
     EXPECT_EQ(ScaleToDpi({INT32_MAX, INT32_MIN}, INT32_MAX, 1), (FormExtent{1, -1}));
 }
 
-TEST(WindowLayout, DialogWindowSizeLaysTheTemplateOutAsTheDialogManagerDoes)
+TEST(WindowLayout, TheTemplateAndThePicturesAreLaidOutForEachDpiAsAFreshStartDoes)
 {
-    using WindowLayout::DialogBaseWidth;
-    using WindowLayout::DialogWindowSize;
-    // The strip's template with the dialog font's letters and height at 96, 144 and 192 DPI.
+    using namespace WindowLayout;
+    // The strip's template with the dialog font's letters and height at 96, 144 and 192 DPI; an
+    // average of 6.48 pixels rounds down, one of 6.5 up.
     EXPECT_EQ(DialogWindowSize({297, 18}, {DialogBaseWidth(334), 12}, {-3, -3, 3, 3}), (FormExtent{452, 33}));
     EXPECT_EQ(DialogWindowSize({297, 18}, {DialogBaseWidth(491), 17}, {-3, -3, 3, 3}), (FormExtent{674, 44}));
     EXPECT_EQ(DialogWindowSize({297, 18}, {DialogBaseWidth(646), 23}, {-4, -4, 4, 4}), (FormExtent{899, 60}));
-    // An average of 6.48 pixels rounds down, one of 6.5 up.
-    EXPECT_EQ(DialogBaseWidth(337), 6);
-    EXPECT_EQ(DialogBaseWidth(338), 7);
+    EXPECT_EQ(DialogBaseWidth(337) * 10 + DialogBaseWidth(338), 67);
     EXPECT_EQ(DialogWindowSize({INT32_MAX, 1}, {INT32_MAX, 8}, {-3, INT32_MIN, 3, INT32_MAX}).cx, INT32_MAX);
-}
-
-TEST(WindowLayout, AButtonsPictureComesFromTheDrawnImageNextInSize)
-{
-    using WindowLayout::ButtonIconSize;
-    using WindowLayout::DrawnIconSize;
-    const int32_t cases[][3] = {{96, 32, 32}, {120, 40, 40}, {144, 48, 48}, {168, 56, 64}, {192, 64, 64},
-                                {288, 96, 96}, {480, 160, 96}, {72, 24, 32}, {0, 32, 32}};
-    for (const auto& [nDpi, nPixels, nDrawn] : cases) {
+    // A button's picture at each DPI, from the drawn image next in size.
+    for (const auto& [nDpi, nPixels, nDrawn] : {std::array{96, 32, 32}, {120, 40, 40}, {144, 48, 48}, {168, 56, 64}, {192, 64, 64},
+                                                {288, 96, 96}, {480, 160, 96}, {72, 24, 32}, {0, 32, 32}}) {
         EXPECT_EQ(ButtonIconSize(nDpi), nPixels) << nDpi;
         EXPECT_EQ(DrawnIconSize(nPixels), nDrawn) << nDpi;
     }

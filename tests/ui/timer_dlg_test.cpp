@@ -29,7 +29,7 @@ HICON ProgramIcon(int nIconID)
     return ::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(nIconID));
 }
 
-// An icon by its size and pixels: the strip makes its own images, so a button and the program's
+// An icon as its width and pixels: the strip makes its own images, so a button and the program's
 // icon show the same picture under different handles.
 struct Picture {
     LONG cx = 0;
@@ -47,22 +47,14 @@ Picture PictureOf(HICON hIcon, bool bOwned = false)
     BITMAPINFO format{{sizeof(BITMAPINFOHEADER), bitmap.bmWidth, -bitmap.bmHeight, 1, 32, BI_RGB, 0, 0, 0, 0, 0}, {}};
     ::GetDIBits(CClientDC(nullptr).GetSafeHdc(), info.hbmColor, 0, static_cast<UINT>(bitmap.bmHeight),
                 picture.bits.data(), &format, DIB_RGB_COLORS);
-    for (HBITMAP hBitmap : {info.hbmColor, info.hbmMask})
-        ::DeleteObject(hBitmap);
+    ::DeleteObject(info.hbmColor);
+    ::DeleteObject(info.hbmMask);
     if (bOwned)
         ::DestroyIcon(hIcon);
     return picture;
 }
 
-bool operator==(const Picture& picture, HICON hIcon)
-{
-    return picture == PictureOf(hIcon);
-}
-
-void PrintTo(const Picture& picture, std::ostream* out)
-{
-    *out << "a picture of " << picture.cx << " pixels";
-}
+bool operator==(const Picture& picture, HICON hIcon) { return picture == PictureOf(hIcon); }
 
 Picture ButtonImage(HWND hDlg, int nID)
 {
@@ -74,6 +66,17 @@ std::string ItemText(HWND hDlg, int nID)
     char text[256] = {};
     ::GetDlgItemTextA(hDlg, nID, text, sizeof text);
     return text;
+}
+
+// The bar's status text measured in the font the bar draws it with.
+RECT BarTextRect(HWND hDlg)
+{
+    HWND hBar = ::GetDlgItem(hDlg, IDC_PROGRESS);
+    RECT rcText{};
+    const CClientDC bar(hBar);
+    const CSelectObject font(bar.GetSafeHdc(), reinterpret_cast<HFONT>(::SendMessageA(hBar, WM_GETFONT, 0, 0)));
+    ::DrawTextA(bar.GetSafeHdc(), ItemText(hDlg, IDC_PROGRESS).c_str(), -1, &rcText, DT_CALCRECT | DT_SINGLELINE);
+    return rcText;
 }
 
 // The bar's answer to a message, as any progress control is asked.
@@ -131,13 +134,13 @@ void ExpectButtonNames(HWND hDlg)
         tool.lpszText = text;
         ::SendMessageW(hToolTip, TTM_GETTEXTW, std::size(text), reinterpret_cast<LPARAM>(&tool));
         EXPECT_STREQ(text, name);
+        // What a screen reader reads; __uuidof, as the import library gets IID_IAccessible wrong.
         IAccessible* pButton = nullptr;
         BSTR accName = nullptr;
-        VARIANT self{};  // CHILDID_SELF
-        self.vt = VT_I4;
-        // __uuidof: the import library gives IID_IAccessible as a function, not as its bytes.
         if (SUCCEEDED(::AccessibleObjectFromWindow(::GetDlgItem(hDlg, nID), static_cast<DWORD>(OBJID_CLIENT),
                                                    __uuidof(IAccessible), reinterpret_cast<void**>(&pButton)))) {
+            VARIANT self{};  // CHILDID_SELF
+            self.vt = VT_I4;
             pButton->get_accName(self, &accName);
             pButton->Release();
         }
@@ -219,15 +222,20 @@ TEST_F(StripTest, StartsCompactTopmostStoppedAtUnitOne)
             EXPECT_EQ(ButtonImage(hDlg, image.button), ProgramIcon(image.icon)) << image.button;
 
         // The status text fits inside the bar in the font it is drawn with.
-        HWND hBar = ::GetDlgItem(hDlg, IDC_PROGRESS);
         RECT rcBar{};
-        RECT rcText{};
-        ::GetClientRect(hBar, &rcBar);
-        const CClientDC bar(hBar);
-        const CSelectObject font(bar.GetSafeHdc(), reinterpret_cast<HFONT>(::SendMessageA(hBar, WM_GETFONT, 0, 0)));
-        ::DrawTextA(bar.GetSafeHdc(), ItemText(hDlg, IDC_PROGRESS).c_str(), -1, &rcText, DT_CALCRECT | DT_SINGLELINE);
+        ::GetClientRect(::GetDlgItem(hDlg, IDC_PROGRESS), &rcBar);
+        const RECT rcText = BarTextRect(hDlg);
         EXPECT_LE(rcText.right, rcBar.right);
         EXPECT_LE(rcText.bottom, rcBar.bottom);
+
+        // The bar keeps its text in UTF-16, under the code page that the run names.
+        if (const char* codePage = std::getenv("TARNOVELL_CODE_PAGE")) {
+            EXPECT_EQ(::GetACP(), static_cast<UINT>(std::atoi(codePage))) << "Wine took no such code page from LC_ALL";
+        }
+        wchar_t text[32] = {};
+        ::SetDlgItemTextW(hDlg, IDC_PROGRESS, L"N\u00E4chste \u00DCbung");
+        ::GetDlgItemTextW(hDlg, IDC_PROGRESS, text, static_cast<int>(std::size(text)));
+        EXPECT_STREQ(text, L"N\u00E4chste \u00DCbung");
     });
 }
 
@@ -587,21 +595,6 @@ TEST_F(StripTest, ARelativeAlarmPathNamesTheFileBesideTheProgramWhereOneLiesTher
     ::DeleteFileW(beside.c_str());
 }
 
-// The bar keeps its text in UTF-16; a run that names its code page must have it.
-TEST_F(StripTest, TheBarsTextIsUtf16UnderTheCodePageOfTheRun)
-{
-    if (const char* codePage = std::getenv("TARNOVELL_CODE_PAGE")) {
-        ASSERT_EQ(::GetACP(), static_cast<UINT>(std::atoi(codePage))) << "Wine took no such code page from LC_ALL";
-    }
-    RecordingTimerDlg dlg;
-    Run(dlg, [&](HWND hDlg) {
-        wchar_t text[32] = {};
-        ::SetDlgItemTextW(hDlg, IDC_PROGRESS, L"N\u00E4chste \u00DCbung");
-        ::GetDlgItemTextW(hDlg, IDC_PROGRESS, text, static_cast<int>(std::size(text)));
-        EXPECT_STREQ(text, L"N\u00E4chste \u00DCbung");
-    });
-}
-
 TEST_F(StripTest, TheSystemMenuOpensTheAboutBoxForCommands16To31)
 {
     RecordingTimerDlg dlg;
@@ -720,12 +713,7 @@ TEST_F(StripTest, ADpiChangeGivesTheFormsPicturesAndTextOfAFreshStartThere)
             const char* caption = MAKEINTRESOURCEA(dlg.m_bCaption ? IDI_CAPTION_UP : IDI_CAPTION_DOWN);
             HANDLE hDrawn = ::LoadImageA(::GetModuleHandleA(nullptr), caption, IMAGE_ICON, at.cxPicture, at.cxPicture, 0);
             EXPECT_EQ(ButtonImage(hDlg, IDC_CAPTION), PictureOf(static_cast<HICON>(hDrawn), true));
-            TEXTMETRICA text{};
-            const CClientDC bar(::GetDlgItem(hDlg, IDC_PROGRESS));
-            const LRESULT hFont = ::SendDlgItemMessageA(hDlg, IDC_PROGRESS, WM_GETFONT, 0, 0);
-            const CSelectObject font(bar.GetSafeHdc(), reinterpret_cast<HFONT>(hFont));
-            ::GetTextMetricsA(bar.GetSafeHdc(), &text);
-            EXPECT_EQ(text.tmHeight, at.nTextHeight) << nDpi;
+            EXPECT_EQ(BarTextRect(hDlg).bottom, at.nTextHeight) << nDpi;
             WriteSettings("[EINHEIT]\r\nStoppuhr=0\r\n");
             dlg.ApplySettings();
             expectSize(at.cxNarrow, at.compact.cy);
