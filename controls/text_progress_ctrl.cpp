@@ -28,6 +28,16 @@ int Truncate(double value)
     return static_cast<int>(std::clamp(value, static_cast<double>(INT_MIN), static_cast<double>(INT_MAX)));
 }
 
+// Whether the system draws a font from bitmaps of a few fixed sizes rather than from outlines.
+bool IsRasterFont(HFONT hFont)
+{
+    const CClientDC screen(nullptr);
+    const CSelectObject select(screen.GetSafeHdc(), hFont);
+    TEXTMETRICW metrics{};
+    ::GetTextMetricsW(screen.GetSafeHdc(), &metrics);
+    return !(metrics.tmPitchAndFamily & (TMPF_VECTOR | TMPF_TRUETYPE));
+}
+
 }  // namespace
 
 CTextProgressCtrl::CTextProgressCtrl()
@@ -64,6 +74,14 @@ void CTextProgressCtrl::SetDpi(int nDpi)
     ::GetObjectW(::GetStockObject(SYSTEM_FONT), sizeof font, &font);
     font.lfHeight = ::MulDiv(font.lfHeight, nDpi, ScreenDpi());
     m_font.Reset(::CreateFontIndirectW(&font));
+    // The system font may be a raster font, drawn at its one height only: at another DPI its
+    // text would keep the screen's size. A TrueType face of the height asked takes its place
+    // there; at the screen's own DPI the system font stays.
+    if (nDpi != ScreenDpi() && IsRasterFont(m_font.Get())) {
+        font.lfOutPrecision = OUT_TT_ONLY_PRECIS;
+        font.lfFaceName[0] = L'\0';
+        m_font.Reset(::CreateFontIndirectW(&font));
+    }
     if (m_hWnd)
         InvalidateRect(nullptr, TRUE);
 }

@@ -77,7 +77,7 @@ BOOL CTimerDlg::OnInitDialog()
     SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hMainIcon.Get()));
     SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hMainIcon.Get()));
     HideFromTaskbar();
-    m_nDpi = WindowDpi(m_hWnd);
+    m_nDpi = LayoutDpi();
     m_progress.SetDpi(m_nDpi);
     SetInitialButtonImages();
     NameButtons();

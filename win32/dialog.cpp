@@ -67,6 +67,23 @@ FormExtent CDialog::TemplateWindowSize(int nDpi, DWORD removedStyles) const
                                           WindowFrame(style, exStyle, nDpi));
 }
 
+int CDialog::LayoutDpi() const
+{
+    // The window's DPI, as on Windows, unless the dialog's font was made for another: a Wine may
+    // lay a dialog out at the screen's DPI and name the monitor's for its window.
+    const int nWindowDpi = WindowDpi(m_hWnd);
+    const std::optional<DialogTemplateHeader> header = ReadDialogTemplate(::GetModuleHandleA(nullptr), m_nIDTemplate);
+    const auto hFont = reinterpret_cast<HFONT>(::SendMessageW(m_hWnd, WM_GETFONT, 0, 0));
+    LOGFONTW font{};
+    if (!header || !hFont || !::GetObjectW(hFont, sizeof font, &font))
+        return nWindowDpi;
+    for (const int nDpi : {nWindowDpi, ScreenDpi()}) {
+        if (font.lfHeight == -::MulDiv(header->nPointSize, nDpi, 72))
+            return nDpi;
+    }
+    return nWindowDpi;
+}
+
 void CDialog::CenterOverOwner() const
 {
     HWND hOwner = ::GetWindow(m_hWnd, GW_OWNER);

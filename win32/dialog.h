@@ -23,6 +23,8 @@ protected:
     // font made for that DPI, in the frame of the window's styles less `removedStyles`; nothing
     // where the template cannot be read.
     FormExtent TemplateWindowSize(int nDpi, DWORD removedStyles = 0) const;
+    // The DPI the dialog manager laid this dialog out at.
+    int LayoutDpi() const;
     // Binds the control object to the template's control with this id.
     void DDX_Control(int nID, CWnd& control) const { control.BindControl(GetDlgItem(nID)); }
 
