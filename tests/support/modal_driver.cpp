@@ -94,18 +94,18 @@ std::vector<HWND> InputDialogs()
     return dialogs;
 }
 
-// Gives up on these dialogs if they are not all gone within kIdleRoundsBeforeRescue idle rounds.
+// Gives up on these dialogs if they are not all gone within kMillisecondsBeforeRescue.
 void WatchUntilClosed(std::vector<HWND> dialogs)
 {
     if (dialogs.empty())
         return;
-    Start([dialogs = std::move(dialogs), nRounds = 0]() mutable {
+    Start([dialogs = std::move(dialogs), nStart = ::GetTickCount64()] {
         if (std::none_of(dialogs.begin(), dialogs.end(), [](HWND hWnd) { return ::IsWindow(hWnd); }))
             return true;
-        if (++nRounds < kIdleRoundsBeforeRescue)
+        if (::GetTickCount64() - nStart < kMillisecondsBeforeRescue)
             return false;
-        GiveUp("a dialog was still open " + std::to_string(kIdleRoundsBeforeRescue) +
-               " idle rounds after its test body");
+        GiveUp("a dialog was still open " + std::to_string(kMillisecondsBeforeRescue / 1000) +
+               " seconds after its test body");
         return true;
     });
 }
@@ -132,7 +132,7 @@ bool IdleStep::Done() const
 
 Rescue::Rescue(std::function<std::string(bool bTimedOut)> fault)
     : m_step([this, fault = std::move(fault)] {
-          const std::string what = fault(++m_nRounds >= kIdleRoundsBeforeRescue);
+          const std::string what = fault(::GetTickCount64() - m_nStart >= kMillisecondsBeforeRescue);
           if (what.empty())
               return false;
           GiveUp(what);

@@ -7,9 +7,10 @@
 #include <memory>
 #include <string>
 
-// Idle rounds of a modal loop after which a driver gives up waiting and ends every dialog, so
-// that a fault shows as a failure and never as a hanging test program.
-inline constexpr int kIdleRoundsBeforeRescue = 3000;
+// The time after which a driver gives up waiting and ends every dialog, so that a fault shows
+// as a failure and never as a hanging test program. Counted on the clock, not in idle rounds:
+// how often an idle loop comes round differs between Wines.
+inline constexpr ULONGLONG kMillisecondsBeforeRescue = 10000;
 
 // Calls a step from the message loop of whatever modal dialog this thread runs, each time the
 // loop has nothing else to do, until the step returns true or the object ends. A thread timer
@@ -32,14 +33,14 @@ private:
 };
 
 // Fails the running case and ends every dialog of this thread once `fault` names what went
-// wrong; it is asked in each idle round, with `bTimedOut` set from kIdleRoundsBeforeRescue
-// rounds on, and returns an empty string while all is well.
+// wrong; it is asked in each idle round, with `bTimedOut` set from kMillisecondsBeforeRescue
+// on, and returns an empty string while all is well.
 class Rescue {
 public:
     explicit Rescue(std::function<std::string(bool bTimedOut)> fault);
 
 private:
-    int m_nRounds = 0;
+    ULONGLONG m_nStart = ::GetTickCount64();
     IdleStep m_step;
 };
 
@@ -48,7 +49,7 @@ void EndEveryDialog();
 
 // Calls `body` once the next modal loop of this thread is idle; `body` runs synchronously
 // inside the loop, so everything it sends is handled before it returns. A dialog that took
-// input when `body` began and is still open kIdleRoundsBeforeRescue idle rounds after it
+// input when `body` began and is still open kMillisecondsBeforeRescue after it
 // returned is a failure, and every dialog of the thread ends.
 void RunWhenIdle(std::function<void()> body);
 
