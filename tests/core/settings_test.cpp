@@ -1,5 +1,8 @@
-// Where the settings file lies, and the defaults a missing file gives.
+// Where the settings file lies, how its texts are cut, and the defaults a missing file gives.
 #include <gtest/gtest.h>
+
+#include <string>
+#include <string_view>
 
 #include "core/settings.h"
 
@@ -22,6 +25,77 @@ TEST(SettingsPath, TheFileLiesBesideTheExecutableWhateverItIsCalled)
     };
     for (const Case& c : cases)
         EXPECT_EQ(SettingsPathFor(c.exe), c.ini);
+}
+
+TEST(SettingsPath, AFileLiesOnlyInAFolderOfAWholeAbsolutePathShorterThan260Characters)
+{
+    // "\\Tarnovell.ini" is 14 characters: 3 + 242 + 14 = 259.
+    const std::wstring n259 = L"C:\\" + std::wstring(242, L'a') + L"\\Tarnovell.ini";
+    struct Case {
+        std::wstring path;
+        bool bPlace;
+    };
+    const Case cases[] = {
+        {L"C:\\Tools\\Tarnovell.ini", true},
+        {L"\\\\server\\share\\Tarnovell\\Tarnovell.ini", true},
+        {L"Tarnovell\\Tarnovell.ini", false},
+        {L".\\Tarnovell.ini", false},
+        {L"C:Tarnovell\\Tarnovell.ini", false},
+        {L"\\Tarnovell\\Tarnovell.ini", false},
+        {L"C:\\Tarnovell.ini", false},
+        {L"\\\\server\\share\\Tarnovell.ini", false},
+        {L"\\\\server\\Tarnovell.ini", false},
+        {L"\\\\?\\C:\\Tools\\Tarnovell.ini", false},
+        {L"C:\\Tools\\", false},
+        {L"", false},
+        {n259, true},
+        {L"C:\\a" + n259.substr(3), false},
+        {L"C:\\ab" + n259.substr(3), false},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(IsSettingsPlace(c.path), c.bPlace) << c.path.size() << " characters";
+
+    // The user's folder must be a folder of its own, not a drive's root nor the working directory.
+    const Case users[] = {
+        {L"C:\\Users\\Ann\\AppData\\Local", true},
+        {L"\\\\server\\home\\Ann\\", true},
+        {L"", false},
+        {L"\\", false},
+        {L"AppData\\Local", false},
+        {L"C:\\", false},
+        {L"\\\\server\\home", false},
+    };
+    for (const Case& c : users) {
+        const std::wstring expected = c.bPlace ? c.path + (c.path.back() == L'\\' ? L"" : L"\\") + L"Tarnovell\\Tarnovell.ini" : L"";
+        EXPECT_EQ(UserSettingsPathFor(c.path), expected);
+    }
+}
+
+TEST(SettingsText, ACutKeepsADoubleByteCharacterWholeOrLeavesItOut)
+{
+    // Lead bytes as in code page 932: 0x81 to 0x9F and 0xE0 to 0xFC.
+    const CharacterBytes shiftJis = [](unsigned char lead) -> std::size_t {
+        return (lead >= 0x81 && lead <= 0x9F) || (lead >= 0xE0 && lead <= 0xFC) ? 2 : 1;
+    };
+    struct Case {
+        std::string_view text;
+        std::size_t nMax;
+        std::string_view cut;
+    };
+    const Case cases[] = {
+        {"abc", 2, "ab"},
+        {"abc", 3, "abc"},
+        {"a\x82\xA0", 2, "a"},
+        {"a\x82\xA0", 3, "a\x82\xA0"},
+        {"\x93\xFA\x96\x7B", 3, "\x93\xFA"},
+        {"\x93\xFA\x96\x7B", 1, ""},
+        {"a\xB1\x82", 2, "a\xB1"},  // 0xB1 is a whole half-width character
+        {"ab\x82", 9, "ab"},           // half a character at the end
+        {"", 4, ""},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(CutToCharacters(c.text, c.nMax, shiftJis), c.cut) << c.text << " to " << c.nMax;
+    EXPECT_EQ(CutToCharacters("a\x82\xA0", 2, SingleByteCharacter), "a\x82");
 }
 
 TEST(SettingsPath, OnlyARelativeAlarmPathIsLookedForBesideTheExecutable)
