@@ -15,12 +15,15 @@
 #include <vector>
 
 #include "core/settings.h"
+#include "core/settings_file.h"
 #include "core/status_display.h"
 #include "core/unit_cycle.h"
 #include "modal_driver.h"
 #include "recording_timer_dlg.h"
 #include "resource.h"
 #include "settings_file_access.h"
+#include "win32/profile_file.h"
+#include "win32/wide_text.h"
 
 namespace {
 
@@ -675,6 +678,116 @@ TEST_F(StripTest, SettingsOkRestartsTheCycleAndNarrowsTheStripWhileCancelChanges
             }
         });
     }
+}
+
+// A folder put in the file's place while the strip runs, or a file that another program holds
+// open: what the file cannot take holds for the run, the file stays as it was unless it can be
+// written where it lies, no copy stays behind, and the next start reads the disk.
+TEST_F(StripTest, AChangeTheFileCannotTakeHoldsForTheRunAndTheNextStartReadsTheDisk)
+{
+    const std::string kBefore = "[EINHEIT]\r\nArbeit=12\r\n";
+    const std::wstring path = ProgramSettingsFile::GetPath();
+    const std::wstring copies = path.substr(0, path.find_last_of(L'\\') + 1) + L"Tar*.tmp";
+    struct Case {
+        const char* name;
+        DWORD access;  // of the other program's handle; none: the folder
+        DWORD share;
+        std::string kept;  // the minutes after one step down from what the dialog first shows
+        std::string after;  // the file once the strip ended; empty: no file
+        const char* nextStart;
+    };
+    const Case kCases[] = {
+        // Without a file the dialog starts from the defaults.
+        {"a folder in its place", 0, 0, "24", "", "25:00 --- Einheit 1"},
+        {"held open for writing", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ, "11", kBefore, "12:00 --- Einheit 1"},
+        // It cannot be replaced, but written where it lies.
+        {"held open for reading", GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, "11",
+         "[EINHEIT]\r\nArbeit=11\r\nKPause=5\r\nLPause=30\r\nAnzahl=4\r\nStoppuhr=1\r\nAlarm=Alarm.wav\r\n",
+         "11:00 --- Einheit 1"},
+    };
+    for (const Case& c : kCases) {
+        SCOPED_TRACE(c.name);
+        RemoveSettings();
+        WriteSettings(kBefore);
+        HANDLE hOther = c.access ? ::CreateFileW(path.c_str(), c.access, c.share, nullptr, OPEN_EXISTING, 0, nullptr)
+                                 : INVALID_HANDLE_VALUE;
+        RecordingTimerDlg dlg;
+        std::string shown;
+        Run(dlg, [&](HWND hDlg) {
+            if (!c.access) {
+                RemoveSettings();
+                ::CreateDirectoryW(path.c_str(), nullptr);
+            }
+            // One step down and OK, then the dialog again: it shows what the strip runs with.
+            for (int nClose : {IDOK, IDCANCEL}) {
+                RunWhenIdle([&] {
+                    HWND hSettings = FindThreadWindow("Einstellungen");
+                    if (!hSettings)
+                        hSettings = ::GetActiveWindow();
+                    shown = ItemText(hSettings, IDC_WORK_TEXT);
+                    Command(hSettings, IDC_WORK_MINUS);
+                    Command(hSettings, nClose);
+                });
+                Command(hDlg, IDC_SETTINGS);
+            }
+            EXPECT_EQ(ItemText(hDlg, IDC_PROGRESS), c.kept + ":00 --- Einheit 1");
+        });
+        EXPECT_EQ(shown, c.kept);
+        if (hOther != INVALID_HANDLE_VALUE)
+            ::CloseHandle(hOther);
+        EXPECT_EQ(SettingsBytes(), c.after);
+        WIN32_FIND_DATAW found{};
+        EXPECT_EQ(::FindFirstFileW(copies.c_str(), &found), INVALID_HANDLE_VALUE) << "a copy stayed behind";
+        ::RemoveDirectoryW(path.c_str());
+        RecordingTimerDlg next;
+        Run(next, [&](HWND hDlg) { EXPECT_EQ(ItemText(hDlg, IDC_PROGRESS), c.nextStart); });
+    }
+}
+
+// A typed alarm path goes by the rule of a picked one. Where the code page cannot hold it (Greek,
+// in code page 1251 as in 1252), an existing file is kept by its short name; for a path without
+// one the dialog says so, shows the saved path again and stays open.
+TEST_F(StripTest, ATypedAlarmPathTheCodePageCannotHoldIsKeptByItsShortNameOrNotAtAll)
+{
+    wchar_t exe[MAX_PATH] = {};
+    ::GetModuleFileNameW(nullptr, exe, MAX_PATH);
+    const std::wstring bell = std::wstring(exe, std::wcsrchr(exe, L'\\') + 1) + L"\u03A9mega.wav";
+    ::CloseHandle(::CreateFileW(bell.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+    const std::wstring missing = L"C:\\\u03A9mega\\Glocke.wav";
+    WriteSettings("[EINHEIT]\r\nAlarm=C:\\Vorher.wav\r\n");
+    RecordingTimerDlg dlg;
+    wchar_t said[512] = {};
+    Run(dlg, [&](HWND hDlg) {
+        for (const std::wstring& typed : {missing, bell}) {
+            RunWhenIdle([&] {
+                HWND hSettings = FindThreadWindow("Einstellungen");
+                if (!hSettings)
+                    hSettings = ::GetActiveWindow();
+                ::SetDlgItemTextW(hSettings, IDC_ALARM_EDIT, typed.c_str());
+                const IdleStep readMessage([&] {
+                    HWND hBox = FindThreadWindowIf([&](HWND hWnd) {
+                        return hWnd != hDlg && hWnd != hSettings && IsDialogWindow(hWnd) && ::IsWindowVisible(hWnd);
+                    });
+                    return hBox && ::GetDlgItemTextW(hBox, 0xFFFF, said, 512) && ::PostMessageA(hBox, WM_COMMAND, IDOK, 0);
+                });
+                Command(hSettings, IDOK);
+                if (typed == missing) {
+                    EXPECT_TRUE(::IsWindowVisible(hSettings)) << "the dialog closed";
+                    EXPECT_EQ(ItemText(hSettings, IDC_ALARM_EDIT), "C:\\Vorher.wav");
+                    EXPECT_NE(std::wstring(said).find(missing), std::wstring::npos) << said;
+                    said[0] = L'\0';
+                    Command(hSettings, IDCANCEL);
+                }
+            });
+            Command(hDlg, IDC_SETTINGS);
+        }
+    });
+    EXPECT_STREQ(said, L"") << "the short name was not taken";
+    wchar_t kept[MAX_PATH] = {};
+    ::GetLongPathNameW(WidenAnsi(dlg.m_strAlarmFile).c_str(), kept, MAX_PATH);
+    EXPECT_EQ(kept, bell) << dlg.m_strAlarmFile;
+    EXPECT_EQ(SettingsFile::ReadString("EINHEIT", "Alarm", "?", ProgramSettingsFile()), dlg.m_strAlarmFile);
+    ::DeleteFileW(bell.c_str());
 }
 
 TEST_F(StripTest, ADpiChangeGivesTheFormsPicturesAndTextOfAFreshStartThere)
