@@ -23,7 +23,8 @@ bool IsSeparator(wchar_t c)
 // relative path, one rooted on the current drive ("\x") or a device path ("\\?\", "\\.\").
 std::size_t RootLength(std::wstring_view path)
 {
-    const bool bLetter = !path.empty() && ((path[0] >= L'A' && path[0] <= L'Z') || (path[0] >= L'a' && path[0] <= L'z'));
+    const wchar_t drive = path.empty() ? L'\0' : path[0];
+    const bool bLetter = (drive >= L'A' && drive <= L'Z') || (drive >= L'a' && drive <= L'z');
     if (bLetter && path.size() >= 3 && path[1] == L':' && IsSeparator(path[2]))
         return 3;
     if (path.size() < 2 || !IsSeparator(path[0]) || !IsSeparator(path[1]))
@@ -88,7 +89,8 @@ std::string_view CutToCharacters(std::string_view text, std::size_t nMax, Charac
 {
     std::size_t nEnd = 0;
     while (nEnd < text.size()) {
-        const std::size_t nNext = nEnd + std::max<std::size_t>(1, characterBytes(static_cast<unsigned char>(text[nEnd])));
+        const std::size_t nBytes = characterBytes(static_cast<unsigned char>(text[nEnd]));
+        const std::size_t nNext = nEnd + std::max<std::size_t>(1, nBytes);
         // A character that runs past the end of the text or of the room is left out whole.
         if (nNext > nMax || nNext > text.size())
             break;

@@ -20,7 +20,8 @@ constexpr int32_t kMaxUnits = 10;
 
 }  // namespace
 
-CSettingsDlg::CSettingsDlg(const ProfileFile& file, CWnd* pParent) : CMessageMapped(IDD_SETTINGS, pParent), m_file(file)
+CSettingsDlg::CSettingsDlg(const ProfileFile& file, CWnd* pParent)
+    : CMessageMapped(IDD_SETTINGS, pParent), m_file(file)
 {
 }
 

@@ -134,7 +134,9 @@ std::vector<std::wstring> ProfileNames(const wchar_t* section, const wchar_t* pa
 std::wstring AsRead(std::wstring text)
 {
     const std::size_t nFirst = text.find_first_not_of(L" \t");
-    text = nFirst == std::wstring::npos ? std::wstring() : text.substr(nFirst, text.find_last_not_of(L" \t") - nFirst + 1);
+    if (nFirst == std::wstring::npos)
+        return {};
+    text = text.substr(nFirst, text.find_last_not_of(L" \t") - nFirst + 1);
     if (text.size() >= 2 && (text[0] == L'"' || text[0] == L'\'') && text.back() == text[0])
         text = text.substr(1, text.size() - 2);
     return text;
@@ -144,8 +146,9 @@ bool IsOneOf(const std::wstring& section, const std::wstring& key, const std::ws
              std::span<const ProfileEntry> entries)
 {
     return ::lstrcmpiW(section.c_str(), entrySection.c_str()) == 0 &&
-           std::any_of(entries.begin(), entries.end(),
-                       [&](const ProfileEntry& entry) { return ::lstrcmpiW(key.c_str(), WidenAnsi(entry.key).c_str()) == 0; });
+           std::any_of(entries.begin(), entries.end(), [&](const ProfileEntry& entry) {
+               return ::lstrcmpiW(key.c_str(), WidenAnsi(entry.key).c_str()) == 0;
+           });
 }
 
 // The copy reads back every other key of the file as the file has it, and the entries as they

@@ -66,8 +66,8 @@ TEST(SettingsPath, AFileLiesOnlyInAFolderOfAWholeAbsolutePathShorterThan260Chara
         {L"\\\\server\\home", false},
     };
     for (const Case& c : users) {
-        const std::wstring expected = c.bPlace ? c.path + (c.path.back() == L'\\' ? L"" : L"\\") + L"Tarnovell\\Tarnovell.ini" : L"";
-        EXPECT_EQ(UserSettingsPathFor(c.path), expected);
+        const std::wstring folder = c.bPlace && c.path.back() != L'\\' ? c.path + L"\\" : c.path;
+        EXPECT_EQ(UserSettingsPathFor(c.path), c.bPlace ? folder + L"Tarnovell\\Tarnovell.ini" : L"");
     }
 }
 

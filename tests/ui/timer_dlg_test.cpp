@@ -768,7 +768,8 @@ TEST_F(StripTest, ATypedAlarmPathTheCodePageCannotHoldIsKeptByItsShortNameOrNotA
                     HWND hBox = FindThreadWindowIf([&](HWND hWnd) {
                         return hWnd != hDlg && hWnd != hSettings && IsDialogWindow(hWnd) && ::IsWindowVisible(hWnd);
                     });
-                    return hBox && ::GetDlgItemTextW(hBox, 0xFFFF, said, 512) && ::PostMessageA(hBox, WM_COMMAND, IDOK, 0);
+                    return hBox && ::GetDlgItemTextW(hBox, 0xFFFF, said, 512) &&
+                           ::PostMessageA(hBox, WM_COMMAND, IDOK, 0);
                 });
                 Command(hSettings, IDOK);
                 if (typed == missing) {

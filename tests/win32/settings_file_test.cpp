@@ -116,7 +116,8 @@ TEST_F(SettingsFileTest, UmlautsAreKeptAsSingleBytesInANewFileAndInAnExistingOne
 // file of 1000 bytes: the section [Fremd] of 17 + 865 bytes, [EINHEIT] of 82, [POS] of 36.
 TEST_F(SettingsFileTest, OnAFullDiskASaveStoresItsKeysWholeOrLeavesTheFileAsItWas)
 {
-    const std::string unit = "[EINHEIT]\r\nArbeit=25\r\nKPause=5\r\nLPause=30\r\nAnzahl=4\r\nStoppuhr=1\r\nAlarm=Alarm.wav\r\n";
+    const std::string unit =
+        "[EINHEIT]\r\nArbeit=25\r\nKPause=5\r\nLPause=30\r\nAnzahl=4\r\nStoppuhr=1\r\nAlarm=Alarm.wav\r\n";
     const std::string before = "[Fremd]\r\nNotiz=" + std::string(865, 'x') + "\r\n" + unit +
                                "[POS]\r\nX1=-12\r\nY1=0\r\nX2=446\r\nY2=35\r\n";
     ASSERT_EQ(before.size(), 1000u);
