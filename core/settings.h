@@ -11,7 +11,7 @@ inline constexpr char kSettingsFileName[] = "Tarnovell.ini";
 inline constexpr char kAlarmDefaultMain[] = "ALARM.WAV";
 inline constexpr char kAlarmDefaultDialog[] = "Alarm.wav";
 
-// A text read from the file keeps at most this many characters.
+// A text read from the file keeps at most this many bytes.
 inline constexpr std::size_t kMaxSettingText = 254;
 
 inline constexpr char kSectionUnit[] = "EINHEIT";
@@ -59,13 +59,30 @@ struct WindowPos {
 // wide text, so that a folder whose name the ANSI code page cannot hold still works.
 std::wstring SettingsPathFor(std::wstring_view exePath);
 
-// The profile functions take paths shorter than 260 characters; a settings file beside the
-// executable with a longer path cannot be read or written there.
+// The profile functions take paths shorter than 260 characters; given a longer one, they write
+// somewhere else.
 inline constexpr std::size_t kMaxProfilePath = 259;
 
+// Whether a settings file may lie at this path: a whole absolute path (a drive letter with a
+// backslash, or \\server\share\), in a folder below the root of its drive or share, and short
+// enough for the profile functions. A relative path would name a file in the working directory.
+bool IsSettingsPlace(std::wstring_view path);
+
 // Where the settings go when the file beside the executable cannot be written: a folder of the
-// program's own in the user's local application data. Empty without such a folder.
+// program's own in the user's local application data. Empty unless that is a folder of an
+// absolute path below a drive's or share's root.
 std::wstring UserSettingsPathFor(std::wstring_view localAppData);
+
+// The number of bytes of the character that begins with this byte, in the code page of a text.
+using CharacterBytes = std::size_t (*)(unsigned char lead);
+inline std::size_t SingleByteCharacter(unsigned char)
+{
+    return 1;
+}
+
+// The longest start of the text of at most nMax bytes that ends between two characters: a
+// character of several bytes is kept whole or not at all.
+std::string_view CutToCharacters(std::string_view text, std::size_t nMax, CharacterBytes characterBytes);
 
 // The file beside the executable that a relative alarm path would name there; empty for a path
 // with a drive or a root (and for an empty one), which is always used as written.

@@ -1,8 +1,62 @@
-// The settings records mapped onto the keys of a settings file, key by key in a fixed order;
-// the file access itself is the platform's.
+// The settings records mapped onto the keys of a settings file, each record saved whole with its
+// keys in a fixed order; the file access itself is the platform's.
 #include "settings_file.h"
 
+#include <charconv>
 #include <cstdio>
+
+namespace {
+
+std::string IntText(int32_t nValue)
+{
+    char text[16];
+    std::snprintf(text, sizeof text, "%d", nValue);
+    return text;
+}
+
+}  // namespace
+
+bool ProfileFile::WriteKeys(const char* section, std::span<const ProfileEntry> entries) const
+{
+    for (const ProfileEntry& entry : entries)
+        WriteString(section, entry.key, entry.text.c_str());
+    return true;
+}
+
+int32_t RunProfile::ReadInt(const char* section, const char* key, int32_t nDefault) const
+{
+    const auto kept = m_kept.find({section, key});
+    if (kept == m_kept.end())
+        return m_file.ReadInt(section, key, nDefault);
+    // Kept texts are the program's own decimal numbers.
+    int32_t nValue = nDefault;
+    std::from_chars(kept->second.data(), kept->second.data() + kept->second.size(), nValue);
+    return nValue;
+}
+
+std::string RunProfile::ReadString(const char* section, const char* key, const char* defaultText) const
+{
+    const auto kept = m_kept.find({section, key});
+    return kept != m_kept.end() ? kept->second : m_file.ReadString(section, key, defaultText);
+}
+
+void RunProfile::WriteString(const char* section, const char* key, const char* text) const
+{
+    const ProfileEntry entry{key, text};
+    WriteKeys(section, std::span(&entry, 1));
+}
+
+bool RunProfile::WriteKeys(const char* section, std::span<const ProfileEntry> entries) const
+{
+    const bool bStored = m_file.WriteKeys(section, entries);
+    for (const ProfileEntry& entry : entries) {
+        if (bStored)
+            m_kept.erase({section, entry.key});
+        else
+            m_kept[{section, entry.key}] = entry.text;
+    }
+    return bStored;
+}
 
 int32_t SettingsFile::ReadInt(const char* section, const char* key, int32_t nDefault, const ProfileFile& file)
 {
@@ -12,17 +66,13 @@ int32_t SettingsFile::ReadInt(const char* section, const char* key, int32_t nDef
 std::string SettingsFile::ReadString(const char* section, const char* key, const char* defaultText,
                                      const ProfileFile& file)
 {
-    std::string text = file.ReadString(section, key, defaultText);
-    if (text.size() > kMaxSettingText)
-        text.resize(kMaxSettingText);
-    return text;
+    const std::string text = file.ReadString(section, key, defaultText);
+    return std::string(CutToCharacters(text, kMaxSettingText, file.CodePage()));
 }
 
 void SettingsFile::WriteInt(const char* section, const char* key, int32_t nValue, const ProfileFile& file)
 {
-    char text[16];
-    std::snprintf(text, sizeof text, "%d", nValue);
-    WriteString(section, key, text, file);
+    WriteString(section, key, IntText(nValue).c_str(), file);
 }
 
 void SettingsFile::WriteString(const char* section, const char* key, const char* text, const ProfileFile& file)
@@ -44,12 +94,15 @@ TimerSettings SettingsFile::LoadTimerSettings(const char* alarmDefault, const Pr
 
 void SettingsFile::SaveTimerSettings(const TimerSettings& settings, const ProfileFile& file)
 {
-    WriteInt(kSectionUnit, kKeyWork, settings.m_nWorkMins, file);
-    WriteInt(kSectionUnit, kKeyShortPause, settings.m_nShortPauseMins, file);
-    WriteInt(kSectionUnit, kKeyLongPause, settings.m_nLongPauseMins, file);
-    WriteInt(kSectionUnit, kKeyUnits, settings.m_nUnitsPerLongPause, file);
-    WriteInt(kSectionUnit, kKeyStopwatch, settings.m_bStopwatch, file);
-    WriteString(kSectionUnit, kKeyAlarm, settings.m_strAlarmFile.c_str(), file);
+    const ProfileEntry entries[] = {
+        {kKeyWork, IntText(settings.m_nWorkMins)},
+        {kKeyShortPause, IntText(settings.m_nShortPauseMins)},
+        {kKeyLongPause, IntText(settings.m_nLongPauseMins)},
+        {kKeyUnits, IntText(settings.m_nUnitsPerLongPause)},
+        {kKeyStopwatch, IntText(settings.m_bStopwatch)},
+        {kKeyAlarm, settings.m_strAlarmFile},
+    };
+    file.WriteKeys(kSectionUnit, entries);
 }
 
 WindowPos SettingsFile::LoadWindowPos(const WindowPos& defaults, const ProfileFile& file)
@@ -62,8 +115,11 @@ WindowPos SettingsFile::LoadWindowPos(const WindowPos& defaults, const ProfileFi
 
 void SettingsFile::SaveWindowPos(const WindowPos& pos, const ProfileFile& file)
 {
-    WriteInt(kSectionPos, kKeyLeft, pos.m_nLeft, file);
-    WriteInt(kSectionPos, kKeyTop, pos.m_nTop, file);
-    WriteInt(kSectionPos, kKeyWidth, pos.m_nWidth, file);
-    WriteInt(kSectionPos, kKeyHeight, pos.m_nHeight, file);
+    const ProfileEntry entries[] = {
+        {kKeyLeft, IntText(pos.m_nLeft)},
+        {kKeyTop, IntText(pos.m_nTop)},
+        {kKeyWidth, IntText(pos.m_nWidth)},
+        {kKeyHeight, IntText(pos.m_nHeight)},
+    };
+    file.WriteKeys(kSectionPos, entries);
 }

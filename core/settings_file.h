@@ -1,13 +1,22 @@
-// The settings records mapped onto the keys of a settings file.
+// The settings records mapped onto the keys of a settings file, and the file as one run sees it.
 #pragma once
 
 #include <cstdint>
+#include <map>
+#include <span>
 #include <string>
+#include <utility>
 
 #include "settings.h"
 
-// The three profile operations on one file. The program's file does them through the
-// platform's profile functions; the tests also put an in-memory file behind them.
+// A key of a section and the text it is set to.
+struct ProfileEntry {
+    const char* key;
+    std::string text;
+};
+
+// The profile operations on one file. The program's file does them through the platform's
+// profile functions; the tests also put an in-memory file behind them.
 class ProfileFile {
 public:
     virtual ~ProfileFile() = default;
@@ -15,13 +24,37 @@ public:
     // The default only when the key is missing: an empty value reads as empty.
     virtual std::string ReadString(const char* section, const char* key, const char* defaultText) const = 0;
     virtual void WriteString(const char* section, const char* key, const char* text) const = 0;
+    // Sets the keys of one section in one save; false when the file did not store them. Here key
+    // by key, with nothing to tell.
+    virtual bool WriteKeys(const char* section, std::span<const ProfileEntry> entries) const;
+    // How many bytes each character of the file's text takes.
+    virtual CharacterBytes CodePage() const { return SingleByteCharacter; }
+};
+
+// The settings file as one run of the program sees it: what a save could not store in the file
+// is kept in memory and read from there for the rest of the run; everything else comes from the
+// file. The next run starts from the file again.
+class RunProfile final : public ProfileFile {
+public:
+    explicit RunProfile(const ProfileFile& file) : m_file(file) {}
+    int32_t ReadInt(const char* section, const char* key, int32_t nDefault) const override;
+    std::string ReadString(const char* section, const char* key, const char* defaultText) const override;
+    void WriteString(const char* section, const char* key, const char* text) const override;
+    bool WriteKeys(const char* section, std::span<const ProfileEntry> entries) const override;
+    CharacterBytes CodePage() const override { return m_file.CodePage(); }
+
+private:
+    const ProfileFile& m_file;
+    // Section and key of each text the file did not take at the last save of that key. Saving
+    // changes what a run reads, so it lives beside the operations that stay const for the file.
+    mutable std::map<std::pair<std::string, std::string>, std::string> m_kept;
 };
 
 // Every operation takes the file it works on.
 class SettingsFile {
 public:
     static int32_t ReadInt(const char* section, const char* key, int32_t nDefault, const ProfileFile& file);
-    // At most kMaxSettingText characters: a longer value is cut.
+    // At most kMaxSettingText bytes: a longer value is cut between two characters of its code page.
     static std::string ReadString(const char* section, const char* key, const char* defaultText,
                                   const ProfileFile& file);
     static void WriteInt(const char* section, const char* key, int32_t nValue, const ProfileFile& file);

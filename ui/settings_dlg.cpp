@@ -9,7 +9,6 @@
 #include "core/value_steps.h"
 #include "resource.h"
 #include "win32/file_dialog.h"
-#include "win32/profile_file.h"
 #include "win32/resource_string.h"
 #include "win32/wide_text.h"
 
@@ -21,7 +20,10 @@ constexpr int32_t kMaxUnits = 10;
 
 }  // namespace
 
-CSettingsDlg::CSettingsDlg(CWnd* pParent) : CMessageMapped(IDD_SETTINGS, pParent) {}
+CSettingsDlg::CSettingsDlg(const ProfileFile& file, CWnd* pParent)
+    : CMessageMapped(IDD_SETTINGS, pParent), m_file(file)
+{
+}
 
 void CSettingsDlg::DoDataExchange()
 {
@@ -38,7 +40,7 @@ BOOL CSettingsDlg::OnInitDialog()
     CDialog::OnInitDialog();
 
     // Whatever the file holds is shown, even outside the bounds of the buttons.
-    const TimerSettings settings = SettingsFile::LoadTimerSettings(kAlarmDefaultDialog, ProgramSettingsFile());
+    const TimerSettings settings = SettingsFile::LoadTimerSettings(kAlarmDefaultDialog, m_file);
     SetNumber(m_nWorkMins, settings.m_nWorkMins, m_txtWork);
     SetNumber(m_nShortPauseMins, settings.m_nShortPauseMins, m_txtShortPause);
     SetNumber(m_nLongPauseMins, settings.m_nLongPauseMins, m_txtLongPause);
@@ -52,14 +54,17 @@ BOOL CSettingsDlg::OnInitDialog()
 
 void CSettingsDlg::OnOK()
 {
+    const std::optional<std::string> alarm = AlarmToKeep();
+    if (!alarm)
+        return;
     TimerSettings settings;
     settings.m_nWorkMins = m_nWorkMins;
     settings.m_nShortPauseMins = m_nShortPauseMins;
     settings.m_nLongPauseMins = m_nLongPauseMins;
     settings.m_nUnitsPerLongPause = m_nUnitsPerLongPause;
     settings.m_bStopwatch = m_chkStopwatch.GetCheck() == BST_CHECKED ? 1 : 0;
-    settings.m_strAlarmFile = m_edtAlarm.GetWindowText();
-    SettingsFile::SaveTimerSettings(settings, ProgramSettingsFile());
+    settings.m_strAlarmFile = *alarm;
+    SettingsFile::SaveTimerSettings(settings, m_file);
 
     CDialog::OnOK();
 }
@@ -117,6 +122,18 @@ void CSettingsDlg::OnBrowse()
         m_edtAlarm.SetWindowText(kept->c_str());
     else
         SayNameCannotBeKept(path);
+}
+
+// A typed path goes by the rule of a picked one: kept as it is, or by its short name.
+std::optional<std::string> CSettingsDlg::AlarmToKeep() const
+{
+    const std::wstring typed = m_edtAlarm.GetWindowTextWide();
+    std::optional<std::string> kept = AnsiPath(typed);
+    if (!kept) {
+        SayNameCannotBeKept(typed);
+        m_edtAlarm.SetWindowText(SettingsFile::LoadTimerSettings(kAlarmDefaultDialog, m_file).m_strAlarmFile.c_str());
+    }
+    return kept;
 }
 
 void CSettingsDlg::SayNameCannotBeKept(const std::wstring& path) const

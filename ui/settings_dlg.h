@@ -3,15 +3,18 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
+#include "core/settings_file.h"
 #include "resource.h"
 #include "win32/controls.h"
 #include "win32/dialog.h"
 
 class CSettingsDlg : public CMessageMapped<CSettingsDlg, CDialog> {
 public:
-    explicit CSettingsDlg(CWnd* pParent = nullptr);
+    // Reads and saves the settings through the file it is given, which outlives it.
+    explicit CSettingsDlg(const ProfileFile& file, CWnd* pParent = nullptr);
 
 protected:
     void DoDataExchange() override;
@@ -31,6 +34,9 @@ protected:
 private:
     // Tells that the picked file's name cannot be kept; the path shown before stays.
     void SayNameCannotBeKept(const std::wstring& path) const;
+    // The alarm path of the field as the settings file keeps it; where the code page cannot
+    // hold it, the dialog says so, the field shows the saved path again and there is none.
+    std::optional<std::string> AlarmToKeep() const;
     // Takes the stepped value over and shows it in the number's display.
     static void SetNumber(int32_t& nNumber, int32_t nValue, const CStatic& display);
 
@@ -46,6 +52,8 @@ private:
         OnCommandId(IDC_UNITS_MINUS, &CSettingsDlg::OnUnitsMinus),
         OnCommandId(IDC_BROWSE, &CSettingsDlg::OnBrowse),
     };
+
+    const ProfileFile& m_file;
 
 public:
     int32_t m_nWorkMins = 0;

@@ -132,7 +132,7 @@ void CTimerDlg::RestorePlace()
     const FormExtent size = WindowLayout::FormSize(initial.m_nWidth, initial.m_nHeight, m_bStopwatch,
                                                    WindowForm::Compact);
     WindowPos place =
-        WindowLayout::StartPlacement(SettingsFile::LoadWindowPos(initial, ProgramSettingsFile()), initial, size);
+        WindowLayout::StartPlacement(SettingsFile::LoadWindowPos(initial, m_settingsFile), initial, size);
     // A place on no monitor at all would leave a strip that no one can reach or close; one
     // partly off its monitor comes wholly onto it.
     if (const std::optional<MonitorAreas> areas = MonitorAreasUnder(place))
@@ -194,14 +194,14 @@ LRESULT CTimerDlg::OnQueryDragIcon(WPARAM, LPARAM)
 
 void CTimerDlg::OnSettings()
 {
-    CSettingsDlg dlgSettings;
+    CSettingsDlg dlgSettings(m_settingsFile);
     if (dlgSettings.DoModal() == IDOK)
         ApplySettings();
 }
 
 void CTimerDlg::ApplySettings()
 {
-    const TimerSettings settings = SettingsFile::LoadTimerSettings(kAlarmDefaultMain, ProgramSettingsFile());
+    const TimerSettings settings = SettingsFile::LoadTimerSettings(kAlarmDefaultMain, m_settingsFile);
     m_bStopwatch = settings.m_bStopwatch;
     m_strAlarmFile = settings.m_strAlarmFile;
     if (m_cycle.m_bRunning == 1)
@@ -434,7 +434,7 @@ void CTimerDlg::OnOK()
         SendMessage(WM_COMMAND, IDC_CAPTION);
     const RECT rect = GetWindowRect();
     SettingsFile::SaveWindowPos(WindowPos{rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top},
-                               ProgramSettingsFile());
+                               m_settingsFile);
     for (CIcon& image : m_hReplacedImage)
         image.Reset();
     CDialog::OnOK();

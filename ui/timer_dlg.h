@@ -13,6 +13,7 @@
 #include "win32/dialog.h"
 #include "win32/gdi.h"
 #include "win32/hidden_owner.h"
+#include "win32/profile_file.h"
 
 class CTimerDlg : public CMessageMapped<CTimerDlg, CDialog> {
     // The icon buttons in the order of their image slots.
@@ -21,7 +22,7 @@ class CTimerDlg : public CMessageMapped<CTimerDlg, CDialog> {
 public:
     CTimerDlg();
 
-    // Reads the settings file, pauses a running countdown, starts again at work unit 1 and
+    // Reads the run's settings, pauses a running countdown, starts again at work unit 1 and
     // makes the strip compact with the width the stopwatch switch gives it.
     void ApplySettings();
 
@@ -73,6 +74,10 @@ private:
     // Owns the strip and never shows: an owned window has no taskbar button and no Alt+Tab
     // entry. Made before the dialog and gone after it.
     CHiddenOwner m_owner;
+    // The settings of this run: the program's file, and what it could not store kept in memory
+    // for the settings dialog and the strip alike.
+    ProgramSettingsFile m_programFile;
+    RunProfile m_settingsFile{m_programFile};
     // Each second is due on the grid laid when the countdown or the stopwatch started.
     SecondGrid m_countdownGrid;
     SecondGrid m_stopwatchGrid;

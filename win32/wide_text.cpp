@@ -27,6 +27,17 @@ std::string NarrowAnsi(std::wstring_view text)
     return narrow;
 }
 
+std::size_t AnsiCharacterBytes(unsigned char lead)
+{
+    if (::GetACP() != CP_UTF8)
+        return ::IsDBCSLeadByte(lead) ? 2 : 1;
+    if (lead >= 0xF0)
+        return 4;
+    if (lead >= 0xE0)
+        return 3;
+    return lead >= 0xC0 ? 2 : 1;
+}
+
 namespace {
 
 // The text in the code page, or nothing if a character of it has no exact counterpart there: a

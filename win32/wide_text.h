@@ -15,6 +15,10 @@
 std::wstring WidenAnsi(std::string_view text);
 std::string NarrowAnsi(std::wstring_view text);
 
+// The bytes of the ANSI code page's character that begins with this byte: two for a lead byte of
+// a double-byte code page, up to four in UTF-8, else one.
+std::size_t AnsiCharacterBytes(unsigned char lead);
+
 // A path as the code page can keep it: the path itself where the code page holds every character
 // of it, else its short 8.3 form where the volume gives one and the code page holds that; nothing
 // when neither is so, as any other character would name another file.

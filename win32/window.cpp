@@ -33,6 +33,13 @@ std::string CWnd::GetWindowText() const
     return text;
 }
 
+std::wstring CWnd::GetWindowTextWide() const
+{
+    std::wstring text(static_cast<std::size_t>(::GetWindowTextLengthW(m_hWnd)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(::GetWindowTextW(m_hWnd, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
 RECT CWnd::GetWindowRect() const
 {
     RECT rect{};

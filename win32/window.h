@@ -79,6 +79,8 @@ public:
     void SetWindowText(const char* text) const { ::SetWindowTextA(m_hWnd, text); }
     void SetWindowText(const wchar_t* text) const { ::SetWindowTextW(m_hWnd, text); }
     std::string GetWindowText() const;
+    // The text as the window holds it, also where the ANSI code page cannot.
+    std::wstring GetWindowTextWide() const;
     RECT GetWindowRect() const;
     RECT GetClientRect() const;
     void MoveWindow(int x, int y, int cx, int cy, BOOL bRepaint = TRUE) const

@@ -3,6 +3,7 @@
 
 #include <charconv>
 #include <map>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -10,11 +11,20 @@
 
 namespace {
 
-// Keys held in memory; every write is also logged, in order, as "SECTION/Key=value".
+// Keys held in memory; every write is also logged, in order, as "SECTION/Key=value". A full
+// file takes no save.
 class MemoryFile : public ProfileFile {
 public:
     mutable std::map<std::string, std::string> m_values;
     mutable std::vector<std::string> m_writes;
+    bool m_bFull = false;
+    CharacterBytes m_codePage = SingleByteCharacter;
+
+    bool WriteKeys(const char* section, std::span<const ProfileEntry> entries) const override
+    {
+        return !m_bFull && ProfileFile::WriteKeys(section, entries);
+    }
+    CharacterBytes CodePage() const override { return m_codePage; }
 
     int32_t ReadInt(const char* section, const char* key, int32_t nDefault) const override
     {
@@ -48,7 +58,7 @@ TEST(SettingsMapping, MissingKeysGiveEveryDefault)
 
 TEST(SettingsMapping, SavesWriteEveryKeyInOrderAsDecimalTextAndLoadsCutTheAlarmTo254Characters)
 {
-    const MemoryFile file;
+    MemoryFile file;
     const std::string alarm = "C:\\" + std::string(290, 'a') + ".wav";
     TimerSettings settings{0, -5, 2147483647, -2147483647 - 1, 2, alarm};
     SettingsFile::SaveTimerSettings(settings, file);
@@ -61,4 +71,29 @@ TEST(SettingsMapping, SavesWriteEveryKeyInOrderAsDecimalTextAndLoadsCutTheAlarmT
     settings.m_strAlarmFile.resize(254);
     EXPECT_EQ(SettingsFile::LoadTimerSettings(kAlarmDefaultMain, file), settings);
     EXPECT_EQ(SettingsFile::LoadWindowPos({1, 2, 3, 4}, file), (WindowPos{-12, 0, 446, 35}));
+
+    // In a code page of two-byte characters the cut at 254 bytes leaves out the one that would end at 255.
+    file.m_codePage = [](unsigned char lead) -> std::size_t { return lead >= 0x81 ? 2 : 1; };
+    file.m_values["EINHEIT/Alarm"] = std::string(253, 'a') + "\x82\xA0";
+    EXPECT_EQ(SettingsFile::ReadString("EINHEIT", "Alarm", "", file), std::string(253, 'a'));
+}
+
+TEST(SettingsMapping, WhatTheFileCannotStoreTheRunKeepsUntilTheFileTakesItAgain)
+{
+    MemoryFile file;
+    file.m_values = {{"EINHEIT/Arbeit", "40"}, {"POS/X1", "7"}};
+    file.m_bFull = true;
+    const RunProfile run(file);
+    TimerSettings changed;
+    changed.m_nWorkMins = 12;
+    SettingsFile::SaveTimerSettings(changed, run);
+    EXPECT_TRUE(file.m_writes.empty());
+    EXPECT_EQ(SettingsFile::LoadTimerSettings(kAlarmDefaultMain, run), changed);
+    EXPECT_EQ(SettingsFile::LoadWindowPos({1, 2, 3, 4}, run), (WindowPos{7, 2, 3, 4}));
+
+    // Once the file stores again, the run reads the file, here changed behind the run's back.
+    file.m_bFull = false;
+    SettingsFile::WriteInt("EINHEIT", "Arbeit", 13, run);
+    file.m_values["EINHEIT/Arbeit"] = "14";
+    EXPECT_EQ(SettingsFile::ReadInt("EINHEIT", "Arbeit", 0, run), 14);
 }

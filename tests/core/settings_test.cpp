@@ -1,5 +1,10 @@
-// Where the settings file lies, and the defaults a missing file gives.
+// Where the settings file lies, how its texts are cut, and the defaults a missing file gives.
 #include <gtest/gtest.h>
+
+#include <string>
+#include <string_view>
+#include <tuple>
+#include <utility>
 
 #include "core/settings.h"
 
@@ -22,6 +27,49 @@ TEST(SettingsPath, TheFileLiesBesideTheExecutableWhateverItIsCalled)
     };
     for (const Case& c : cases)
         EXPECT_EQ(SettingsPathFor(c.exe), c.ini);
+}
+
+TEST(SettingsPath, AFileLiesOnlyInAFolderOfAWholeAbsolutePathShorterThan260Characters)
+{
+    // "\\Tarnovell.ini" is 14 characters: 3 + 242 + 14 = 259.
+    const std::wstring n259 = L"C:\\" + std::wstring(242, L'a') + L"\\Tarnovell.ini";
+    const std::pair<std::wstring, bool> cases[] = {
+        {L"C:\\Tools\\Tarnovell.ini", true},
+        {L"\\\\server\\share\\Tarnovell\\Tarnovell.ini", true},
+        {L".\\Tarnovell.ini", false},
+        {L"C:Tarnovell\\Tarnovell.ini", false},
+        {L"\\Tarnovell\\Tarnovell.ini", false},
+        {L"C:\\Tarnovell.ini", false},
+        {L"\\\\server\\share\\Tarnovell.ini", false},
+        {L"\\\\?\\C:\\Tools\\Tarnovell.ini", false},
+        {n259, true},
+        {L"C:\\a" + n259.substr(3), false},
+        {L"C:\\ab" + n259.substr(3), false},
+    };
+    for (const auto& [path, bPlace] : cases)
+        EXPECT_EQ(IsSettingsPlace(path), bPlace) << path.size() << " characters";
+
+    // The user's folder is one of its own, not a drive's root nor the working directory.
+    EXPECT_EQ(UserSettingsPathFor(L"C:\\Users\\Ann\\AppData\\Local\\"),
+              L"C:\\Users\\Ann\\AppData\\Local\\Tarnovell\\Tarnovell.ini");
+    for (const wchar_t* folder : {L"", L"\\", L"AppData\\Local", L"C:\\", L"\\\\server\\home"})
+        EXPECT_EQ(UserSettingsPathFor(folder), L"");
+}
+
+TEST(SettingsText, ACutKeepsADoubleByteCharacterWholeOrLeavesItOut)
+{
+    // Lead bytes as in code page 932: 0x81 to 0x9F and 0xE0 to 0xFC.
+    const CharacterBytes shiftJis = [](unsigned char lead) -> std::size_t {
+        return (lead >= 0x81 && lead <= 0x9F) || (lead >= 0xE0 && lead <= 0xFC) ? 2 : 1;
+    };
+    // 0xB1 is a half-width character of one byte; a lead byte at the end is half a character.
+    const std::tuple<std::string_view, std::size_t, std::string_view> cases[] = {
+        {"abc", 2, "ab"},         {"a\x82\xA0", 2, "a"},  {"a\x82\xA0", 3, "a\x82\xA0"},
+        {"\x93\xFA\x96\x7B", 3, "\x93\xFA"}, {"a\xB1\x82", 2, "a\xB1"}, {"ab\x82", 9, "ab"},
+    };
+    for (const auto& [text, nMax, cut] : cases)
+        EXPECT_EQ(CutToCharacters(text, nMax, shiftJis), cut) << text << " to " << nMax;
+    EXPECT_EQ(CutToCharacters("a\x82\xA0", 2, SingleByteCharacter), "a\x82");
 }
 
 TEST(SettingsPath, OnlyARelativeAlarmPathIsLookedForBesideTheExecutable)

@@ -117,7 +117,8 @@ void CloseDialog(HWND hDlg, Close close)
 // asserts, the dialog ends; a dialog that does not end on `close` is a failure.
 INT_PTR RunSettingsDialog(const std::function<void(HWND)>& body, Close close = Close::Ok)
 {
-    CSettingsDlg dlg;
+    const ProgramSettingsFile file;
+    CSettingsDlg dlg(file);
     IdleStep drive([&] {
         HWND hDlg = dlg.GetSafeHwnd();
         if (!hDlg || !::IsWindowVisible(hDlg))

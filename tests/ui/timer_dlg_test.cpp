@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cwchar>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -21,6 +22,7 @@
 #include "recording_timer_dlg.h"
 #include "resource.h"
 #include "settings_file_access.h"
+#include "win32/profile_file.h"
 
 namespace {
 
@@ -717,6 +719,107 @@ TEST_F(StripTest, SettingsOkRestartsTheCycleAndNarrowsTheStripWhileCancelChanges
             }
         });
     }
+}
+
+namespace {
+
+// Opens the settings dialog from the strip; `body` gets the dialog inside its loop and ends it.
+void InSettings(HWND hDlg, const std::function<void(HWND)>& body)
+{
+    RunWhenIdle([&] {
+        HWND hSettings = FindThreadWindow("Einstellungen");
+        body(hSettings ? hSettings : ::GetActiveWindow());
+    });
+    Command(hDlg, IDC_SETTINGS);
+}
+
+}  // namespace
+
+// A folder put in the file's place while the strip runs, or a file that another program holds
+// open: what the file cannot take holds for the run, the file stays as it was unless it can be
+// written where it lies, no copy stays behind, and the next start reads the disk.
+TEST_F(StripTest, AChangeTheFileCannotTakeHoldsForTheRunAndTheNextStartReadsTheDisk)
+{
+    const std::string kBefore = "[EINHEIT]\r\nArbeit=12\r\n";
+    const std::wstring path = ProgramSettingsFile::GetPath();
+    const std::wstring copies = path.substr(0, path.find_last_of(L'\\') + 1) + L"Tar*.tmp";
+    const struct {
+        const char* name;
+        DWORD access;  // of the other program's handle; none: the folder
+        DWORD share;
+        std::string kept;   // one step down from what the dialog first shows: without a file, 25
+        std::string after;  // the file once the strip ended; empty: no file
+        const char* nextStart;
+    } kCases[] = {
+        {"a folder in its place", 0, 0, "24", "", "25:00 --- Einheit 1"},
+        {"held open for writing", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ, "11", kBefore, "12:00 --- Einheit 1"},
+        // It cannot be replaced, but written where it lies.
+        {"held open for reading", GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, "11",
+         "[EINHEIT]\r\nArbeit=11\r\nKPause=5\r\nLPause=30\r\nAnzahl=4\r\nStoppuhr=1\r\nAlarm=Alarm.wav\r\n",
+         "11:00 --- Einheit 1"},
+    };
+    for (const auto& c : kCases) {
+        SCOPED_TRACE(c.name);
+        RemoveSettings();
+        WriteSettings(kBefore);
+        HANDLE hOther = c.access ? ::CreateFileW(path.c_str(), c.access, c.share, nullptr, OPEN_EXISTING, 0, nullptr)
+                                 : INVALID_HANDLE_VALUE;
+        RecordingTimerDlg dlg;
+        std::string shown;
+        Run(dlg, [&](HWND hDlg) {
+            if (!c.access) {
+                RemoveSettings();
+                ::CreateDirectoryW(path.c_str(), nullptr);
+            }
+            // One step down and OK, then the dialog again: it shows what the strip runs with.
+            for (int nClose : {IDOK, IDCANCEL}) {
+                InSettings(hDlg, [&](HWND hSettings) {
+                    shown = ItemText(hSettings, IDC_WORK_TEXT);
+                    Command(hSettings, IDC_WORK_MINUS);
+                    Command(hSettings, nClose);
+                });
+            }
+            EXPECT_EQ(ItemText(hDlg, IDC_PROGRESS), c.kept + ":00 --- Einheit 1");
+        });
+        EXPECT_EQ(shown, c.kept);
+        if (hOther != INVALID_HANDLE_VALUE)
+            ::CloseHandle(hOther);
+        EXPECT_EQ(SettingsBytes(), c.after);
+        WIN32_FIND_DATAW found{};
+        EXPECT_EQ(::FindFirstFileW(copies.c_str(), &found), INVALID_HANDLE_VALUE) << "a copy stayed behind";
+        ::RemoveDirectoryW(path.c_str());
+        RecordingTimerDlg next;
+        Run(next, [&](HWND hDlg) { EXPECT_EQ(ItemText(hDlg, IDC_PROGRESS), c.nextStart); });
+    }
+}
+
+// A typed alarm path goes by the rule of a picked one: where the code page cannot hold it (Greek,
+// in code page 1251 as in 1252) and the file has no short name, the dialog says so, shows the
+// saved path again and stays open.
+TEST_F(StripTest, ATypedAlarmPathTheCodePageCannotHoldIsNotKept)
+{
+    const std::wstring typed = L"C:\\\u03A9mega\\Glocke.wav";
+    WriteSettings("[EINHEIT]\r\nAlarm=C:\\Vorher.wav\r\n");
+    RecordingTimerDlg dlg;
+    wchar_t said[512] = {};
+    Run(dlg, [&](HWND hDlg) {
+        InSettings(hDlg, [&](HWND hSettings) {
+            ::SetDlgItemTextW(hSettings, IDC_ALARM_EDIT, typed.c_str());
+            const IdleStep readMessage([&] {
+                HWND hBox = FindThreadWindowIf([&](HWND hWnd) {
+                    return hWnd != hDlg && hWnd != hSettings && IsDialogWindow(hWnd) && ::IsWindowVisible(hWnd);
+                });
+                return hBox && ::GetDlgItemTextW(hBox, 0xFFFF, said, 512) && ::PostMessageA(hBox, WM_COMMAND, IDOK, 0);
+            });
+            Command(hSettings, IDOK);
+            EXPECT_TRUE(::IsWindowVisible(hSettings)) << "the dialog closed";
+            EXPECT_EQ(ItemText(hSettings, IDC_ALARM_EDIT), "C:\\Vorher.wav");
+            Command(hSettings, IDOK);
+        });
+    });
+    EXPECT_NE(std::wstring(said).find(typed), std::wstring::npos) << said;
+    EXPECT_EQ(dlg.m_strAlarmFile, "C:\\Vorher.wav");
+    EXPECT_EQ(SettingsBytes().find("mega"), std::string::npos) << "a look-alike of the typed path was saved";
 }
 
 TEST_F(StripTest, ADpiChangeGivesTheFormsPicturesAndTextOfAFreshStartThere)

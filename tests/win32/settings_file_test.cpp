@@ -111,3 +111,32 @@ TEST_F(SettingsFileTest, UmlautsAreKeptAsSingleBytesInANewFileAndInAnExistingOne
         EXPECT_EQ(SettingsBytes(), std::string("[EINHEIT]\r\nAlarm=") + path + "\r\n");
     }
 }
+
+// Run by itself under a file size limit of 1024 bytes, which the program meets as a full disk. A
+// file of 1000 bytes: the section [Fremd] of 17 + 865 bytes, [EINHEIT] of 82, [POS] of 36.
+TEST_F(SettingsFileTest, OnAFullDiskASaveStoresItsKeysWholeOrLeavesTheFileAsItWas)
+{
+    const std::string before = "[Fremd]\r\nNotiz=" + std::string(865, 'x') +
+                               "\r\n[EINHEIT]\r\nArbeit=25\r\nKPause=5\r\nLPause=30\r\nAnzahl=4\r\nStoppuhr=1\r\n"
+                               "Alarm=Alarm.wav\r\n[POS]\r\nX1=-12\r\nY1=0\r\nX2=446\r\nY2=35\r\n";
+    ASSERT_EQ(before.size(), 1000u);
+    const std::wstring path = m_file.GetPath();
+    const std::wstring copies = path.substr(0, path.find_last_of(L'\\') + 1) + L"Tar*.tmp";
+    // 30 more characters of alarm would make 1030 bytes; values of the same length still fit.
+    TimerSettings longer = DialogDefaults();
+    longer.m_strAlarmFile += std::string(30, 'w');
+    TimerSettings same = DialogDefaults();
+    same.m_nWorkMins = 26;
+    std::string after = before;
+    after.replace(after.find("Arbeit=25"), 9, "Arbeit=26");
+    after.replace(after.find("[POS]"), std::string::npos, "[POS]\r\nX1=-13\r\nY1=1\r\nX2=445\r\nY2=36\r\n");
+
+    WriteSettings(before);
+    SettingsFile::SaveTimerSettings(longer, m_file);
+    EXPECT_EQ(SettingsBytes(), before);
+    SettingsFile::SaveTimerSettings(same, m_file);
+    SettingsFile::SaveWindowPos({-13, 1, 445, 36}, m_file);
+    EXPECT_EQ(SettingsBytes(), after);
+    WIN32_FIND_DATAW found{};
+    EXPECT_EQ(::FindFirstFileW(copies.c_str(), &found), INVALID_HANDLE_VALUE) << "a copy stayed behind";
+}
