@@ -5,6 +5,9 @@
 //   launch_probe ticks EXE COUNT BATCH      working set before and after COUNT posted ticks
 //   launch_probe drift EXE SECONDS [late]   the real time the strip takes for SECONDS ticks,
 //                                           with "late" every timer message of it 20 ms late
+//   launch_probe rest EXE SECONDS [counting] the processor time the program takes over SECONDS
+//                                           real seconds, the pointer away from its window;
+//                                           with "counting" after a click on Start
 #include <windows.h>
 
 #include <psapi.h>
@@ -166,6 +169,7 @@ public:
     }
 
     HWND Dialog() const { return m_hDlg; }
+    HANDLE Process() const { return m_process.hProcess; }
     double MsToVisible() const { return m_msToVisible; }
     double MsToPainted() const { return m_msToPainted; }
 
@@ -320,6 +324,53 @@ int RunDrift(const std::string& exe, int nSeconds, bool bLate)
     return 1;
 }
 
+// The processor time, user and kernel, that the process has taken so far.
+double ProcessorMs(HANDLE hProcess)
+{
+    FILETIME created{}, exited{}, kernel{}, user{};
+    if (!::GetProcessTimes(hProcess, &created, &exited, &kernel, &user))
+        return -1;
+    const auto ms = [](const FILETIME& time) {
+        return static_cast<double>(ULARGE_INTEGER{{time.dwLowDateTime, time.dwHighDateTime}}.QuadPart) / 10000.0;
+    };
+    return ms(kernel) + ms(user);
+}
+
+int RunRest(const std::string& exe, int nSeconds, bool bCounting)
+{
+    Target target(exe);
+    if (!target.StartPainted())
+        return 1;
+    // The pointer in the screen's far corner, off the centred window: no tooltip tracks it.
+    RECT rcWindow{};
+    ::GetWindowRect(target.Dialog(), &rcWindow);
+    const POINT corner{::GetSystemMetrics(SM_CXSCREEN) - 1, ::GetSystemMetrics(SM_CYSCREEN) - 1};
+    if (::PtInRect(&rcWindow, corner) || !::SetCursorPos(corner.x, corner.y)) {
+        std::fprintf(stderr, "launch_probe: cannot put the pointer away from %s\n", exe.c_str());
+        return 1;
+    }
+    if (bCounting)
+        ::PostMessageA(target.Dialog(), WM_COMMAND, MAKEWPARAM(IDC_START, BN_CLICKED), 0);
+    // A second for what the start and the click still do once; then only the rest is counted.
+    ::Sleep(1000);
+    const std::string textBefore = target.ProgressText();
+    const double before = ProcessorMs(target.Process());
+    ::Sleep(static_cast<DWORD>(nSeconds) * 1000);
+    const double after = ProcessorMs(target.Process());
+    if (before < 0 || after < 0) {
+        std::fprintf(stderr, "launch_probe: no processor times of %s\n", exe.c_str());
+        return 1;
+    }
+    // The strip counting must have counted; the stopped one and the bare dialog keep their text.
+    if ((target.ProgressText() != textBefore) != bCounting) {
+        std::fprintf(stderr, "launch_probe: %s did not count as asked\n", exe.c_str());
+        return 1;
+    }
+    std::printf("rest_cpu_ms %s %s %.0f %d\n", Stem(exe).c_str(), bCounting ? "counting" : "stopped", after - before,
+                nSeconds);
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -331,9 +382,12 @@ int main(int argc, char** argv)
         return RunTicks(argv[2], std::atoi(argv[3]), std::max(1, std::atoi(argv[4])));
     if (mode == "drift" && (argc == 4 || (argc == 5 && std::strcmp(argv[4], "late") == 0)))
         return RunDrift(argv[2], std::atoi(argv[3]), argc == 5);
+    if (mode == "rest" && (argc == 4 || (argc == 5 && std::strcmp(argv[4], "counting") == 0)))
+        return RunRest(argv[2], std::atoi(argv[3]), argc == 5);
     std::fprintf(stderr,
                  "usage: launch_probe startup RUNS EXE...\n"
                  "       launch_probe ticks EXE COUNT BATCH\n"
-                 "       launch_probe drift EXE SECONDS [late]\n");
+                 "       launch_probe drift EXE SECONDS [late]\n"
+                 "       launch_probe rest EXE SECONDS [counting]\n");
     return 2;
 }
