@@ -169,7 +169,6 @@ public:
     }
 
     HWND Dialog() const { return m_hDlg; }
-    HANDLE Process() const { return m_process.hProcess; }
     double MsToVisible() const { return m_msToVisible; }
     double MsToPainted() const { return m_msToPainted; }
 
@@ -274,18 +273,18 @@ int RunTicks(const std::string& exe, int nTicks, int nBatch)
     return 0;
 }
 
-// Puts late_timer.dll, beside the probe, on the strip's thread; false if it cannot.
-bool MakeTimersLate(HWND hStrip)
+// Puts the message hook `hookName` of the DLL `dllName`, beside the probe, on the thread of the
+// window; false if it cannot.
+bool PutHook(HWND hWnd, const char* dllName, const char* hookName)
 {
-    HMODULE hHookDll = ::LoadLibraryA("late_timer.dll");
-    auto* pfnHook = hHookDll ? reinterpret_cast<HOOKPROC>(reinterpret_cast<void*>(
-                                   ::GetProcAddress(hHookDll, "LateTimerHook")))
+    HMODULE hHookDll = ::LoadLibraryA(dllName);
+    auto* pfnHook = hHookDll ? reinterpret_cast<HOOKPROC>(reinterpret_cast<void*>(::GetProcAddress(hHookDll, hookName)))
                              : nullptr;
-    const DWORD nThread = ::GetWindowThreadProcessId(hStrip, nullptr);
-    // The hook stays until the probe ends; the DLL is loaded into the strip at its next message.
+    const DWORD nThread = ::GetWindowThreadProcessId(hWnd, nullptr);
+    // The hook stays until the probe ends; the DLL is loaded into the program at its next message.
     if (!pfnHook || !::SetWindowsHookExA(WH_GETMESSAGE, pfnHook, hHookDll, nThread))
         return false;
-    ::PostMessageA(hStrip, WM_NULL, 0, 0);
+    ::PostMessageA(hWnd, WM_NULL, 0, 0);
     return true;
 }
 
@@ -294,7 +293,7 @@ int RunDrift(const std::string& exe, int nSeconds, bool bLate)
     Target target(exe);
     if (!target.StartPainted())
         return 1;
-    if (bLate && !MakeTimersLate(target.Dialog())) {
+    if (bLate && !PutHook(target.Dialog(), "late_timer.dll", "LateTimerHook")) {
         std::fprintf(stderr, "launch_probe: cannot make the strip's timer messages late\n");
         return 1;
     }
@@ -324,16 +323,21 @@ int RunDrift(const std::string& exe, int nSeconds, bool bLate)
     return 1;
 }
 
-// The processor time, user and kernel, that the process has taken so far.
-double ProcessorMs(HANDLE hProcess)
+// The processor time, user and kernel, that the program with process_times.dll on its thread has
+// taken so far, as it reads it itself; below zero if it does not answer.
+double ProcessorMs(HWND hWnd)
 {
-    FILETIME created{}, exited{}, kernel{}, user{};
-    if (!::GetProcessTimes(hProcess, &created, &exited, &kernel, &user))
-        return -1;
-    const auto ms = [](const FILETIME& time) {
-        return static_cast<double>(ULARGE_INTEGER{{time.dwLowDateTime, time.dwHighDateTime}}.QuadPart) / 10000.0;
-    };
-    return ms(kernel) + ms(user);
+    static const UINT kProcessTimesMessage = ::RegisterWindowMessageA("Tarnovell bench: processor time");
+    MSG msg{};
+    ::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE);  // the probe's thread gets its queue
+    ::PostMessageA(hWnd, kProcessTimesMessage, ::GetCurrentThreadId(), 0);
+    const double deadline = NowMs() + kWaitMs;
+    while (NowMs() < deadline) {
+        if (::PeekMessageA(&msg, nullptr, kProcessTimesMessage, kProcessTimesMessage, PM_REMOVE))
+            return static_cast<double>(msg.lParam) / 1000.0;
+        ::Sleep(1);
+    }
+    return -1;
 }
 
 int RunRest(const std::string& exe, int nSeconds, bool bCounting)
@@ -345,8 +349,9 @@ int RunRest(const std::string& exe, int nSeconds, bool bCounting)
     RECT rcWindow{};
     ::GetWindowRect(target.Dialog(), &rcWindow);
     const POINT corner{::GetSystemMetrics(SM_CXSCREEN) - 1, ::GetSystemMetrics(SM_CYSCREEN) - 1};
-    if (::PtInRect(&rcWindow, corner) || !::SetCursorPos(corner.x, corner.y)) {
-        std::fprintf(stderr, "launch_probe: cannot put the pointer away from %s\n", exe.c_str());
+    if (::PtInRect(&rcWindow, corner) || !::SetCursorPos(corner.x, corner.y) ||
+        !PutHook(target.Dialog(), "process_times.dll", "ProcessTimesHook")) {
+        std::fprintf(stderr, "launch_probe: cannot put the pointer away from %s or ask its times\n", exe.c_str());
         return 1;
     }
     if (bCounting)
@@ -354,9 +359,9 @@ int RunRest(const std::string& exe, int nSeconds, bool bCounting)
     // A second for what the start and the click still do once; then only the rest is counted.
     ::Sleep(1000);
     const std::string textBefore = target.ProgressText();
-    const double before = ProcessorMs(target.Process());
+    const double before = ProcessorMs(target.Dialog());
     ::Sleep(static_cast<DWORD>(nSeconds) * 1000);
-    const double after = ProcessorMs(target.Process());
+    const double after = ProcessorMs(target.Dialog());
     if (before < 0 || after < 0) {
         std::fprintf(stderr, "launch_probe: no processor times of %s\n", exe.c_str());
         return 1;
