@@ -5,6 +5,9 @@
 //   launch_probe ticks EXE COUNT BATCH      working set before and after COUNT posted ticks
 //   launch_probe drift EXE SECONDS [late]   the real time the strip takes for SECONDS ticks,
 //                                           with "late" every timer message of it 20 ms late
+//   launch_probe rest EXE SECONDS [counting] the processor time the program takes over SECONDS
+//                                           real seconds, the pointer away from its window;
+//                                           with "counting" after a click on Start
 #include <windows.h>
 
 #include <psapi.h>
@@ -270,18 +273,18 @@ int RunTicks(const std::string& exe, int nTicks, int nBatch)
     return 0;
 }
 
-// Puts late_timer.dll, beside the probe, on the strip's thread; false if it cannot.
-bool MakeTimersLate(HWND hStrip)
+// Puts the message hook `hookName` of the DLL `dllName`, beside the probe, on the thread of the
+// window; false if it cannot.
+bool PutHook(HWND hWnd, const char* dllName, const char* hookName)
 {
-    HMODULE hHookDll = ::LoadLibraryA("late_timer.dll");
-    auto* pfnHook = hHookDll ? reinterpret_cast<HOOKPROC>(reinterpret_cast<void*>(
-                                   ::GetProcAddress(hHookDll, "LateTimerHook")))
+    HMODULE hHookDll = ::LoadLibraryA(dllName);
+    auto* pfnHook = hHookDll ? reinterpret_cast<HOOKPROC>(reinterpret_cast<void*>(::GetProcAddress(hHookDll, hookName)))
                              : nullptr;
-    const DWORD nThread = ::GetWindowThreadProcessId(hStrip, nullptr);
-    // The hook stays until the probe ends; the DLL is loaded into the strip at its next message.
+    const DWORD nThread = ::GetWindowThreadProcessId(hWnd, nullptr);
+    // The hook stays until the probe ends; the DLL is loaded into the program at its next message.
     if (!pfnHook || !::SetWindowsHookExA(WH_GETMESSAGE, pfnHook, hHookDll, nThread))
         return false;
-    ::PostMessageA(hStrip, WM_NULL, 0, 0);
+    ::PostMessageA(hWnd, WM_NULL, 0, 0);
     return true;
 }
 
@@ -290,7 +293,7 @@ int RunDrift(const std::string& exe, int nSeconds, bool bLate)
     Target target(exe);
     if (!target.StartPainted())
         return 1;
-    if (bLate && !MakeTimersLate(target.Dialog())) {
+    if (bLate && !PutHook(target.Dialog(), "late_timer.dll", "LateTimerHook")) {
         std::fprintf(stderr, "launch_probe: cannot make the strip's timer messages late\n");
         return 1;
     }
@@ -320,6 +323,59 @@ int RunDrift(const std::string& exe, int nSeconds, bool bLate)
     return 1;
 }
 
+// The processor time, user and kernel, that the program with process_times.dll on its thread has
+// taken so far, as it reads it itself; below zero if it does not answer.
+double ProcessorMs(HWND hWnd)
+{
+    static const UINT kProcessTimesMessage = ::RegisterWindowMessageA("Tarnovell bench: processor time");
+    MSG msg{};
+    ::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE);  // the probe's thread gets its queue
+    ::PostMessageA(hWnd, kProcessTimesMessage, ::GetCurrentThreadId(), 0);
+    const double deadline = NowMs() + kWaitMs;
+    while (NowMs() < deadline) {
+        if (::PeekMessageA(&msg, nullptr, kProcessTimesMessage, kProcessTimesMessage, PM_REMOVE))
+            return static_cast<double>(msg.lParam) / 1000.0;
+        ::Sleep(1);
+    }
+    return -1;
+}
+
+int RunRest(const std::string& exe, int nSeconds, bool bCounting)
+{
+    Target target(exe);
+    if (!target.StartPainted())
+        return 1;
+    // The pointer in the screen's far corner, off the centred window: no tooltip tracks it.
+    RECT rcWindow{};
+    ::GetWindowRect(target.Dialog(), &rcWindow);
+    const POINT corner{::GetSystemMetrics(SM_CXSCREEN) - 1, ::GetSystemMetrics(SM_CYSCREEN) - 1};
+    if (::PtInRect(&rcWindow, corner) || !::SetCursorPos(corner.x, corner.y) ||
+        !PutHook(target.Dialog(), "process_times.dll", "ProcessTimesHook")) {
+        std::fprintf(stderr, "launch_probe: cannot put the pointer away from %s or ask its times\n", exe.c_str());
+        return 1;
+    }
+    if (bCounting)
+        ::PostMessageA(target.Dialog(), WM_COMMAND, MAKEWPARAM(IDC_START, BN_CLICKED), 0);
+    // A second for what the start and the click still do once; then only the rest is counted.
+    ::Sleep(1000);
+    const std::string textBefore = target.ProgressText();
+    const double before = ProcessorMs(target.Dialog());
+    ::Sleep(static_cast<DWORD>(nSeconds) * 1000);
+    const double after = ProcessorMs(target.Dialog());
+    if (before < 0 || after < 0) {
+        std::fprintf(stderr, "launch_probe: no processor times of %s\n", exe.c_str());
+        return 1;
+    }
+    // The strip counting must have counted; the stopped one and the bare dialog keep their text.
+    if ((target.ProgressText() != textBefore) != bCounting) {
+        std::fprintf(stderr, "launch_probe: %s did not count as asked\n", exe.c_str());
+        return 1;
+    }
+    std::printf("rest_cpu_ms %s %s %.0f %d\n", Stem(exe).c_str(), bCounting ? "counting" : "stopped", after - before,
+                nSeconds);
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -331,9 +387,12 @@ int main(int argc, char** argv)
         return RunTicks(argv[2], std::atoi(argv[3]), std::max(1, std::atoi(argv[4])));
     if (mode == "drift" && (argc == 4 || (argc == 5 && std::strcmp(argv[4], "late") == 0)))
         return RunDrift(argv[2], std::atoi(argv[3]), argc == 5);
+    if (mode == "rest" && (argc == 4 || (argc == 5 && std::strcmp(argv[4], "counting") == 0)))
+        return RunRest(argv[2], std::atoi(argv[3]), argc == 5);
     std::fprintf(stderr,
                  "usage: launch_probe startup RUNS EXE...\n"
                  "       launch_probe ticks EXE COUNT BATCH\n"
-                 "       launch_probe drift EXE SECONDS [late]\n");
+                 "       launch_probe drift EXE SECONDS [late]\n"
+                 "       launch_probe rest EXE SECONDS [counting]\n");
     return 2;
 }

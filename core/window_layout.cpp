@@ -65,13 +65,6 @@ WindowPos MoveOntoMonitor(const WindowPos& place, const ScreenRect& monitor, con
     return MoveInside(place, monitor) == place ? place : MoveInside(place, work);
 }
 
-FormExtent ScaleToDpi(FormExtent extent, int32_t nDpiFrom, int32_t nDpiTo)
-{
-    if (nDpiFrom <= 0 || nDpiTo <= 0)
-        return extent;
-    return FormExtent{ScaleLength(extent.cx, nDpiFrom, nDpiTo), ScaleLength(extent.cy, nDpiFrom, nDpiTo)};
-}
-
 int32_t DialogBaseWidth(int32_t nLettersWidth)
 {
     return static_cast<int32_t>((int64_t{nLettersWidth} / 26 + 1) / 2);
@@ -88,7 +81,8 @@ FormExtent DialogWindowSize(FormExtent units, FormExtent baseUnits, const Screen
 
 int32_t ButtonIconSize(int32_t nDpi)
 {
-    return ScaleToDpi({32, 32}, 96, nDpi).cx;
+    // A DPI of zero or less is none known: the picture keeps its size at 96 DPI.
+    return nDpi > 0 ? ScaleLength(32, 96, nDpi) : 32;
 }
 
 int32_t DrawnIconSize(int32_t nPixels)

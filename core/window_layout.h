@@ -37,11 +37,6 @@ WindowPos MoveInside(const WindowPos& place, const ScreenRect& bounds);
 // is, any other moves by the least distance wholly into the monitor's work area, clear of the
 // taskbar.
 WindowPos MoveOntoMonitor(const WindowPos& place, const ScreenRect& monitor, const ScreenRect& work);
-// An extent measured at nDpiFrom as it is at nDpiTo, each length rounded half away from zero as
-// MulDiv does; a DPI of zero or less leaves it as it is, and a length beyond int32 stops at its
-// limit. The strip always scales from its start-up extent, so that no rounding ever adds up.
-FormExtent ScaleToDpi(FormExtent extent, int32_t nDpiFrom, int32_t nDpiTo);
-
 // The average character width of a dialog font as the dialog manager takes it: from the width
 // of the 52 letters "A" to "Z" and "a" to "z" in one line, rounded to the nearest whole pixel.
 int32_t DialogBaseWidth(int32_t nLettersWidth);

@@ -3,7 +3,9 @@
 #include "win32/dpi.h"
 
 #include <cstring>
+#include <vector>
 
+#include "core/icon_bitmap.h"
 #include "win32/gdi.h"
 #include "win32/lazy_import.h"
 
@@ -156,6 +158,15 @@ HICON LoadIconImage(HINSTANCE hInstance, int nIconID, int nPixels)
     const BYTE* image = ResourceBytes(hInstance, nImageID, RT_ICON, nSize);
     if (!image)
         return nullptr;
+    // A bitmap of 16 colours is scaled with its mask apart from its colours, which leaves dark
+    // dots along a picture's edges; widened to 32-bit colour it is scaled as the PNG images are.
+    std::vector<uint8_t> widened;
+    if (nPixels != nDrawn)
+        widened = WidenedIconBitmap({image, nSize});
+    if (!widened.empty()) {
+        image = widened.data();
+        nSize = static_cast<DWORD>(widened.size());
+    }
     return ::CreateIconFromResourceEx(const_cast<BYTE*>(image), nSize, TRUE, 0x00030000, nPixels, nPixels,
                                       LR_DEFAULTCOLOR);
 }

@@ -77,19 +77,6 @@ TEST(WindowLayout, MoveInsideMovesTheLeastDistanceForAnyValue)
     EXPECT_EQ(WindowLayout::MoveOntoMonitor({100, 1010, 452, 24}, screen, work), (WindowPos{100, 960, 452, 24}));
 }
 
-TEST(WindowLayout, ScaleToDpiRoundsHalfAwayFromZeroAndNeverOverflows)
-{
-    using WindowLayout::ScaleToDpi;
-    EXPECT_EQ(ScaleToDpi({452, 35}, 96, 144), (FormExtent{678, 53}));
-    EXPECT_EQ(ScaleToDpi({452, 35}, 96, 120), (FormExtent{565, 44}));
-    EXPECT_EQ(ScaleToDpi({335, 36}, 144, 96), (FormExtent{223, 24}));
-    EXPECT_EQ(ScaleToDpi({-5, 7}, 96, 144), (FormExtent{-8, 11}));
-    EXPECT_EQ(ScaleToDpi({452, 35}, 0, 144), (FormExtent{452, 35}));
-    EXPECT_EQ(ScaleToDpi({452, 35}, 96, -144), (FormExtent{452, 35}));
-    EXPECT_EQ(ScaleToDpi({INT32_MAX, INT32_MIN}, 96, 192), (FormExtent{INT32_MAX, INT32_MIN}));
-    EXPECT_EQ(ScaleToDpi({INT32_MAX, INT32_MIN}, INT32_MAX, 1), (FormExtent{1, -1}));
-}
-
 TEST(WindowLayout, TheTemplateAndThePicturesAreLaidOutForEachDpiAsAFreshStartDoes)
 {
     using namespace WindowLayout;
