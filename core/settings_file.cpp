@@ -67,3 +67,19 @@ void SettingsFile::SaveWindowPos(const WindowPos& pos, const ProfileFile& file)
     WriteInt(kSectionPos, kKeyWidth, pos.m_nWidth, file);
     WriteInt(kSectionPos, kKeyHeight, pos.m_nHeight, file);
 }
+
+ChordSettings SettingsFile::LoadChordSettings(const ProfileFile& file)
+{
+    ChordSettings chords;
+    chords.m_bActive = ReadInt(kSectionChords, kKeyChordsActive, 1, file);
+    for (int nAction = 0; nAction < kChordActions; ++nAction) {
+        const ChordKey& key = kChordKeys[nAction];
+        chords.m_chord[nAction] = ReadChord(ReadString(kSectionChords, key.key, key.defaultText, file));
+    }
+    return chords;
+}
+
+void SettingsFile::SaveChordsActive(int32_t bActive, const ProfileFile& file)
+{
+    WriteInt(kSectionChords, kKeyChordsActive, bActive, file);
+}

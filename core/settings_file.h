@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 
+#include "chord.h"
 #include "settings.h"
 
 // The three profile operations on one file. The program's file does them through the
@@ -31,4 +32,8 @@ public:
     static void SaveTimerSettings(const TimerSettings& settings, const ProfileFile& file);
     static WindowPos LoadWindowPos(const WindowPos& defaults, const ProfileFile& file);
     static void SaveWindowPos(const WindowPos& pos, const ProfileFile& file);
+    // Section TASTEN; a missing key means its default chord, an empty one no chord.
+    static ChordSettings LoadChordSettings(const ProfileFile& file);
+    // The one key of the section that the program writes, when the user switches the chords.
+    static void SaveChordsActive(int32_t bActive, const ProfileFile& file);
 };

@@ -100,4 +100,8 @@ int32_t DrawnIconSize(int32_t nPixels)
     return std::end(kDrawnIconSizes)[-1];
 }
 
+bool IsShellTaskbarClass(std::string_view className)
+{
+    return className == "Shell_TrayWnd" || className == "Shell_SecondaryTrayWnd";
+}
 }  // namespace WindowLayout

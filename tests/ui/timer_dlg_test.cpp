@@ -638,6 +638,7 @@ TEST_F(StripTest, SettingsOkRestartsTheCycleAndNarrowsTheStripWhileCancelChanges
         Run(dlg, [&](HWND hDlg) {
             SCOPED_TRACE(bOk ? "OK" : "Abbrechen");
             Command(hDlg, IDC_START);
+            Command(hDlg, IDC_STOPWATCH_START);
             Ticks(hDlg, 0, 5);
             Command(hDlg, IDC_CAPTION);
             RunWhenIdle([&] {
@@ -746,7 +747,8 @@ TEST_F(StripTest, ARightClickBesideTheButtonsAndTheKeyboardAnywhereOpenTheAboutB
                     const auto hItems = reinterpret_cast<HMENU>(::SendMessageA(hMenu, MN_GETHMENU, 0, 0));
                     ::GetMenuStringW(hItems, IDM_ABOUTBOX, entry, static_cast<int>(std::size(entry)), MF_BYCOMMAND);
                     ::GetWindowRect(hMenu, &rcMenu);
-                    ::PostMessageA(hMenu, WM_KEYDOWN, VK_DOWN, 0);
+                    // The about entry is the menu's last.
+                    ::PostMessageA(hMenu, WM_KEYDOWN, VK_UP, 0);
                     ::PostMessageA(hMenu, WM_KEYDOWN, VK_RETURN, 0);
                 }
                 if (HWND hAbout = FindThreadWindow("Info \xFC" "ber Tarnovell")) {
