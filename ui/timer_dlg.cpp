@@ -2,8 +2,6 @@
 // switches between its compact and expanded forms and remembers its place.
 #include "timer_dlg.h"
 
-#include <windowsx.h>
-
 #include <algorithm>
 #include <optional>
 #include <string>

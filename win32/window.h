@@ -69,6 +69,7 @@ template <auto pfn>
 constexpr auto OnContextMenuMessage()
 {
     return Cracked<pfn>(WM_CONTEXTMENU, [](HandlerClass<pfn>& self, WPARAM wParam, LPARAM lParam) -> LRESULT {
+        // As GET_X_LPARAM and GET_Y_LPARAM take them; windowsx.h would redefine SubclassWindow.
         (self.*pfn)(reinterpret_cast<HWND>(wParam),
                     POINT{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))});
         return 0;

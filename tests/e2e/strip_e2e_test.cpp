@@ -2,7 +2,9 @@
 // cannot hold: it shows the strip as its settings file says, counts down in real time, and the
 // exit button ends it and adds the place to that file, which stays ANSI text. Started from a
 // downloads folder with DLLs of system names beside it and a settings file that cannot be
-// written, it loads none of those DLLs and keeps its settings in the user's own file.
+// written, it loads none of those DLLs and keeps its settings in the user's own file. A second
+// start shows the running strip instead of a second one, and a chord pressed on the keyboard
+// reaches the strip from another program.
 #include <gtest/gtest.h>
 
 #include <windows.h>
