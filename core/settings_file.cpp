@@ -83,3 +83,8 @@ void SettingsFile::SaveChordsActive(int32_t bActive, const ProfileFile& file)
 {
     WriteInt(kSectionChords, kKeyChordsActive, bActive, file);
 }
+
+WorkdaySettings SettingsFile::LoadWorkdaySettings(const ProfileFile& file)
+{
+    return WorkdaySettings{ReadInt(kSectionWorkday, kKeyFullScreen, 1, file), ReadInt(kSectionWorkday, kKeyLock, 1, file)};
+}

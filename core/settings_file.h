@@ -6,6 +6,7 @@
 
 #include "chord.h"
 #include "settings.h"
+#include "workday.h"
 
 // The three profile operations on one file. The program's file does them through the
 // platform's profile functions; the tests also put an in-memory file behind them.
@@ -36,4 +37,6 @@ public:
     static ChordSettings LoadChordSettings(const ProfileFile& file);
     // The one key of the section that the program writes, when the user switches the chords.
     static void SaveChordsActive(int32_t bActive, const ProfileFile& file);
+    // Section ARBEITSTAG, written a key at a time when the user switches one in the menu.
+    static WorkdaySettings LoadWorkdaySettings(const ProfileFile& file);
 };

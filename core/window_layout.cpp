@@ -104,4 +104,9 @@ bool IsShellTaskbarClass(std::string_view className)
 {
     return className == "Shell_TrayWnd" || className == "Shell_SecondaryTrayWnd";
 }
+
+bool IsShellWindowClass(std::string_view className)
+{
+    return IsShellTaskbarClass(className) || className == "Progman" || className == "WorkerW";
+}
 }  // namespace WindowLayout

@@ -55,6 +55,9 @@ FormExtent DialogWindowSize(FormExtent units, FormExtent baseUnits, const Screen
 // The shell's taskbars, on the main monitor and on the others: clicked, they lift themselves above
 // every topmost window.
 bool IsShellTaskbarClass(std::string_view className);
+// The desktop's and the shell's own windows, the taskbars among them: none of them is a
+// full-screen program, whatever its size.
+bool IsShellWindowClass(std::string_view className);
 
 // The icon sizes drawn into the program's icons, smallest first.
 inline constexpr int32_t kDrawnIconSizes[] = {32, 40, 48, 64, 96};

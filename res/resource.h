@@ -28,6 +28,9 @@
 #define IDM_CHORD_STOPWATCH     0x0022
 #define IDM_CHORD_SHOW_HIDE     0x0023
 #define IDM_CHORDS_ACTIVE       0x0024
+/* ... and the switches of section ARBEITSTAG */
+#define IDM_AWAY_FULL_SCREEN    0x0025
+#define IDM_AWAY_LOCK           0x0026
 #define IDS_CHORD_TAKEN         1101    /* follows a chord that another program holds */
 
 /* Icons */

@@ -4,10 +4,11 @@
 #include "core/settings.h"
 #include "core/window_layout.h"
 #include "timer_dlg.h"
+#include "win32/full_screen.h"
 #include "win32/profile_file.h"
 
 CStripHost::CStripHost(CTimerDlg& strip)
-    : m_strip(strip), m_keeper([this](HWND hWnd) { OnForeground(hWnd); })
+    : m_strip(strip), m_watcher([this](DWORD event, HWND hWnd) { OnWinEvent(event, hWnd); }), m_session(m_hWnd)
 {
     // Named for its settings file, so that a second start with the same file finds it.
     ::SetWindowTextW(m_hWnd, InstanceName(ProgramSettingsFile::GetPath()).c_str());
@@ -87,10 +88,35 @@ void CStripHost::OnBringIntoView()
     m_strip.BringIntoView();
 }
 
-void CStripHost::OnForeground(HWND hWnd)
+void CStripHost::OnSessionChange(UINT nStatus)
+{
+    if (nStatus == WTS_SESSION_LOCK || nStatus == WTS_SESSION_UNLOCK)
+        m_strip.SetLocked(nStatus == WTS_SESSION_LOCK);
+}
+
+void CStripHost::OnWinEvent(DWORD event, HWND hWnd)
 {
     char className[64] = {};
     ::GetClassNameA(hWnd, className, sizeof className);
-    if (WindowLayout::IsShellTaskbarClass(className))
+    if (event == EVENT_SYSTEM_FOREGROUND && WindowLayout::IsShellTaskbarClass(className))
         m_strip.KeepAbove(hWnd);
+    m_strip.FollowFullScreen();
+}
+
+bool CStripHost::IsFullScreenNow() const
+{
+    if (FullScreen::IsReported())
+        return true;
+    HWND hForeground = ::GetForegroundWindow();
+    const HWND hStrip = m_strip.GetSafeHwnd();
+    if (!hForeground || !hStrip || hForeground == ::GetDesktopWindow() || hForeground == ::GetShellWindow())
+        return false;
+    // The strip and its dialogs are no full-screen program.
+    for (HWND hOwner = hForeground; hOwner; hOwner = ::GetWindow(hOwner, GW_OWNER)) {
+        if (hOwner == hStrip || hOwner == m_hWnd)
+            return false;
+    }
+    char className[64] = {};
+    ::GetClassNameA(hForeground, className, sizeof className);
+    return !WindowLayout::IsShellWindowClass(className) && FullScreen::CoversMonitorOf(hForeground, hStrip);
 }

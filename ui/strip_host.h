@@ -1,6 +1,7 @@
 // CStripHost: the strip's hidden owner, which answers what comes from outside the strip: the
 // chords, the end of the session, a close sent to it, display and colour changes, the taskbar
-// coming to the front and a second start of the program.
+// coming to the front, a full-screen program, the lock of the screen and a second start of the
+// program.
 #pragma once
 
 #include <optional>
@@ -9,7 +10,8 @@
 #include "core/chord.h"
 #include "win32/hidden_owner.h"
 #include "win32/hot_key.h"
-#include "win32/topmost_keeper.h"
+#include "win32/foreground_watcher.h"
+#include "win32/session_notification.h"
 
 class CTimerDlg;
 
@@ -29,6 +31,10 @@ public:
     // found by its host's name. False when no running strip answers.
     static bool BringRunningStripIntoView(const std::wstring& instanceName);
 
+    // Whether a full-screen program runs on the strip's monitor: Windows reports one, or the
+    // foreground window, none of the strip's nor the shell's, covers that whole monitor.
+    bool IsFullScreenNow() const;
+
 private:
     void OnHotKey(int nId);
     void OnClose();
@@ -38,12 +44,14 @@ private:
     void OnSettingChange(UINT nAction);
     void OnDisplayChange();
     void OnBringIntoView();
-    void OnForeground(HWND hWnd);
+    void OnSessionChange(UINT nStatus);
+    void OnWinEvent(DWORD event, HWND hWnd);
 
     CTimerDlg& m_strip;
     CHotKey m_hotKeys[kChordActions];
     bool m_bTaken[kChordActions] = {};
-    CTopmostKeeper m_keeper;
+    CForegroundWatcher m_watcher;
+    CSessionNotification m_session;
 
     friend CMessageMapped;
     static constexpr MessageEntry<CStripHost> kMessageMap[] = {
@@ -55,5 +63,6 @@ private:
         OnSettingChangeMessage<&CStripHost::OnSettingChange>(),
         OnPlainMessage<WM_DISPLAYCHANGE, &CStripHost::OnDisplayChange>(),
         OnPlainMessage<kBringIntoViewMessage, &CStripHost::OnBringIntoView>(),
+        OnSessionChangeMessage<&CStripHost::OnSessionChange>(),
     };
 };

@@ -228,6 +228,8 @@ void CTimerDlg::ApplySettings()
     m_progress.SetPos(0);
     m_progress.SetBarColour(kBarGreen);
     m_nInterval = 1000;
+    m_bPausedByLock = false;
+    m_workday = SettingsFile::LoadWorkdaySettings(ProgramSettingsFile());
     LoadChords();
     // With the caption flag set, the toggle always lands in the compact form.
     m_bCaption = 1;
@@ -249,9 +251,16 @@ void CTimerDlg::OnTimer(UINT_PTR nIDEvent)
 void CTimerDlg::CountdownTick()
 {
     KillTimer(kCountdownTimer);
+    FollowFullScreen();
     if (m_cycle.CountDown()) {
         ChangePhase();
-        PlayAlarm(AlarmToPlay(m_strAlarmFile).c_str());
+        if (PresenceFor(m_workday.m_bFullScreen, m_bFullScreen, m_bHiddenByChord).bSound)
+            PlayAlarm(AlarmToPlay(m_strAlarmFile).c_str());
+        // A work unit that begins while the screen is locked waits, at its full length.
+        if (ApplyLockStep() == LockStep::Pause) {
+            UpdateDisplay();
+            return;
+        }
     }
     // The tick that ends a phase counts as the first second of the next.
     m_cycle.CountElapsed();
@@ -304,6 +313,7 @@ void CTimerDlg::ApplyPalette()
 void CTimerDlg::StopwatchTick()
 {
     KillTimer(kStopwatchTimer);
+    FollowFullScreen();
     m_stopwatch.Tick();
     m_txtStopwatch.SetWindowText(WidenAscii(m_stopwatch.TimeText()).c_str());
     ArmNextSecond(kStopwatchTimer, m_stopwatchGrid);
@@ -336,6 +346,7 @@ void CTimerDlg::MoveToForm(bool bExpanded)
 
 void CTimerDlg::OnStartPause()
 {
+    m_bPausedByLock = false;
     if (m_cycle.ToggleRunning() == 1) {
         ArmFirstSecond(kCountdownTimer, m_countdownGrid);
         SetButtonIcon(m_btnStart, IDI_PAUSE);
@@ -440,6 +451,10 @@ void CTimerDlg::OnContextMenu(HWND hSource, POINT point)
         SendMessage(WM_SYSCOMMAND, IDM_ABOUTBOX);
     else if (nChosen == IDM_CHORDS_ACTIVE)
         ToggleChords();
+    else if (nChosen == IDM_AWAY_FULL_SCREEN)
+        ToggleWorkday(kKeyFullScreen, &WorkdaySettings::m_bFullScreen);
+    else if (nChosen == IDM_AWAY_LOCK)
+        ToggleWorkday(kKeyLock, &WorkdaySettings::m_bLock);
     for (int nAction = 0; nAction < kChordActions; ++nAction) {
         if (nChosen == kChordEntries[nAction])
             RunChordAction(static_cast<ChordAction>(nAction));
@@ -491,10 +506,17 @@ void CTimerDlg::AppendChordEntries(const CMenu& menu) const
         }
         menu.AppendMenu(MF_STRING, kChordEntries[nAction], text.c_str());
     }
-    const std::wstring active = ProgramString(IDM_CHORDS_ACTIVE);
-    if (!active.empty())
-        menu.AppendMenu(MF_STRING | (m_chords.m_bActive == 1 ? MF_CHECKED : MF_UNCHECKED), IDM_CHORDS_ACTIVE,
-                        active.c_str());
+    const struct {
+        UINT nID;
+        int32_t bOn;
+    } switches[] = {{IDM_CHORDS_ACTIVE, m_chords.m_bActive},
+                    {IDM_AWAY_FULL_SCREEN, m_workday.m_bFullScreen},
+                    {IDM_AWAY_LOCK, m_workday.m_bLock}};
+    for (const auto& entry : switches) {
+        const std::wstring text = ProgramString(entry.nID);
+        if (!text.empty())
+            menu.AppendMenu(MF_STRING | (entry.bOn == 1 ? MF_CHECKED : MF_UNCHECKED), entry.nID, text.c_str());
+    }
 }
 
 void CTimerDlg::LoadChords()
@@ -523,10 +545,8 @@ void CTimerDlg::RunChordAction(ChordAction action)
         break;
     case ChordAction::ShowHide:
         // Hidden, the strip counts on and rings as usual.
-        if (::IsWindowVisible(m_hWnd))
-            ShowWindow(SW_HIDE);
-        else
-            BringIntoView();
+        m_bHiddenByChord = !m_bHiddenByChord;
+        ShowAsPresence();
         break;
     }
 }
@@ -571,8 +591,54 @@ void CTimerDlg::SavePlace() const
 
 void CTimerDlg::BringIntoView()
 {
-    ShowWindow(SW_SHOWNA);
+    m_bHiddenByChord = false;
+    ShowAsPresence();
     ::SetWindowPos(m_hWnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+void CTimerDlg::ShowAsPresence()
+{
+    const bool bShown = PresenceFor(m_workday.m_bFullScreen, m_bFullScreen, m_bHiddenByChord).bShown;
+    if (bShown != (::IsWindowVisible(m_hWnd) != FALSE))
+        ShowWindow(bShown ? SW_SHOWNA : SW_HIDE);
+}
+
+void CTimerDlg::FollowFullScreen()
+{
+    const bool bFullScreen = m_workday.m_bFullScreen == 1 && m_owner.IsFullScreenNow();
+    if (bFullScreen == m_bFullScreen)
+        return;
+    m_bFullScreen = bFullScreen;
+    ShowAsPresence();
+}
+
+void CTimerDlg::SetLocked(bool bLocked)
+{
+    m_bLocked = bLocked;
+    ApplyLockStep();
+}
+
+LockStep CTimerDlg::ApplyLockStep()
+{
+    const LockStep step = LockStepFor(m_workday.m_bLock, m_bLocked, m_cycle.m_bPause == 0, m_cycle.m_bRunning == 1,
+                                      m_bPausedByLock);
+    if (step == LockStep::Pause) {
+        OnStartPause();
+        m_bPausedByLock = true;
+    } else if (step == LockStep::Resume) {
+        m_bPausedByLock = false;
+        if (m_cycle.m_bRunning != 1)
+            OnStartPause();
+    }
+    return step;
+}
+
+void CTimerDlg::ToggleWorkday(const char* key, int32_t WorkdaySettings::*pSwitch)
+{
+    SettingsFile::WriteInt(kSectionWorkday, key, m_workday.*pSwitch == 1 ? 0 : 1, ProgramSettingsFile());
+    m_workday = SettingsFile::LoadWorkdaySettings(ProgramSettingsFile());
+    FollowFullScreen();
+    ApplyLockStep();
 }
 
 void CTimerDlg::FollowSystemColours()

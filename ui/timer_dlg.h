@@ -8,6 +8,7 @@
 #include "core/chord.h"
 #include "core/second_grid.h"
 #include "core/status_display.h"
+#include "core/workday.h"
 #include "core/stopwatch.h"
 #include "core/unit_cycle.h"
 #include "resource.h"
@@ -42,6 +43,11 @@ public:
     void KeepOnMonitor();
     // Puts the strip back above a window that has come above it.
     void KeepAbove(HWND hWnd);
+    // Asks whether a full-screen program runs, while the switch is on, and steps aside for it or
+    // comes back.
+    void FollowFullScreen();
+    // Pauses a running work unit while the screen is locked, and goes on at the unlock.
+    void SetLocked(bool bLocked);
 
 protected:
     BOOL OnInitDialog() override;
@@ -98,6 +104,11 @@ private:
     ChordSettings m_chords;
     SystemPalette m_system;
     bool m_bHighContrast = false;
+    WorkdaySettings m_workday;
+    bool m_bFullScreen = false;
+    bool m_bHiddenByChord = false;
+    bool m_bLocked = false;
+    bool m_bPausedByLock = false;
 
     LRESULT OnSysCommand(WPARAM nID, LPARAM lParam);
     LRESULT OnPaint(WPARAM wParam, LPARAM lParam);
@@ -131,6 +142,12 @@ private:
     void LoadChords();
     // Switches every chord on or off and writes the switch.
     void ToggleChords();
+    // Switches one key of section ARBEITSTAG and writes it.
+    void ToggleWorkday(const char* key, int32_t WorkdaySettings::*pSwitch);
+    // Shows or hides the strip as the chord and a full-screen program leave it.
+    void ShowAsPresence();
+    // Pauses or resumes the countdown as the lock of the screen asks; the step taken.
+    LockStep ApplyLockStep();
     void SetButtonIcon(const CButton& button, int nIconID);
     // Releases the image that the slot's button gave back at its last change, shows the icon on
     // it and keeps the image it replaces for release at its next change.

@@ -105,6 +105,16 @@ constexpr auto OnQueryEndSessionMessage()
     });
 }
 
+// void OnSessionChange(UINT nStatus): WTS_SESSION_LOCK, WTS_SESSION_UNLOCK and the others.
+template <auto pfn>
+constexpr auto OnSessionChangeMessage()
+{
+    return Cracked<pfn>(WM_WTSSESSION_CHANGE, [](HandlerClass<pfn>& self, WPARAM wParam, LPARAM) -> LRESULT {
+        (self.*pfn)(static_cast<UINT>(wParam));
+        return 0;
+    });
+}
+
 // void OnX() for a message that carries nothing the handler needs: WM_CLOSE, WM_SYSCOLORCHANGE,
 // WM_DISPLAYCHANGE.
 template <UINT message, auto pfn>

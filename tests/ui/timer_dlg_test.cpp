@@ -22,7 +22,8 @@
 #include "resource.h"
 #include "settings_file_access.h"
 #include "win32/high_contrast.h"
-#include "win32/topmost_keeper.h"
+#include "win32/foreground_watcher.h"
+#include "win32/full_screen.h"
 
 namespace {
 
@@ -836,8 +837,8 @@ TEST_F(StripTest, ChordsRunTheButtonsActionsHideAndShowTheStripAndTheMenuShowsAn
         EXPECT_FALSE(ChordIsFree(MOD_CONTROL | MOD_ALT, 'T'));
         const std::vector<std::wstring> entries = {
             L"Start/Pause\tStrg+Alt+P belegt", L"N\u00E4chste Einheit\tStrg+Alt+N",
-            L"Stoppuhr Start/Pause\tStrg+Alt+S", L"Leiste ausblenden\tStrg+Alt+T", L"Tastenk\u00FCrzel", L"",
-            L"Inf&o \u00FCber Tarnovell..."};
+            L"Stoppuhr Start/Pause\tStrg+Alt+S", L"Leiste ausblenden\tStrg+Alt+T", L"Tastenk\u00FCrzel",
+            L"Bei Vollbild ausblenden", L"Bei gesperrtem Bildschirm anhalten", L"", L"Inf&o \u00FCber Tarnovell..."};
         UINT nActive = 0;
         EXPECT_EQ(StripMenu(hDlg, 0, &nActive), entries);
         EXPECT_EQ(nActive, static_cast<UINT>(MF_CHECKED));
@@ -1050,4 +1051,128 @@ TEST_F(StripTest, ATaskbarThatComesAboveTheStripIsPutBelowItAndOtherTopmostWindo
         }
     });
     ::UnregisterClassA("Shell_TrayWnd", ::GetModuleHandleA(nullptr));
+}
+
+namespace {
+
+// How often the strip was shown since the count was last set to 0.
+int g_nStripShows = 0;
+
+LRESULT CALLBACK CountStripShows(int nCode, WPARAM wParam, LPARAM lParam)
+{
+    const auto& msg = *reinterpret_cast<const CWPRETSTRUCT*>(lParam);
+    if (msg.message == WM_SHOWWINDOW && msg.wParam && ::GetDlgItem(msg.hwnd, IDC_PROGRESS))
+        ++g_nStripShows;
+    if (msg.message == WM_WINDOWPOSCHANGED && ::GetDlgItem(msg.hwnd, IDC_PROGRESS) &&
+        (reinterpret_cast<const WINDOWPOS*>(msg.lParam)->flags & SWP_SHOWWINDOW))
+        ++g_nStripShows;
+    return ::CallNextHookEx(nullptr, nCode, wParam, lParam);
+}
+
+HRESULT WINAPI PresentationMode(QUERY_USER_NOTIFICATION_STATE* pState)
+{
+    *pState = QUNS_PRESENTATION_MODE;
+    return S_OK;
+}
+
+}  // namespace
+
+TEST_F(StripTest, AFullScreenWindowHidesTheStripWithoutAShowOrASoundUntilItCloses)
+{
+    // Phases of no minutes: every tick changes the phase and would ring.
+    WriteSettings("[EINHEIT]\r\nArbeit=0\r\nKPause=0\r\n");
+    HHOOK hHook = ::SetWindowsHookExA(WH_CALLWNDPROCRET, &CountStripShows, nullptr, ::GetCurrentThreadId());
+    RecordingTimerDlg dlg;
+    Run(dlg, [&](HWND hDlg) {
+        MONITORINFO monitor{};
+        monitor.cbSize = sizeof monitor;
+        ::GetMonitorInfoA(::MonitorFromWindow(hDlg, MONITOR_DEFAULTTONEAREST), &monitor);
+        const RECT& rc = monitor.rcMonitor;
+        Command(hDlg, IDC_START);
+        HWND hFull = ::CreateWindowExA(0, "Static", "", WS_POPUP | WS_VISIBLE, rc.left, rc.top, rc.right - rc.left,
+                                       rc.bottom - rc.top, nullptr, nullptr, ::GetModuleHandleA(nullptr), nullptr);
+        ::SetForegroundWindow(hFull);
+        // Wine raises no foreground event of its own: the window announces itself.
+        ::NotifyWinEvent(EVENT_SYSTEM_FOREGROUND, hFull, OBJID_WINDOW, CHILDID_SELF);
+        MSG msg;
+        for (int i = 0; i < 200 && ::IsWindowVisible(hDlg); ++i, ::Sleep(10)) {
+            while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+                ::DispatchMessageA(&msg);
+        }
+        EXPECT_FALSE(::IsWindowVisible(hDlg));
+        g_nStripShows = 0;
+        Ticks(hDlg, 0, 3);
+        EXPECT_EQ(ItemText(hDlg, IDC_PROGRESS), "0:00 --- PAUSE");
+        EXPECT_TRUE(dlg.m_alarms.empty());
+        EXPECT_EQ(g_nStripShows, 0);
+        ::DestroyWindow(hFull);
+        Ticks(hDlg, 0, 1);
+        EXPECT_TRUE(::IsWindowVisible(hDlg));
+        EXPECT_EQ(dlg.m_alarms.size(), 1u);
+    });
+    ::UnhookWindowsHookEx(hHook);
+}
+
+TEST_F(StripTest, WindowsReportOfFullScreenHidesTheStripButNotAgainstTheChordNorWithTheSwitchOff)
+{
+    RecordingTimerDlg dlg;
+    Run(dlg, [&](HWND hDlg) {
+        auto& report = FullScreen::Lookup();
+        auto* pReal = report.Get();
+        Command(hDlg, IDC_STOPWATCH_START);
+        const auto reportAndTick = [&](bool bFullScreen) {
+            report.Substitute(bFullScreen ? &PresentationMode : pReal);
+            Ticks(hDlg, 1, 1);
+            return ::IsWindowVisible(hDlg) != FALSE;
+        };
+        EXPECT_FALSE(reportAndTick(true));
+        EXPECT_TRUE(reportAndTick(false));
+        ::SendMessageA(HostOf(hDlg), WM_HOTKEY, 4, 0);
+        EXPECT_FALSE(reportAndTick(true));
+        EXPECT_FALSE(reportAndTick(false)) << "the chord's hiding ended with the full screen";
+        ::SendMessageA(HostOf(hDlg), WM_HOTKEY, 4, 0);
+        EXPECT_TRUE(::IsWindowVisible(hDlg));
+        // Switched off in the menu, written, and the report no longer counts.
+        StripMenu(hDlg, 6);
+        EXPECT_EQ(SettingsBytes(), "[ARBEITSTAG]\r\nVollbild=0\r\n");
+        EXPECT_TRUE(reportAndTick(true));
+        EXPECT_EQ(ItemText(hDlg, IDC_STOPWATCH_TEXT), "00:00:05");
+        report.Substitute(pReal);
+    });
+}
+
+TEST_F(StripTest, TheLockPausesAWorkUnitLetsAPauseRunOutAndTheUnlockGoesOn)
+{
+    RecordingTimerDlg dlg;
+    Run(dlg, [&](HWND hDlg) {
+        const auto session = [&](WPARAM nStatus) { ::SendMessageA(HostOf(hDlg), WM_WTSSESSION_CHANGE, nStatus, 1); };
+        Command(hDlg, IDC_START);
+        Command(hDlg, IDC_STOPWATCH_START);
+        Ticks(hDlg, 0, 2);
+        session(WTS_SESSION_LOCK);
+        EXPECT_EQ(ButtonImage(hDlg, IDC_START), ProgramIcon(IDI_START));
+        EXPECT_EQ(dlg.m_stopwatch.m_bSwRunning, 1);
+        Ticks(hDlg, 0, 5);
+        EXPECT_EQ(ItemText(hDlg, IDC_PROGRESS), "24:58 --- Einheit 1");
+        session(WTS_SESSION_UNLOCK);
+        EXPECT_EQ(ButtonImage(hDlg, IDC_START), ProgramIcon(IDI_PAUSE));
+
+        // A pause counts on through the lock; the work unit after it waits at its full length.
+        Command(hDlg, IDC_NEXT);
+        session(WTS_SESSION_LOCK);
+        Ticks(hDlg, 0, 301);
+        EXPECT_EQ(dlg.m_alarms.size(), 1u);
+        EXPECT_EQ(ItemText(hDlg, IDC_PROGRESS), "25:00 --- Einheit 2");
+        EXPECT_EQ(AskBar(hDlg, PBM_GETPOS), 0);
+        EXPECT_EQ(ButtonImage(hDlg, IDC_START), ProgramIcon(IDI_START));
+        session(WTS_SESSION_UNLOCK);
+        Ticks(hDlg, 0, 1);
+        EXPECT_EQ(ItemText(hDlg, IDC_PROGRESS), "24:59 --- Einheit 2");
+
+        // A countdown the user paused stays paused through a lock and its unlock.
+        Command(hDlg, IDC_START);
+        session(WTS_SESSION_LOCK);
+        session(WTS_SESSION_UNLOCK);
+        EXPECT_EQ(dlg.m_cycle.m_bRunning, 0);
+    });
 }
