@@ -31,15 +31,12 @@ TEST(Workday, TheLockPausesARunningWorkUnitAndOnlyTheUnlockOfWhatItPausedResumes
         bool bLocked, bWork, bRunning, bPausedByLock;
         LockStep step;
     } rows[] = {
-        {1, true, true, true, false, LockStep::Pause},    // a running work unit
-        {1, true, false, true, false, LockStep::None},    // a running pause counts on
-        {1, true, true, false, false, LockStep::None},    // paused by the user before
-        {1, true, true, false, true, LockStep::None},     // paused by the lock already
-        {0, true, true, true, false, LockStep::None},     // switched off
-        {1, false, true, false, true, LockStep::Resume},  // the unlock of what the lock paused
-        {0, false, true, false, true, LockStep::Resume},  // switched off while paused by the lock
-        {1, false, true, false, false, LockStep::None},   // the unlock of a user's pause
-        {1, false, true, true, false, LockStep::None},
+        {1, true, true, true, false, LockStep::Pause},  // a running work unit
+        {1, true, false, true, false, LockStep::None},  // a running pause counts on
+        {1, true, true, false, false, LockStep::None},  // paused by the user before, or by the lock already
+        {1, true, true, false, true, LockStep::None},   {0, true, true, true, false, LockStep::None},
+        {1, false, true, false, true, LockStep::Resume},  // the unlock of what the lock paused, switch or not
+        {0, false, true, false, true, LockStep::Resume},  {1, false, true, false, false, LockStep::None},
     };
     for (const auto& row : rows) {
         EXPECT_EQ(LockStepFor(row.bSwitch, row.bLocked, row.bWork, row.bRunning, row.bPausedByLock), row.step)

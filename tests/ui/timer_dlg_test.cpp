@@ -739,6 +739,8 @@ TEST_F(StripTest, ARightClickBesideTheButtonsAndTheKeyboardAnywhereOpenTheAboutB
 {
     RecordingTimerDlg dlg;
     Run(dlg, [&](HWND hDlg) {
+        // At the screen's left the menu, chord entries and all, opens beside every button uncut.
+        ::SetWindowPos(hDlg, nullptr, 0, 100, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
         // 0 is the strip's own background. From the keyboard a button opens the menu too, below it.
         constexpr int kTargets[] = {IDC_PROGRESS, IDC_STOPWATCH_TEXT, 0, IDOK, IDC_CAPTION, IDC_START, IDC_NEXT,
                                     IDC_SETTINGS, IDC_STOPWATCH_START, IDC_STOPWATCH_RESET};
@@ -825,6 +827,41 @@ std::vector<std::wstring> StripMenu(HWND hDlg, int nDown, UINT* pActiveState = n
     return texts;
 }
 
+// Lets the thread's windows handle what is queued for them until `done`, at most two seconds.
+void PumpUntil(const std::function<bool()>& done)
+{
+    for (int i = 0; i < 200 && !done(); ++i, ::Sleep(10)) {
+        MSG msg;
+        while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+            ::DispatchMessageA(&msg);
+    }
+}
+
+BOOL WINAPI HighContrastOn(UINT nAction, UINT nParam, void* pParam, UINT nWinIni)
+{
+    if (nAction != SPI_GETHIGHCONTRAST)
+        return ::SystemParametersInfoW(nAction, nParam, pParam, nWinIni);
+    static_cast<HIGHCONTRASTW*>(pParam)->dwFlags = HCF_HIGHCONTRASTON;
+    return TRUE;
+}
+
+HRESULT WINAPI PresentationMode(QUERY_USER_NOTIFICATION_STATE* pState)
+{
+    *pState = QUNS_PRESENTATION_MODE;
+    return S_OK;
+}
+
+// How often the strip was shown since the count was last set to 0.
+int g_nStripShows = 0;
+
+LRESULT CALLBACK CountStripShows(int nCode, WPARAM wParam, LPARAM lParam)
+{
+    const auto& msg = *reinterpret_cast<const CWPRETSTRUCT*>(lParam);
+    if (msg.message == WM_SHOWWINDOW && msg.wParam && ::GetDlgItem(msg.hwnd, IDC_PROGRESS))
+        ++g_nStripShows;
+    return ::CallNextHookEx(nullptr, nCode, wParam, lParam);
+}
+
 }  // namespace
 
 TEST_F(StripTest, ChordsRunTheButtonsActionsHideAndShowTheStripAndTheMenuShowsAndSwitchesThem)
@@ -880,10 +917,8 @@ TEST_F(StripTest, ChordsRunTheButtonsActionsHideAndShowTheStripAndTheMenuShowsAn
     {
         RecordingTimerDlg next;
         Run(next, [&](HWND hDlg) {
-            EXPECT_TRUE(ChordIsFree(MOD_CONTROL | MOD_ALT, 'N'));
-            EXPECT_TRUE(ChordIsFree(MOD_CONTROL | MOD_ALT, 'S'));
-            EXPECT_FALSE(ChordIsFree(MOD_CONTROL | MOD_ALT, 'P'));
-            EXPECT_FALSE(ChordIsFree(MOD_CONTROL | MOD_SHIFT, VK_F9));
+            EXPECT_TRUE(ChordIsFree(MOD_CONTROL | MOD_ALT, 'N') && ChordIsFree(MOD_CONTROL | MOD_ALT, 'S'));
+            EXPECT_FALSE(ChordIsFree(MOD_CONTROL | MOD_ALT, 'P') || ChordIsFree(MOD_CONTROL | MOD_SHIFT, VK_F9));
             EXPECT_EQ(StripMenu(hDlg, 0)[3], L"Leiste ausblenden\tStrg+Umschalt+F9");
         });
     }
@@ -961,18 +996,6 @@ TEST_F(StripTest, AfterADisplayChangeAStripOffItsMonitorComesBackAndOneOnItStays
     });
 }
 
-namespace {
-
-BOOL WINAPI HighContrastOn(UINT nAction, UINT nParam, void* pParam, UINT nWinIni)
-{
-    if (nAction != SPI_GETHIGHCONTRAST)
-        return ::SystemParametersInfoW(nAction, nParam, pParam, nWinIni);
-    static_cast<HIGHCONTRASTW*>(pParam)->dwFlags = HCF_HIGHCONTRASTON;
-    return TRUE;
-}
-
-}  // namespace
-
 TEST_F(StripTest, ColoursFollowTheSystemAndHighContrastDrawsInTheSystemsColoursAlone)
 {
     // The system's colours changed inside the strip's own process, as Wine changes them; high
@@ -1037,14 +1060,10 @@ TEST_F(StripTest, ATaskbarThatComesAboveTheStripIsPutBelowItAndOtherTopmostWindo
             ASSERT_TRUE(IsAbove(hOther, hDlg)) << className;
             HWND hActive = ::GetActiveWindow();
             ::NotifyWinEvent(EVENT_SYSTEM_FOREGROUND, hOther, OBJID_WINDOW, CHILDID_SELF);
-            // The event comes through the message loop; a few rounds of it, at most two seconds.
+            // The event comes through the message loop: ten rounds of it at least.
             const bool bTaskbar = std::string_view(className) == "Shell_TrayWnd";
-            MSG msg;
-            for (int i = 0; i < 200 && (i < 10 || (bTaskbar && IsAbove(hOther, hDlg))); ++i) {
-                while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
-                    ::DispatchMessageA(&msg);
-                ::Sleep(10);
-            }
+            int nRounds = 0;
+            PumpUntil([&] { return ++nRounds > 10 && !(bTaskbar && IsAbove(hOther, hDlg)); });
             EXPECT_EQ(IsAbove(hOther, hDlg), !bTaskbar) << className;
             EXPECT_EQ(::GetActiveWindow(), hActive) << className;
             ::DestroyWindow(hOther);
@@ -1052,30 +1071,6 @@ TEST_F(StripTest, ATaskbarThatComesAboveTheStripIsPutBelowItAndOtherTopmostWindo
     });
     ::UnregisterClassA("Shell_TrayWnd", ::GetModuleHandleA(nullptr));
 }
-
-namespace {
-
-// How often the strip was shown since the count was last set to 0.
-int g_nStripShows = 0;
-
-LRESULT CALLBACK CountStripShows(int nCode, WPARAM wParam, LPARAM lParam)
-{
-    const auto& msg = *reinterpret_cast<const CWPRETSTRUCT*>(lParam);
-    if (msg.message == WM_SHOWWINDOW && msg.wParam && ::GetDlgItem(msg.hwnd, IDC_PROGRESS))
-        ++g_nStripShows;
-    if (msg.message == WM_WINDOWPOSCHANGED && ::GetDlgItem(msg.hwnd, IDC_PROGRESS) &&
-        (reinterpret_cast<const WINDOWPOS*>(msg.lParam)->flags & SWP_SHOWWINDOW))
-        ++g_nStripShows;
-    return ::CallNextHookEx(nullptr, nCode, wParam, lParam);
-}
-
-HRESULT WINAPI PresentationMode(QUERY_USER_NOTIFICATION_STATE* pState)
-{
-    *pState = QUNS_PRESENTATION_MODE;
-    return S_OK;
-}
-
-}  // namespace
 
 TEST_F(StripTest, AFullScreenWindowHidesTheStripWithoutAShowOrASoundUntilItCloses)
 {
@@ -1094,11 +1089,7 @@ TEST_F(StripTest, AFullScreenWindowHidesTheStripWithoutAShowOrASoundUntilItClose
         ::SetForegroundWindow(hFull);
         // Wine raises no foreground event of its own: the window announces itself.
         ::NotifyWinEvent(EVENT_SYSTEM_FOREGROUND, hFull, OBJID_WINDOW, CHILDID_SELF);
-        MSG msg;
-        for (int i = 0; i < 200 && ::IsWindowVisible(hDlg); ++i, ::Sleep(10)) {
-            while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
-                ::DispatchMessageA(&msg);
-        }
+        PumpUntil([&] { return !::IsWindowVisible(hDlg); });
         EXPECT_FALSE(::IsWindowVisible(hDlg));
         g_nStripShows = 0;
         Ticks(hDlg, 0, 3);
