@@ -26,6 +26,9 @@ namespace {
 
 constexpr UINT_PTR kCountdownTimer = 0;
 constexpr UINT_PTR kStopwatchTimer = 1;
+// A tick asks for a full-screen program at most this often: at one tick a second every tick asks,
+// and ticks that come faster (a queue of them after a busy moment) do not each ask again.
+constexpr ULONGLONG kFullScreenAskMs = 500;
 
 HICON LoadProgramIcon(int nIconID)
 {
@@ -251,7 +254,7 @@ void CTimerDlg::OnTimer(UINT_PTR nIDEvent)
 void CTimerDlg::CountdownTick()
 {
     KillTimer(kCountdownTimer);
-    FollowFullScreen();
+    FollowFullScreenAtTick();
     if (m_cycle.CountDown()) {
         ChangePhase();
         if (PresenceFor(m_workday.m_bFullScreen, m_bFullScreen, m_bHiddenByChord).bSound)
@@ -313,7 +316,7 @@ void CTimerDlg::ApplyPalette()
 void CTimerDlg::StopwatchTick()
 {
     KillTimer(kStopwatchTimer);
-    FollowFullScreen();
+    FollowFullScreenAtTick();
     m_stopwatch.Tick();
     m_txtStopwatch.SetWindowText(WidenAscii(m_stopwatch.TimeText()).c_str());
     ArmNextSecond(kStopwatchTimer, m_stopwatchGrid);
@@ -610,6 +613,15 @@ void CTimerDlg::FollowFullScreen()
         return;
     m_bFullScreen = bFullScreen;
     ShowAsPresence();
+}
+
+void CTimerDlg::FollowFullScreenAtTick()
+{
+    const ULONGLONG nNow = ::GetTickCount64();
+    if (m_nFullScreenAsked != 0 && nNow - m_nFullScreenAsked < kFullScreenAskMs)
+        return;
+    m_nFullScreenAsked = nNow;
+    FollowFullScreen();
 }
 
 void CTimerDlg::SetLocked(bool bLocked)

@@ -109,6 +109,7 @@ private:
     bool m_bHiddenByChord = false;
     bool m_bLocked = false;
     bool m_bPausedByLock = false;
+    ULONGLONG m_nFullScreenAsked = 0;
 
     LRESULT OnSysCommand(WPARAM nID, LPARAM lParam);
     LRESULT OnPaint(WPARAM wParam, LPARAM lParam);
@@ -146,6 +147,9 @@ private:
     void ToggleWorkday(const char* key, int32_t WorkdaySettings::*pSwitch);
     // Shows or hides the strip as the chord and a full-screen program leave it.
     void ShowAsPresence();
+    // What a tick of a running count asks about a full-screen program, which Wine tells by no
+    // event: at most every kFullScreenAskMs.
+    void FollowFullScreenAtTick();
     // Pauses or resumes the countdown as the lock of the screen asks; the step taken.
     LockStep ApplyLockStep();
     void SetButtonIcon(const CButton& button, int nIconID);
