@@ -107,6 +107,7 @@ bool IsShellTaskbarClass(std::string_view className)
 
 bool IsShellWindowClass(std::string_view className)
 {
-    return IsShellTaskbarClass(className) || className == "Progman" || className == "WorkerW";
+    return IsShellTaskbarClass(className) || className == "Progman" || className == "WorkerW" ||
+           className == "#32769";
 }
 }  // namespace WindowLayout

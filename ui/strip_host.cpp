@@ -109,7 +109,8 @@ bool CStripHost::IsFullScreenNow() const
         return true;
     HWND hForeground = ::GetForegroundWindow();
     const HWND hStrip = m_strip.GetSafeHwnd();
-    if (!hForeground || !hStrip || hForeground == ::GetDesktopWindow() || hForeground == ::GetShellWindow())
+    if (!hForeground || !hStrip || hForeground == ::GetDesktopWindow() || hForeground == ::GetShellWindow() ||
+        !::IsWindowVisible(hForeground) || ::IsIconic(hForeground))
         return false;
     // The strip and its dialogs are no full-screen program.
     for (HWND hOwner = hForeground; hOwner; hOwner = ::GetWindow(hOwner, GW_OWNER)) {
