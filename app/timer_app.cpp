@@ -1,8 +1,12 @@
 // CTimerApp: the application object; the program lives as long as the strip.
 #include "timer_app.h"
 
+#include "core/settings.h"
+#include "ui/strip_host.h"
 #include "ui/timer_dlg.h"
+#include "win32/instance_lock.h"
 #include "win32/lazy_import.h"
+#include "win32/profile_file.h"
 
 namespace {
 
@@ -12,6 +16,14 @@ CTimerApp theApp;
 
 BOOL CTimerApp::InitInstance()
 {
+    // One strip runs per settings file: a second start brings the running one into view and
+    // ends without a window, writing nothing.
+    const std::wstring instanceName = InstanceName(ProgramSettingsFile::GetPath());
+    const CInstanceLock lock(instanceName);
+    if (!lock.IsFirst()) {
+        CStripHost::BringRunningStripIntoView(instanceName);
+        return FALSE;
+    }
     Enable3dControls();
     CTimerDlg dlg;
     m_pMainWnd = &dlg;

@@ -41,11 +41,16 @@ bool IsRasterFont(HFONT hFont)
 }  // namespace
 
 CTextProgressCtrl::CTextProgressCtrl()
-    : m_crBarClr(::GetSysColor(COLOR_HIGHLIGHT)),
-      m_crBgClr(::GetSysColor(COLOR_WINDOW)),
-      m_crTextClr(::GetSysColor(COLOR_HIGHLIGHT)),
-      m_crTextBkClr(::GetSysColor(COLOR_WINDOW))
 {
+    ReadSystemColours();
+}
+
+void CTextProgressCtrl::ReadSystemColours()
+{
+    m_crBarClr = ::GetSysColor(COLOR_HIGHLIGHT);
+    m_crBgClr = ::GetSysColor(COLOR_WINDOW);
+    m_crTextClr = ::GetSysColor(COLOR_HIGHLIGHT);
+    m_crTextBkClr = ::GetSysColor(COLOR_WINDOW);
 }
 
 void CTextProgressCtrl::SetRange(int nLower, int nUpper)

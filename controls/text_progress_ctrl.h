@@ -25,6 +25,12 @@ public:
     int SetPos(int nPos);
     void SetBarColour(COLORREF crBar) { m_crBarClr = crBar; }
     void SetTextColour(COLORREF crText) { m_crTextClr = crText; }
+    // The empty part, and the text over the filled one.
+    void SetBkColour(COLORREF crBk) { m_crBgClr = crBk; }
+    void SetTextBkColour(COLORREF crTextBk) { m_crTextBkClr = crTextBk; }
+    // Takes its colours from the system's colour table again, as at its construction; the
+    // change shows at the next repaint.
+    void ReadSystemColours();
     // Draws the text from now on in the system font's face and weight made for nDpi: the stock
     // font is made once, for the DPI the system had at sign-in. Without a DPI the text is drawn in
     // the drawing context's own font.
@@ -83,9 +89,9 @@ private:
     std::wstring m_strText;
     BOOL m_bShowText = TRUE;
     int m_nBarWidth = -1;
-    COLORREF m_crBarClr;
-    COLORREF m_crBgClr;
-    COLORREF m_crTextClr;
-    COLORREF m_crTextBkClr;
+    COLORREF m_crBarClr = 0;
+    COLORREF m_crBgClr = 0;
+    COLORREF m_crTextClr = 0;
+    COLORREF m_crTextBkClr = 0;
     CFont m_font;
 };

@@ -98,3 +98,18 @@ std::string_view CutToCharacters(std::string_view text, std::size_t nMax, Charac
     }
     return text.substr(0, nEnd);
 }
+
+std::wstring InstanceName(std::wstring_view settingsPath)
+{
+    // FNV-1a over the UTF-16 code units, each ASCII letter folded to upper case.
+    uint64_t nHash = 14695981039346656037ULL;
+    for (wchar_t c : settingsPath) {
+        if (c >= L'a' && c <= L'z')
+            c = static_cast<wchar_t>(c - L'a' + L'A');
+        nHash = (nHash ^ static_cast<uint16_t>(c)) * 1099511628211ULL;
+    }
+    std::wstring name = L"Tarnovell-";
+    for (int nShift = 60; nShift >= 0; nShift -= 4)
+        name += L"0123456789ABCDEF"[(nHash >> nShift) & 0xF];
+    return name;
+}

@@ -87,3 +87,8 @@ std::string_view CutToCharacters(std::string_view text, std::size_t nMax, Charac
 // The file beside the executable that a relative alarm path would name there; empty for a path
 // with a drive or a root (and for an empty one), which is always used as written.
 std::wstring AlarmPathBeside(std::wstring_view exePath, std::wstring_view alarm);
+
+// The name that one running strip per settings file holds: the same for every spelling of the
+// path that differs only in the case of its ASCII letters, and at most 40 characters, so that it
+// fits any name the platform gives to locks and windows.
+std::wstring InstanceName(std::wstring_view settingsPath);

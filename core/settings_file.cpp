@@ -123,3 +123,24 @@ void SettingsFile::SaveWindowPos(const WindowPos& pos, const ProfileFile& file)
     };
     file.WriteKeys(kSectionPos, entries);
 }
+
+ChordSettings SettingsFile::LoadChordSettings(const ProfileFile& file)
+{
+    ChordSettings chords;
+    chords.m_bActive = ReadInt(kSectionChords, kKeyChordsActive, 1, file);
+    for (int nAction = 0; nAction < kChordActions; ++nAction) {
+        const ChordKey& key = kChordKeys[nAction];
+        chords.m_chord[nAction] = ReadChord(ReadString(kSectionChords, key.key, key.defaultText, file));
+    }
+    return chords;
+}
+
+void SettingsFile::SaveChordsActive(int32_t bActive, const ProfileFile& file)
+{
+    WriteInt(kSectionChords, kKeyChordsActive, bActive, file);
+}
+
+WorkdaySettings SettingsFile::LoadWorkdaySettings(const ProfileFile& file)
+{
+    return WorkdaySettings{ReadInt(kSectionWorkday, kKeyFullScreen, 1, file), ReadInt(kSectionWorkday, kKeyLock, 1, file)};
+}

@@ -7,7 +7,9 @@
 #include <string>
 #include <utility>
 
+#include "chord.h"
 #include "settings.h"
+#include "workday.h"
 
 // A key of a section and the text it is set to.
 struct ProfileEntry {
@@ -64,4 +66,10 @@ public:
     static void SaveTimerSettings(const TimerSettings& settings, const ProfileFile& file);
     static WindowPos LoadWindowPos(const WindowPos& defaults, const ProfileFile& file);
     static void SaveWindowPos(const WindowPos& pos, const ProfileFile& file);
+    // Section TASTEN; a missing key means its default chord, an empty one no chord.
+    static ChordSettings LoadChordSettings(const ProfileFile& file);
+    // The one key of the section that the program writes, when the user switches the chords.
+    static void SaveChordsActive(int32_t bActive, const ProfileFile& file);
+    // Section ARBEITSTAG, written a key at a time when the user switches one in the menu.
+    static WorkdaySettings LoadWorkdaySettings(const ProfileFile& file);
 };

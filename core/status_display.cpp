@@ -35,3 +35,10 @@ uint32_t BarColour(const UnitCycle& cycle)
     const auto a = static_cast<uint32_t>(share);
     return a + 256 * (255 - a);
 }
+
+BarPalette StripPalette(uint32_t crPhase, bool bHighContrast, const SystemPalette& system)
+{
+    if (bHighContrast)
+        return BarPalette{system.crHighlight, system.crWindow, system.crHighlightText, system.crWindowText};
+    return BarPalette{crPhase, system.crWindow, system.crWindow, kTextBlue};
+}

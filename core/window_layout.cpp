@@ -94,4 +94,14 @@ int32_t DrawnIconSize(int32_t nPixels)
     return std::end(kDrawnIconSizes)[-1];
 }
 
+bool IsShellTaskbarClass(std::string_view className)
+{
+    return className == "Shell_TrayWnd" || className == "Shell_SecondaryTrayWnd";
+}
+
+bool IsShellWindowClass(std::string_view className)
+{
+    return IsShellTaskbarClass(className) || className == "Progman" || className == "WorkerW" ||
+           className == "#32769";
+}
 }  // namespace WindowLayout

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string_view>
 
 #include "settings.h"
 
@@ -45,6 +46,13 @@ int32_t DialogBaseWidth(int32_t nLettersWidth);
 // puts around an empty rectangle: a quarter of the base width and an eighth of the base height
 // per unit, each rounded half away from zero as MulDiv does.
 FormExtent DialogWindowSize(FormExtent units, FormExtent baseUnits, const ScreenRect& frame);
+
+// The shell's taskbars, on the main monitor and on the others: clicked, they lift themselves above
+// every topmost window.
+bool IsShellTaskbarClass(std::string_view className);
+// The desktop's and the shell's own windows, the taskbars among them: none of them is a
+// full-screen program, whatever its size.
+bool IsShellWindowClass(std::string_view className);
 
 // The icon sizes drawn into the program's icons, smallest first.
 inline constexpr int32_t kDrawnIconSizes[] = {32, 40, 48, 64, 96};

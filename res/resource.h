@@ -21,6 +21,17 @@
 /* the exit button is IDOK (1); each icon button's name, its window text and tooltip, is the
    string with the button's id */
 #define IDM_ABOUTBOX            0x0010  /* system-menu entry of the about box */
+/* The strip's own menu: one entry per chord action, in the order of section TASTEN, then the
+   switch of all chords; each entry's text is the string with its id */
+#define IDM_CHORD_START_PAUSE   0x0020
+#define IDM_CHORD_NEXT          0x0021
+#define IDM_CHORD_STOPWATCH     0x0022
+#define IDM_CHORD_SHOW_HIDE     0x0023
+#define IDM_CHORDS_ACTIVE       0x0024
+/* ... and the switches of section ARBEITSTAG */
+#define IDM_AWAY_FULL_SCREEN    0x0025
+#define IDM_AWAY_LOCK           0x0026
+#define IDS_CHORD_TAKEN         1101    /* follows a chord that another program holds */
 
 /* Icons */
 #define IDR_MAINFRAME           128     /* hourglass: window icon, about box */

@@ -2,10 +2,10 @@
 // switches between its compact and expanded forms and remembers its place.
 #include "timer_dlg.h"
 
-#include <windowsx.h>
-
 #include <algorithm>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <utility>
 
 #include "about_dlg.h"
@@ -16,6 +16,7 @@
 #include "settings_dlg.h"
 #include "win32/alarm_sound.h"
 #include "win32/dpi.h"
+#include "win32/high_contrast.h"
 #include "win32/monitor.h"
 #include "win32/profile_file.h"
 #include "win32/resource_string.h"
@@ -25,6 +26,9 @@ namespace {
 
 constexpr UINT_PTR kCountdownTimer = 0;
 constexpr UINT_PTR kStopwatchTimer = 1;
+// A tick asks for a full-screen program at most this often: at one tick a second every tick asks,
+// and ticks that come faster (a queue of them after a busy moment) do not each ask again.
+constexpr ULONGLONG kFullScreenAskMs = 500;
 
 HICON LoadProgramIcon(int nIconID)
 {
@@ -44,6 +48,16 @@ bool AppendAboutEntry(const CMenu& menu, bool bSeparator)
     return true;
 }
 
+// The menu entry of each chord action, in the order of the actions.
+constexpr UINT kChordEntries[kChordActions] = {IDM_CHORD_START_PAUSE, IDM_CHORD_NEXT, IDM_CHORD_STOPWATCH,
+                                               IDM_CHORD_SHOW_HIDE};
+
+SystemPalette ReadSystemPalette()
+{
+    return SystemPalette{::GetSysColor(COLOR_HIGHLIGHT), ::GetSysColor(COLOR_HIGHLIGHTTEXT),
+                         ::GetSysColor(COLOR_WINDOW), ::GetSysColor(COLOR_WINDOWTEXT)};
+}
+
 }  // namespace
 
 const CTimerDlg::ImageSlot CTimerDlg::kImageSlotTable[kImageSlots] = {
@@ -53,7 +67,12 @@ const CTimerDlg::ImageSlot CTimerDlg::kImageSlotTable[kImageSlots] = {
     {&CTimerDlg::m_btnStopwatchReset, IDI_RESET},
 };
 
-CTimerDlg::CTimerDlg() : CMessageMapped(IDD_TIMER_DIALOG, &m_owner), m_hMainIcon(LoadProgramIcon(IDR_MAINFRAME))
+CTimerDlg::CTimerDlg()
+    : CMessageMapped(IDD_TIMER_DIALOG, &m_owner),
+      m_hMainIcon(LoadProgramIcon(IDR_MAINFRAME)),
+      m_owner(*this),
+      m_system(ReadSystemPalette()),
+      m_bHighContrast(HighContrast::IsOn())
 {
 }
 
@@ -212,27 +231,39 @@ void CTimerDlg::ApplySettings()
     m_progress.SetPos(0);
     m_progress.SetBarColour(kBarGreen);
     m_nInterval = 1000;
+    m_bPausedByLock = false;
+    m_workday = SettingsFile::LoadWorkdaySettings(m_settingsFile);
+    LoadChords();
     // With the caption flag set, the toggle always lands in the compact form.
     m_bCaption = 1;
     SendMessage(WM_COMMAND, IDC_CAPTION);
     UpdateDisplay();
 }
 
-LRESULT CTimerDlg::OnTimer(WPARAM nIDEvent, LPARAM)
+// A tick for a count that is not running, posted by another program or left in the queue when
+// the user paused, counts nothing and arms nothing.
+void CTimerDlg::OnTimer(UINT_PTR nIDEvent)
 {
-    if (nIDEvent == kCountdownTimer)
+    if (nIDEvent == kCountdownTimer && m_cycle.m_bRunning == 1)
         CountdownTick();
-    else if (nIDEvent == kStopwatchTimer)
+    else if (nIDEvent == kStopwatchTimer && m_stopwatch.m_bSwRunning == 1)
         StopwatchTick();
-    return Default();
+    Default();
 }
 
 void CTimerDlg::CountdownTick()
 {
     KillTimer(kCountdownTimer);
+    FollowFullScreenAtTick();
     if (m_cycle.CountDown()) {
         ChangePhase();
-        PlayAlarm(AlarmToPlay(m_strAlarmFile).c_str());
+        if (PresenceFor(m_workday.m_bFullScreen, m_bFullScreen, m_bHiddenByChord).bSound)
+            PlayAlarm(AlarmToPlay(m_strAlarmFile).c_str());
+        // A work unit that begins while the screen is locked waits, at its full length.
+        if (ApplyLockStep() == LockStep::Pause) {
+            UpdateDisplay();
+            return;
+        }
     }
     // The tick that ends a phase counts as the first second of the next.
     m_cycle.CountElapsed();
@@ -270,12 +301,22 @@ void CTimerDlg::UpdateDisplay()
 {
     m_progress.SetPos(m_cycle.m_nElapsed);
     m_progress.SetWindowText(WidenAscii(StatusText(m_cycle)).c_str());
-    m_progress.SetBarColour(BarColour(m_cycle));
+    ApplyPalette();
+}
+
+void CTimerDlg::ApplyPalette()
+{
+    const BarPalette palette = StripPalette(BarColour(m_cycle), m_bHighContrast, m_system);
+    m_progress.SetBarColour(palette.crBar);
+    m_progress.SetBkColour(palette.crEmpty);
+    m_progress.SetTextBkColour(palette.crTextOverBar);
+    m_progress.SetTextColour(palette.crTextOverEmpty);
 }
 
 void CTimerDlg::StopwatchTick()
 {
     KillTimer(kStopwatchTimer);
+    FollowFullScreenAtTick();
     m_stopwatch.Tick();
     m_txtStopwatch.SetWindowText(WidenAscii(m_stopwatch.TimeText()).c_str());
     ArmNextSecond(kStopwatchTimer, m_stopwatchGrid);
@@ -308,6 +349,7 @@ void CTimerDlg::MoveToForm(bool bExpanded)
 
 void CTimerDlg::OnStartPause()
 {
+    m_bPausedByLock = false;
     if (m_cycle.ToggleRunning() == 1) {
         ArmFirstSecond(kCountdownTimer, m_countdownGrid);
         SetButtonIcon(m_btnStart, IDI_PAUSE);
@@ -392,15 +434,14 @@ void CTimerDlg::ShowAtDpi(int nDpi)
     m_progress.SetDpi(nDpi);
 }
 
-LRESULT CTimerDlg::OnContextMenu(WPARAM wParam, LPARAM lParam)
+void CTimerDlg::OnContextMenu(HWND hSource, POINT point)
 {
-    const auto hSource = reinterpret_cast<HWND>(wParam);
     const bool bOnButton = IsIconButton(hSource);
+    const bool bFromKeyboard = point.x == -1 && point.y == -1;
     // A button passes its right click on with its own handle: a click on a button opens nothing.
-    if (bOnButton && lParam != -1)
-        return 0;
-    POINT point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-    if (lParam == -1) {
+    if (bOnButton && !bFromKeyboard)
+        return;
+    if (bFromKeyboard) {
         // From the keyboard (Shift+F10, the menu key): below the focused button, else at the
         // strip's corner.
         RECT rect = GetWindowRect();
@@ -408,9 +449,19 @@ LRESULT CTimerDlg::OnContextMenu(WPARAM wParam, LPARAM lParam)
             ::GetWindowRect(hSource, &rect);
         point = POINT{rect.left, bOnButton ? rect.bottom : rect.top};
     }
-    if (TrackStripMenu(point) == IDM_ABOUTBOX)
+    const UINT nChosen = TrackStripMenu(point);
+    if (nChosen == IDM_ABOUTBOX)
         SendMessage(WM_SYSCOMMAND, IDM_ABOUTBOX);
-    return 0;
+    else if (nChosen == IDM_CHORDS_ACTIVE)
+        ToggleChords();
+    else if (nChosen == IDM_AWAY_FULL_SCREEN)
+        ToggleWorkday(kKeyFullScreen, &WorkdaySettings::m_bFullScreen);
+    else if (nChosen == IDM_AWAY_LOCK)
+        ToggleWorkday(kKeyLock, &WorkdaySettings::m_bLock);
+    for (int nAction = 0; nAction < kChordActions; ++nAction) {
+        if (nChosen == kChordEntries[nAction])
+            RunChordAction(static_cast<ChordAction>(nAction));
+    }
 }
 
 bool CTimerDlg::IsIconButton(HWND hWnd) const
@@ -422,7 +473,8 @@ bool CTimerDlg::IsIconButton(HWND hWnd) const
 UINT CTimerDlg::TrackStripMenu(POINT point) const
 {
     const CPopupMenu menu(::CreatePopupMenu());
-    if (!AppendAboutEntry(CMenu(menu.Get()), false))
+    AppendChordEntries(CMenu(menu.Get()));
+    if (!AppendAboutEntry(CMenu(menu.Get()), ::GetMenuItemCount(menu.Get()) > 0))
         return 0;
     return static_cast<UINT>(::TrackPopupMenu(menu.Get(), TPM_RIGHTBUTTON | TPM_RETURNCMD | TPM_NONOTIFY, point.x,
                                               point.y, 0, m_hWnd, nullptr));
@@ -438,4 +490,195 @@ void CTimerDlg::OnOK()
     for (CIcon& image : m_hReplacedImage)
         image.Reset();
     CDialog::OnOK();
+}
+
+// Each action's entry shows its chord right-aligned, or that another program holds it.
+void CTimerDlg::AppendChordEntries(const CMenu& menu) const
+{
+    if (!menu.GetSafeHmenu())
+        return;
+    const std::wstring taken = ProgramString(IDS_CHORD_TAKEN);
+    for (int nAction = 0; nAction < kChordActions; ++nAction) {
+        std::wstring text = ProgramString(kChordEntries[nAction]);
+        if (text.empty())
+            continue;
+        if (const std::optional<KeyChord>& chord = m_chords.m_chord[nAction]; chord && m_chords.m_bActive == 1) {
+            text += L'\t' + WidenAnsi(ChordText(*chord));
+            if (m_owner.IsChordTaken(static_cast<ChordAction>(nAction)))
+                text += L' ' + taken;
+        }
+        menu.AppendMenu(MF_STRING, kChordEntries[nAction], text.c_str());
+    }
+    const struct {
+        UINT nID;
+        int32_t bOn;
+    } switches[] = {{IDM_CHORDS_ACTIVE, m_chords.m_bActive},
+                    {IDM_AWAY_FULL_SCREEN, m_workday.m_bFullScreen},
+                    {IDM_AWAY_LOCK, m_workday.m_bLock}};
+    for (const auto& entry : switches) {
+        const std::wstring text = ProgramString(entry.nID);
+        if (!text.empty())
+            menu.AppendMenu(MF_STRING | (entry.bOn == 1 ? MF_CHECKED : MF_UNCHECKED), entry.nID, text.c_str());
+    }
+}
+
+void CTimerDlg::LoadChords()
+{
+    m_chords = SettingsFile::LoadChordSettings(m_settingsFile);
+    m_owner.RegisterChords(m_chords);
+}
+
+void CTimerDlg::ToggleChords()
+{
+    SettingsFile::SaveChordsActive(m_chords.m_bActive == 1 ? 0 : 1, m_settingsFile);
+    LoadChords();
+}
+
+void CTimerDlg::RunChordAction(ChordAction action)
+{
+    switch (action) {
+    case ChordAction::StartPause:
+        OnStartPause();
+        break;
+    case ChordAction::Next:
+        OnNextUnit();
+        break;
+    case ChordAction::Stopwatch:
+        OnStopwatchStartStop();
+        break;
+    case ChordAction::ShowHide:
+        // Hidden, the strip counts on and rings as usual.
+        m_bHiddenByChord = !m_bHiddenByChord;
+        ShowAsPresence();
+        break;
+    }
+}
+
+void CTimerDlg::EndAsCloseCommand()
+{
+    // A menu or a dialog that the strip opened ends with it, as its own cancel would end it:
+    // nothing may hold the run once the strip is gone.
+    ::EndMenu();
+    const HWND hStrip = m_hWnd;
+    ::EnumThreadWindows(
+        ::GetCurrentThreadId(),
+        [](HWND hWnd, LPARAM lParam) -> BOOL {
+            char className[8] = {};
+            ::GetClassNameA(hWnd, className, sizeof className);
+            const auto hStrip = reinterpret_cast<HWND>(lParam);
+            bool bOpenedByStrip = false;
+            for (HWND hOwner = ::GetWindow(hWnd, GW_OWNER); hOwner; hOwner = ::GetWindow(hOwner, GW_OWNER))
+                bOpenedByStrip = bOpenedByStrip || hOwner == hStrip;
+            if (bOpenedByStrip && std::string_view(className) == "#32770")
+                ::EndDialog(hWnd, IDCANCEL);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(hStrip));
+    EndDialog(IDCANCEL);
+}
+
+WindowPos CTimerDlg::CompactPlace() const
+{
+    const RECT rect = GetWindowRect();
+    const FormExtent size = WindowLayout::FormSize(m_rcInitial.right - m_rcInitial.left,
+                                                   m_rcInitial.bottom - m_rcInitial.top, m_bStopwatch,
+                                                   WindowForm::Compact);
+    return WindowPos{rect.left, rect.top, size.cx, size.cy};
+}
+
+void CTimerDlg::SavePlace() const
+{
+    if (m_hWnd)
+        SettingsFile::SaveWindowPos(CompactPlace(), m_settingsFile);
+}
+
+void CTimerDlg::BringIntoView()
+{
+    m_bHiddenByChord = false;
+    ShowAsPresence();
+    ::SetWindowPos(m_hWnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+void CTimerDlg::ShowAsPresence()
+{
+    const bool bShown = PresenceFor(m_workday.m_bFullScreen, m_bFullScreen, m_bHiddenByChord).bShown;
+    if (bShown != (::IsWindowVisible(m_hWnd) != FALSE))
+        ShowWindow(bShown ? SW_SHOWNA : SW_HIDE);
+}
+
+void CTimerDlg::FollowFullScreen()
+{
+    const bool bFullScreen = m_workday.m_bFullScreen == 1 && m_owner.IsFullScreenNow();
+    if (bFullScreen == m_bFullScreen)
+        return;
+    m_bFullScreen = bFullScreen;
+    ShowAsPresence();
+}
+
+void CTimerDlg::FollowFullScreenAtTick()
+{
+    const ULONGLONG nNow = ::GetTickCount64();
+    if (m_nFullScreenAsked != 0 && nNow - m_nFullScreenAsked < kFullScreenAskMs)
+        return;
+    m_nFullScreenAsked = nNow;
+    FollowFullScreen();
+}
+
+void CTimerDlg::SetLocked(bool bLocked)
+{
+    m_bLocked = bLocked;
+    ApplyLockStep();
+}
+
+LockStep CTimerDlg::ApplyLockStep()
+{
+    const LockStep step = LockStepFor(m_workday.m_bLock, m_bLocked, m_cycle.m_bPause == 0, m_cycle.m_bRunning == 1,
+                                      m_bPausedByLock);
+    if (step == LockStep::Pause) {
+        OnStartPause();
+        m_bPausedByLock = true;
+    } else if (step == LockStep::Resume) {
+        m_bPausedByLock = false;
+        if (m_cycle.m_bRunning != 1)
+            OnStartPause();
+    }
+    return step;
+}
+
+void CTimerDlg::ToggleWorkday(const char* key, int32_t WorkdaySettings::*pSwitch)
+{
+    SettingsFile::WriteInt(kSectionWorkday, key, m_workday.*pSwitch == 1 ? 0 : 1, m_settingsFile);
+    m_workday = SettingsFile::LoadWorkdaySettings(m_settingsFile);
+    FollowFullScreen();
+    ApplyLockStep();
+}
+
+void CTimerDlg::FollowSystemColours()
+{
+    m_progress.ReadSystemColours();
+    m_system = ReadSystemPalette();
+    m_bHighContrast = HighContrast::IsOn();
+    ApplyPalette();
+    ::RedrawWindow(m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+}
+
+void CTimerDlg::KeepOnMonitor()
+{
+    const RECT rect = GetWindowRect();
+    const WindowPos place{rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
+    // A strip on no monitor at all goes to the nearest one, so that it can be reached.
+    const std::optional<MonitorAreas> areas = MonitorAreasUnder(place, true);
+    if (!areas)
+        return;
+    const WindowPos moved = WindowLayout::MoveOntoMonitor(place, areas->monitor, areas->work);
+    if (moved != place)
+        ::SetWindowPos(m_hWnd, nullptr, moved.m_nLeft, moved.m_nTop, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// Only a visible strip that the window really stands above moves: no re-assert of a strip that is
+// on top already, so that two topmost programs never take turns.
+void CTimerDlg::KeepAbove(HWND hWnd)
+{
+    if (::IsWindowVisible(m_hWnd) && IsAbove(hWnd, m_hWnd))
+        ::SetWindowPos(m_hWnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }

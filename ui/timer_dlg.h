@@ -5,14 +5,17 @@
 #include <string>
 
 #include "controls/text_progress_ctrl.h"
+#include "core/chord.h"
 #include "core/second_grid.h"
+#include "core/status_display.h"
+#include "core/workday.h"
 #include "core/stopwatch.h"
 #include "core/unit_cycle.h"
 #include "resource.h"
 #include "win32/controls.h"
 #include "win32/dialog.h"
 #include "win32/gdi.h"
-#include "win32/hidden_owner.h"
+#include "strip_host.h"
 #include "win32/profile_file.h"
 
 class CTimerDlg : public CMessageMapped<CTimerDlg, CDialog> {
@@ -25,6 +28,27 @@ public:
     // Reads the run's settings, pauses a running countdown, starts again at work unit 1 and
     // makes the strip compact with the width the stopwatch switch gives it.
     void ApplySettings();
+
+    // What the host calls for what comes from outside the strip.
+    // Runs what the chord's button runs; the fourth hides the strip or shows it again.
+    void RunChordAction(ChordAction action);
+    // Ends the strip as its own close command does, and every dialog it opened with it.
+    void EndAsCloseCommand();
+    // Saves the place as the exit button would, in the compact form's size, and changes nothing.
+    void SavePlace() const;
+    // Shows the strip, in front of the other topmost windows, without taking the focus.
+    void BringIntoView();
+    // Reads the system's colours and the high-contrast switch again and repaints.
+    void FollowSystemColours();
+    // Moves a strip that is no longer wholly on a monitor onto one, as at start-up.
+    void KeepOnMonitor();
+    // Puts the strip back above a window that has come above it.
+    void KeepAbove(HWND hWnd);
+    // Asks whether a full-screen program runs, while the switch is on, and steps aside for it or
+    // comes back.
+    void FollowFullScreen();
+    // Pauses a running work unit while the screen is locked, and goes on at the unlock.
+    void SetLocked(bool bLocked);
 
 protected:
     BOOL OnInitDialog() override;
@@ -73,7 +97,7 @@ private:
     CToolTipCtrl m_toolTip;
     // Owns the strip and never shows: an owned window has no taskbar button and no Alt+Tab
     // entry. Made before the dialog and gone after it.
-    CHiddenOwner m_owner;
+    CStripHost m_owner;
     // The settings of this run: the program's file, and what it could not store kept in memory
     // for the settings dialog and the strip alike.
     ProgramSettingsFile m_programFile;
@@ -81,12 +105,22 @@ private:
     // Each second is due on the grid laid when the countdown or the stopwatch started.
     SecondGrid m_countdownGrid;
     SecondGrid m_stopwatchGrid;
+    // The chords as last read, for the menu; the host holds them registered.
+    ChordSettings m_chords;
+    SystemPalette m_system;
+    bool m_bHighContrast = false;
+    WorkdaySettings m_workday;
+    bool m_bFullScreen = false;
+    bool m_bHiddenByChord = false;
+    bool m_bLocked = false;
+    bool m_bPausedByLock = false;
+    ULONGLONG m_nFullScreenAsked = 0;
 
     LRESULT OnSysCommand(WPARAM nID, LPARAM lParam);
     LRESULT OnPaint(WPARAM wParam, LPARAM lParam);
     LRESULT OnQueryDragIcon(WPARAM wParam, LPARAM lParam);
     void OnSettings();
-    LRESULT OnTimer(WPARAM nIDEvent, LPARAM lParam);
+    void OnTimer(UINT_PTR nIDEvent);
     void OnCaptionToggle();
     void OnStartPause();
     void OnNextUnit();
@@ -94,7 +128,7 @@ private:
     void OnStopwatchReset();
     LRESULT OnGetDpiScaledSize(WPARAM wParam, LPARAM lParam);
     LRESULT OnDpiChanged(WPARAM wParam, LPARAM lParam);
-    LRESULT OnContextMenu(WPARAM wParam, LPARAM lParam);
+    void OnContextMenu(HWND hSource, POINT point);
 
     void HideFromTaskbar();
     void SetInitialButtonImages();
@@ -107,6 +141,22 @@ private:
     void ArmFirstSecond(UINT_PTR nTimer, SecondGrid& grid);
     void ArmNextSecond(UINT_PTR nTimer, SecondGrid& grid);
     void UpdateDisplay();
+    // The bar's colours for the phase, in the system's colours alone while high contrast is on.
+    void ApplyPalette();
+    // The place in the compact form's size at the strip's corner, as the exit button leaves it.
+    WindowPos CompactPlace() const;
+    void LoadChords();
+    // Switches every chord on or off and writes the switch.
+    void ToggleChords();
+    // Switches one key of section ARBEITSTAG and writes it.
+    void ToggleWorkday(const char* key, int32_t WorkdaySettings::*pSwitch);
+    // Shows or hides the strip as the chord and a full-screen program leave it.
+    void ShowAsPresence();
+    // What a tick of a running count asks about a full-screen program, which Wine tells by no
+    // event: at most every kFullScreenAskMs.
+    void FollowFullScreenAtTick();
+    // Pauses or resumes the countdown as the lock of the screen asks; the step taken.
+    LockStep ApplyLockStep();
     void SetButtonIcon(const CButton& button, int nIconID);
     // Releases the image that the slot's button gave back at its last change, shows the icon on
     // it and keeps the image it replaces for release at its next change.
@@ -120,6 +170,8 @@ private:
     bool IsIconButton(HWND hWnd) const;
     // Shows the strip's own small menu at the point and returns the command chosen, or 0.
     UINT TrackStripMenu(POINT point) const;
+    // The chord entries above the about entry.
+    void AppendChordEntries(const CMenu& menu) const;
 
     friend CMessageMapped;
     static constexpr MessageEntry<CTimerDlg> kMessageMap[] = {
@@ -127,7 +179,7 @@ private:
         OnMessage(WM_PAINT, &CTimerDlg::OnPaint),
         OnMessage(WM_QUERYDRAGICON, &CTimerDlg::OnQueryDragIcon),
         OnCommandId(IDC_SETTINGS, &CTimerDlg::OnSettings),
-        OnMessage(WM_TIMER, &CTimerDlg::OnTimer),
+        OnTimerMessage<&CTimerDlg::OnTimer>(),
         OnCommandId(IDC_CAPTION, &CTimerDlg::OnCaptionToggle),
         OnCommandId(IDC_START, &CTimerDlg::OnStartPause),
         OnCommandId(IDC_NEXT, &CTimerDlg::OnNextUnit),
@@ -135,6 +187,6 @@ private:
         OnCommandId(IDC_STOPWATCH_RESET, &CTimerDlg::OnStopwatchReset),
         OnMessage(WM_GETDPISCALEDSIZE, &CTimerDlg::OnGetDpiScaledSize),
         OnMessage(WM_DPICHANGED, &CTimerDlg::OnDpiChanged),
-        OnMessage(WM_CONTEXTMENU, &CTimerDlg::OnContextMenu),
+        OnContextMenuMessage<&CTimerDlg::OnContextMenu>(),
     };
 };

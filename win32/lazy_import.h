@@ -58,6 +58,14 @@ public:
         return m_pfn;
     }
 
+    // Puts another function in the system's place from now on, as a test does to give the
+    // program answers that the platform it runs on cannot give.
+    void Substitute(Function* pfn)
+    {
+        m_bLooked = true;
+        m_pfn = pfn;
+    }
+
 private:
     const char* m_dll;
     const char* m_name = nullptr;

@@ -11,13 +11,15 @@ class CWnd;
 
 // One entry of a class's message table: a message, or WM_COMMAND from one control id, and
 // the member that handles it. A command handler takes nothing; a message handler gets the
-// message's parameters and returns its result.
+// message's parameters and returns its result; a typed handler gets what the message means,
+// cracked once by the entry's cracker.
 template <class T>
 struct MessageEntry {
     UINT message;
     UINT id;
     void (T::*command)();
     LRESULT (T::*handler)(WPARAM, LPARAM);
+    LRESULT (*cracker)(T&, WPARAM, LPARAM) = nullptr;
 };
 
 template <class T>
@@ -30,6 +32,108 @@ template <class T>
 constexpr MessageEntry<T> OnMessage(UINT message, LRESULT (T::*handler)(WPARAM, LPARAM))
 {
     return {message, 0, nullptr, handler};
+}
+
+// The class of a member function, for the typed entries below.
+template <class>
+struct MemberClass;
+template <class T, class R, class... Args>
+struct MemberClass<R (T::*)(Args...)> {
+    using type = T;
+};
+
+// A typed entry names its handler as a template argument, OnHotKeyMessage<&T::OnHotKey>() say,
+// and gets a cracker made for that one handler.
+template <auto pfn>
+using HandlerClass = typename MemberClass<decltype(pfn)>::type;
+
+template <auto pfn>
+constexpr MessageEntry<HandlerClass<pfn>> Cracked(UINT message, LRESULT (*cracker)(HandlerClass<pfn>&, WPARAM, LPARAM))
+{
+    return {message, 0, nullptr, nullptr, cracker};
+}
+
+// void OnHotKey(int nId): the id the chord was registered with.
+template <auto pfn>
+constexpr auto OnHotKeyMessage()
+{
+    return Cracked<pfn>(WM_HOTKEY, [](HandlerClass<pfn>& self, WPARAM wParam, LPARAM) -> LRESULT {
+        (self.*pfn)(static_cast<int>(wParam));
+        return 0;
+    });
+}
+
+// void OnContextMenu(HWND hSource, POINT point): both coordinates -1 when it comes from the
+// keyboard; each is a signed 16-bit value, whatever the upper half of lParam holds.
+template <auto pfn>
+constexpr auto OnContextMenuMessage()
+{
+    return Cracked<pfn>(WM_CONTEXTMENU, [](HandlerClass<pfn>& self, WPARAM wParam, LPARAM lParam) -> LRESULT {
+        // As GET_X_LPARAM and GET_Y_LPARAM take them; windowsx.h would redefine SubclassWindow.
+        (self.*pfn)(reinterpret_cast<HWND>(wParam),
+                    POINT{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))});
+        return 0;
+    });
+}
+
+// void OnTimer(UINT_PTR nIDEvent).
+template <auto pfn>
+constexpr auto OnTimerMessage()
+{
+    return Cracked<pfn>(WM_TIMER, [](HandlerClass<pfn>& self, WPARAM wParam, LPARAM) -> LRESULT {
+        (self.*pfn)(static_cast<UINT_PTR>(wParam));
+        return 0;
+    });
+}
+
+// void OnEndSession(bool bEnding): true when the session really ends.
+template <auto pfn>
+constexpr auto OnEndSessionMessage()
+{
+    return Cracked<pfn>(WM_ENDSESSION, [](HandlerClass<pfn>& self, WPARAM wParam, LPARAM) -> LRESULT {
+        (self.*pfn)(wParam != FALSE);
+        return 0;
+    });
+}
+
+// bool OnQueryEndSession(): whether the session may end.
+template <auto pfn>
+constexpr auto OnQueryEndSessionMessage()
+{
+    return Cracked<pfn>(WM_QUERYENDSESSION, [](HandlerClass<pfn>& self, WPARAM, LPARAM) -> LRESULT {
+        return (self.*pfn)() ? TRUE : FALSE;
+    });
+}
+
+// void OnSessionChange(UINT nStatus): WTS_SESSION_LOCK, WTS_SESSION_UNLOCK and the others.
+template <auto pfn>
+constexpr auto OnSessionChangeMessage()
+{
+    return Cracked<pfn>(WM_WTSSESSION_CHANGE, [](HandlerClass<pfn>& self, WPARAM wParam, LPARAM) -> LRESULT {
+        (self.*pfn)(static_cast<UINT>(wParam));
+        return 0;
+    });
+}
+
+// void OnX() for a message that carries nothing the handler needs: WM_CLOSE, WM_SYSCOLORCHANGE,
+// WM_DISPLAYCHANGE.
+template <UINT message, auto pfn>
+constexpr auto OnPlainMessage()
+{
+    return Cracked<pfn>(message, [](HandlerClass<pfn>& self, WPARAM, LPARAM) -> LRESULT {
+        (self.*pfn)();
+        return 0;
+    });
+}
+
+// void OnSettingChange(UINT nAction): the system parameter that changed.
+template <auto pfn>
+constexpr auto OnSettingChangeMessage()
+{
+    return Cracked<pfn>(WM_SETTINGCHANGE, [](HandlerClass<pfn>& self, WPARAM wParam, LPARAM) -> LRESULT {
+        (self.*pfn)(static_cast<UINT>(wParam));
+        return 0;
+    });
 }
 
 // Finds the message in the table and calls its handler; false means default processing.
@@ -48,7 +152,7 @@ bool DispatchMessageTable(T& self, const MessageEntry<T> (&table)[N], UINT messa
             }
             continue;
         }
-        result = (self.*entry.handler)(wParam, lParam);
+        result = entry.cracker ? entry.cracker(self, wParam, lParam) : (self.*entry.handler)(wParam, lParam);
         return true;
     }
     return false;

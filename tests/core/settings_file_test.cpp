@@ -97,3 +97,48 @@ TEST(SettingsMapping, WhatTheFileCannotStoreTheRunKeepsUntilTheFileTakesItAgain)
     file.m_values["EINHEIT/Arbeit"] = "14";
     EXPECT_EQ(SettingsFile::ReadInt("EINHEIT", "Arbeit", 0, run), 14);
 }
+
+// Section TASTEN: each text as the file holds it, the chord read from it (Strg 2, Alt 1,
+// Umschalt 4; a letter or digit is its capital's code, F1 0x70, Leertaste 0x20) and the text
+// that chord is written as; "-" for no chord.
+TEST(SettingsMapping, ChordTextsReadWithTheGermanKeyNamesAndWriteInOneOrder)
+{
+    const struct {
+        const char* text;
+        uint32_t nModifiers, nKey;
+        const char* written;
+    } rows[] = {
+        {"Strg+Alt+P", 3, 0x50, "Strg+Alt+P"}, {"alt + strg + p", 3, 0x50, "Strg+Alt+P"},
+        {"Umschalt+Strg+9", 6, 0x39, "Strg+Umschalt+9"}, {"Alt+Leertaste", 1, 0x20, "Alt+Leertaste"},
+        {"F1", 0, 0x70, "F1"}, {"Umschalt+f24", 4, 0x87, "Umschalt+F24"},
+        {"Strg+Alt+Umschalt+F10", 7, 0x79, "Strg+Alt+Umschalt+F10"},
+        {"", 0, 0, "-"}, {"P", 0, 0, "-"}, {"Umschalt+P", 0, 0, "-"}, {"Strg+Strg+P", 0, 0, "-"},
+        {"Strg+Alt", 0, 0, "-"}, {"Strg+Alt+", 0, 0, "-"}, {"Ctrl+Alt+P", 0, 0, "-"}, {"Strg+Alt+PP", 0, 0, "-"},
+        {"Strg+Alt+\xDF", 0, 0, "-"}, {"Strg+F0", 0, 0, "-"}, {"Strg+F25", 0, 0, "-"}, {"Strg+F01", 0, 0, "-"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.text);
+        const std::optional<KeyChord> chord = ReadChord(row.text);
+        EXPECT_EQ(chord.has_value(), std::string(row.written) != "-");
+        if (!chord)
+            continue;
+        EXPECT_EQ(chord->m_nModifiers, row.nModifiers);
+        EXPECT_EQ(chord->m_nKey, row.nKey);
+        EXPECT_EQ(ChordText(*chord), row.written);
+    }
+
+    // Missing keys give the default chords, an empty or unreadable one none; only Aktiv is written.
+    const MemoryFile file;
+    file.m_values = {{"TASTEN/Aktiv", "0"}, {"TASTEN/Weiter", ""}, {"TASTEN/Stoppuhr", "Strg+Alt+Q+"}};
+    const ChordSettings chords = SettingsFile::LoadChordSettings(file);
+    EXPECT_EQ(chords.m_bActive, 0);
+    EXPECT_EQ(chords.m_chord[0], (KeyChord{3, 0x50}));
+    EXPECT_FALSE(chords.m_chord[1]);
+    EXPECT_FALSE(chords.m_chord[2]);
+    EXPECT_EQ(chords.m_chord[3], (KeyChord{3, 0x54}));
+    SettingsFile::SaveChordsActive(1, file);
+    EXPECT_EQ(file.m_writes, std::vector<std::string>{"TASTEN/Aktiv=1"});
+    EXPECT_EQ(ChordActionOf(0), std::nullopt);
+    EXPECT_EQ(ChordActionOf(4), ChordAction::ShowHide);
+    EXPECT_EQ(ChordActionOf(5), std::nullopt);
+}

@@ -105,3 +105,14 @@ TEST(TimerSettings, DefaultsAreTheFirstStartsValues)
     EXPECT_EQ(settings.m_strAlarmFile, "ALARM.WAV");
     EXPECT_STREQ(kAlarmDefaultDialog, "Alarm.wav");
 }
+
+TEST(SettingsPath, OneRunningStripPerFileWhateverTheCaseOfItsPath)
+{
+    // FNV-1a of no text is its offset basis, 0xCBF29CE484222325.
+    EXPECT_EQ(InstanceName(L""), L"Tarnovell-CBF29CE484222325");
+    const std::wstring name = InstanceName(L"C:\\Tools\\Tarnovell.ini");
+    EXPECT_EQ(InstanceName(L"c:\\TOOLS\\tarnovell.INI"), name);
+    EXPECT_NE(InstanceName(L"C:\\Tools2\\Tarnovell.ini"), name);
+    EXPECT_NE(InstanceName(L"C:\\\u03A9mega\\Tarnovell.ini"), InstanceName(L"C:\\\u03C9mega\\Tarnovell.ini"));
+    EXPECT_EQ(InstanceName(std::wstring(300, L'x')).size(), 26u);
+}

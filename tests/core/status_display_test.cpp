@@ -90,3 +90,10 @@ TEST(BarColour, BlueStaysZeroForEveryPosition)
             EXPECT_EQ(BarColour(Progress(elapsed, total)) & 0x00FF0000u, 0u) << elapsed << "/" << total;
     }
 }
+
+TEST(BarColour, HighContrastDrawsInTheSystemsColoursAloneAndOffKeepsThePhasesBlueText)
+{
+    const SystemPalette system{0x00112233, 0x00445566, 0x00778899, 0x00AABBCC};
+    EXPECT_EQ(StripPalette(0x0000FF00, false, system), (BarPalette{0x0000FF00, 0x00778899, 0x00778899, 0x00FF0000}));
+    EXPECT_EQ(StripPalette(0x0000FF00, true, system), (BarPalette{0x00112233, 0x00778899, 0x00445566, 0x00AABBCC}));
+}

@@ -2,7 +2,9 @@
 // cannot hold: it shows the strip as its settings file says, counts down in real time, and the
 // exit button ends it and adds the place to that file, which stays ANSI text. Started from a
 // downloads folder with DLLs of system names beside it and a settings file that cannot be
-// written, it loads none of those DLLs and keeps its settings in the user's own file.
+// written, it loads none of those DLLs and keeps its settings in the user's own file. A second
+// start shows the running strip instead of a second one, and a chord pressed on the keyboard
+// reaches the strip from another program.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -71,6 +73,41 @@ HWND WaitForDialog(HWND owner)
         }
     }
     return nullptr;
+}
+
+// Waits at most five seconds until the strip is shown or hidden as asked.
+bool WaitUntilShown(HWND hStrip, bool bShown)
+{
+    for (int i = 0; i < 50; ++i, ::Sleep(100)) {
+        if ((::IsWindowVisible(hStrip) != FALSE) == bShown)
+            return true;
+    }
+    return false;
+}
+
+// Starts a program of the Linux host, as Wine starts one; Wine gives no handle to wait for its end.
+bool StartHostProgram(const wchar_t* program, std::wstring command)
+{
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    if (!::CreateProcessW(program, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+        return false;
+    for (HANDLE handle : {process.hThread, process.hProcess}) {
+        if (handle)
+            ::CloseHandle(handle);
+    }
+    return true;
+}
+
+// Lets this thread's windows handle what is queued for them, for about the given time.
+void PumpMessages(int nMilliseconds)
+{
+    for (int i = 0; i < nMilliseconds / 10; ++i, ::Sleep(10)) {
+        MSG msg;
+        while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+            ::DispatchMessageA(&msg);
+    }
 }
 
 }  // namespace
@@ -172,4 +209,82 @@ TEST(RealProgram, InADownloadsFolderItLoadsNoDllFromThereAndKeepsSettingsWhereIt
     EXPECT_NE(ReadFile(userIni).find("Arbeit=2\r\n"), std::string::npos);
     ::DeleteFileW(userIni.c_str());
     ::DeleteFileW(exe.c_str());
+}
+
+// A second start with the same settings file shows the running strip that its chord hid and
+// ends without a strip of its own, writing nothing; a copy with a settings file of its own runs.
+TEST(RealProgram, ASecondStartBringsTheRunningStripIntoViewAndEndsWritingNothing)
+{
+    const std::wstring folder = Directory() + L"Zweimal\\";
+    const std::wstring other = Directory() + L"Woanders\\";
+    const std::string settings = "[EINHEIT]\r\nArbeit=10\r\n";
+    for (const std::wstring& dir : {folder, other}) {
+        ::CreateDirectoryW(dir.c_str(), nullptr);
+        ASSERT_TRUE(::CopyFileW((Directory() + L"Tarnovell.exe").c_str(), (dir + L"Tarnovell.exe").c_str(), FALSE));
+        std::ofstream(std::filesystem::path(dir + L"Tarnovell.ini"), std::ios::binary) << settings;
+    }
+    PROCESS_INFORMATION first{};
+    HWND hStrip = StartStrip(folder + L"Tarnovell.exe", first);
+    ASSERT_NE(hStrip, nullptr) << "no strip came up";
+    ::PostMessageA(::GetWindow(hStrip, GW_OWNER), WM_HOTKEY, 4, 0);
+    EXPECT_TRUE(WaitUntilShown(hStrip, false)) << "the chord did not hide the strip";
+
+    std::wstring command = L"\"" + folder + L"Tarnovell.exe\"";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION second{};
+    ASSERT_TRUE(::CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                                 &second));
+    EXPECT_EQ(::WaitForSingleObject(second.hProcess, 10000), WAIT_OBJECT_0) << "the second start did not end";
+    EXPECT_TRUE(WaitUntilShown(hStrip, true)) << "the running strip was not brought into view";
+    EXPECT_EQ(FindStripWindow(second.dwProcessId), nullptr);
+    ::CloseHandle(second.hThread);
+    ::CloseHandle(second.hProcess);
+    EXPECT_EQ(ReadFile(folder + L"Tarnovell.ini"), settings);
+
+    PROCESS_INFORMATION elsewhere{};
+    HWND hOther = StartStrip(other + L"Tarnovell.exe", elsewhere);
+    ASSERT_NE(hOther, nullptr) << "a copy with its own settings file did not start";
+    EXPECT_NE(hOther, hStrip);
+    ASSERT_TRUE(EndStrip(hOther, elsewhere));
+    ASSERT_TRUE(EndStrip(hStrip, first));
+    for (const std::wstring& dir : {folder, other}) {
+        ::DeleteFileW((dir + L"Tarnovell.ini").c_str());
+        ::DeleteFileW((dir + L"Tarnovell.exe").c_str());
+        ::RemoveDirectoryW(dir.c_str());
+    }
+}
+
+// Under Wine a chord fires only while a window of Wine has the X focus: the test's own window
+// takes it, and the chord is pressed through the X server.
+TEST(RealProgram, AChordPressedOnTheKeyboardReachesTheStripFromAnotherProgram)
+{
+    const std::wstring folder = Directory() + L"Tasten\\";
+    ::CreateDirectoryW(folder.c_str(), nullptr);
+    ASSERT_TRUE(::CopyFileW((Directory() + L"Tarnovell.exe").c_str(), (folder + L"Tarnovell.exe").c_str(), FALSE));
+    PROCESS_INFORMATION process{};
+    HWND hStrip = StartStrip(folder + L"Tarnovell.exe", process);
+    ASSERT_NE(hStrip, nullptr) << "no strip came up";
+
+    HWND hOwn = ::CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 20, 600, 80, 40, nullptr, nullptr,
+                                  ::GetModuleHandleA(nullptr), nullptr);
+    PumpMessages(100);
+    const auto xWindow = reinterpret_cast<UINT_PTR>(::GetPropA(hOwn, "__wine_x11_whole_window"));
+    ASSERT_NE(xWindow, 0u) << "the test's window has no X window";
+    const std::wstring press = L"xdotool windowfocus " + std::to_wstring(xWindow) + L" key ctrl+alt+t";
+    for (const bool bShown : {false, true}) {
+        // The window takes the focus only once the X server shows it: a press that found it not
+        // yet shown is pressed again, ten times at most.
+        for (int nTry = 0; nTry < 10 && (::IsWindowVisible(hStrip) != FALSE) != bShown; ++nTry) {
+            ASSERT_TRUE(StartHostProgram(L"Z:\\usr\\bin\\xdotool", press)) << "no xdotool (apt package xdotool)";
+            for (int i = 0; i < 10 && (::IsWindowVisible(hStrip) != FALSE) != bShown; ++i)
+                PumpMessages(100);
+        }
+        EXPECT_EQ(::IsWindowVisible(hStrip) != FALSE, bShown) << "the chord did not reach the strip";
+    }
+    ::DestroyWindow(hOwn);
+    ASSERT_TRUE(EndStrip(hStrip, process));
+    ::DeleteFileW((folder + L"Tarnovell.ini").c_str());
+    ::DeleteFileW((folder + L"Tarnovell.exe").c_str());
+    ::RemoveDirectoryW(folder.c_str());
 }

@@ -22,6 +22,9 @@
 #include "recording_timer_dlg.h"
 #include "resource.h"
 #include "settings_file_access.h"
+#include "win32/high_contrast.h"
+#include "win32/foreground_watcher.h"
+#include "win32/full_screen.h"
 #include "win32/profile_file.h"
 
 namespace {
@@ -383,7 +386,11 @@ TEST_F(StripTest, NextUnitSkipsWithoutAlarmAndKeepsTheRunningState)
 {
     RecordingTimerDlg dlg;
     Run(dlg, [&](HWND hDlg) {
-        Ticks(hDlg, 0, 10);  // a stray tick counts even while stopped
+        // Timer messages for a stopped count count nothing and start nothing.
+        Ticks(hDlg, 0, 10);
+        Ticks(hDlg, 1, 10);
+        EXPECT_EQ(ItemText(hDlg, IDC_PROGRESS), "25:00 --- Einheit 1");
+        EXPECT_EQ(ItemText(hDlg, IDC_STOPWATCH_TEXT), "00:00:00");
         Command(hDlg, IDC_NEXT);
         EXPECT_EQ(ItemText(hDlg, IDC_PROGRESS), "5:00 --- PAUSE");
         EXPECT_EQ(AskBar(hDlg, PBM_GETPOS), 0);
@@ -682,6 +689,7 @@ TEST_F(StripTest, SettingsOkRestartsTheCycleAndNarrowsTheStripWhileCancelChanges
         Run(dlg, [&](HWND hDlg) {
             SCOPED_TRACE(bOk ? "OK" : "Abbrechen");
             Command(hDlg, IDC_START);
+            Command(hDlg, IDC_STOPWATCH_START);
             Ticks(hDlg, 0, 5);
             Command(hDlg, IDC_CAPTION);
             RunWhenIdle([&] {
@@ -875,6 +883,8 @@ TEST_F(StripTest, ARightClickBesideTheButtonsAndTheKeyboardAnywhereOpenTheAboutB
 {
     RecordingTimerDlg dlg;
     Run(dlg, [&](HWND hDlg) {
+        // At the screen's left the menu, chord entries and all, opens beside every button uncut.
+        ::SetWindowPos(hDlg, nullptr, 0, 100, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
         // 0 is the strip's own background. From the keyboard a button opens the menu too, below it.
         constexpr int kTargets[] = {IDC_PROGRESS, IDC_STOPWATCH_TEXT, 0, IDOK, IDC_CAPTION, IDC_START, IDC_NEXT,
                                     IDC_SETTINGS, IDC_STOPWATCH_START, IDC_STOPWATCH_RESET};
@@ -890,7 +900,8 @@ TEST_F(StripTest, ARightClickBesideTheButtonsAndTheKeyboardAnywhereOpenTheAboutB
                     const auto hItems = reinterpret_cast<HMENU>(::SendMessageA(hMenu, MN_GETHMENU, 0, 0));
                     ::GetMenuStringW(hItems, IDM_ABOUTBOX, entry, static_cast<int>(std::size(entry)), MF_BYCOMMAND);
                     ::GetWindowRect(hMenu, &rcMenu);
-                    ::PostMessageA(hMenu, WM_KEYDOWN, VK_DOWN, 0);
+                    // The about entry is the menu's last.
+                    ::PostMessageA(hMenu, WM_KEYDOWN, VK_UP, 0);
                     ::PostMessageA(hMenu, WM_KEYDOWN, VK_RETURN, 0);
                 }
                 if (HWND hAbout = FindThreadWindow("Info \xFC" "ber Tarnovell")) {
@@ -912,5 +923,404 @@ TEST_F(StripTest, ARightClickBesideTheButtonsAndTheKeyboardAnywhereOpenTheAboutB
             ::GetWindowRect(hTarget, &rcButton);
             EXPECT_TRUE(!bButton || !bKey || (rcMenu.left == rcButton.left && rcMenu.top == rcButton.bottom)) << nID;
         }
+    });
+}
+
+namespace {
+
+HWND HostOf(HWND hDlg)
+{
+    return ::GetWindow(hDlg, GW_OWNER);
+}
+
+// True when this thread could take the chord itself: no one holds it.
+bool ChordIsFree(UINT nModifiers, UINT nKey)
+{
+    if (!::RegisterHotKey(nullptr, 0x7000, nModifiers, nKey))
+        return false;
+    ::UnregisterHotKey(nullptr, 0x7000);
+    return true;
+}
+
+// The texts of the strip's own menu, opened from the keyboard on the start button with the
+// coordinates zero-extended as they may come on x64, and the entry chosen by `nDown` presses of
+// the down key, none for 0.
+std::vector<std::wstring> StripMenu(HWND hDlg, int nDown, UINT* pActiveState = nullptr)
+{
+    std::vector<std::wstring> texts;
+    IdleStep choose([&] {
+        HWND hMenu = ThreadWindowOfClass("#32768");
+        if (!hMenu || !::IsWindowVisible(hMenu))
+            return false;
+        const auto hItems = reinterpret_cast<HMENU>(::SendMessageA(hMenu, MN_GETHMENU, 0, 0));
+        for (int i = 0; i < ::GetMenuItemCount(hItems); ++i) {
+            wchar_t text[80] = {};
+            ::GetMenuStringW(hItems, static_cast<UINT>(i), text, static_cast<int>(std::size(text)), MF_BYPOSITION);
+            texts.emplace_back(text);
+        }
+        if (pActiveState)
+            *pActiveState = ::GetMenuState(hItems, IDM_CHORDS_ACTIVE, MF_BYCOMMAND) & MF_CHECKED;
+        for (int i = 0; i < nDown; ++i)
+            ::PostMessageA(hMenu, WM_KEYDOWN, VK_DOWN, 0);
+        ::PostMessageA(hMenu, WM_KEYDOWN, nDown ? VK_RETURN : VK_ESCAPE, 0);
+        return true;
+    });
+    HWND hButton = ::GetDlgItem(hDlg, IDC_START);
+    for (int nTry = 0; nTry < 3 && texts.empty(); ++nTry)
+        ::SendMessageA(hButton, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(hButton), static_cast<LPARAM>(0xFFFFFFFFu));
+    return texts;
+}
+
+// Lets the thread's windows handle what is queued for them until `done`, at most two seconds.
+void PumpUntil(const std::function<bool()>& done)
+{
+    for (int i = 0; i < 200 && !done(); ++i, ::Sleep(10)) {
+        MSG msg;
+        while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+            ::DispatchMessageA(&msg);
+    }
+}
+
+BOOL WINAPI HighContrastOn(UINT nAction, UINT nParam, void* pParam, UINT nWinIni)
+{
+    if (nAction != SPI_GETHIGHCONTRAST)
+        return ::SystemParametersInfoW(nAction, nParam, pParam, nWinIni);
+    static_cast<HIGHCONTRASTW*>(pParam)->dwFlags = HCF_HIGHCONTRASTON;
+    return TRUE;
+}
+
+HRESULT WINAPI PresentationMode(QUERY_USER_NOTIFICATION_STATE* pState)
+{
+    *pState = QUNS_PRESENTATION_MODE;
+    return S_OK;
+}
+
+// How often the strip was shown since the count was last set to 0.
+int g_nStripShows = 0;
+
+LRESULT CALLBACK CountStripShows(int nCode, WPARAM wParam, LPARAM lParam)
+{
+    const auto& msg = *reinterpret_cast<const CWPRETSTRUCT*>(lParam);
+    if (msg.message == WM_SHOWWINDOW && msg.wParam && ::GetDlgItem(msg.hwnd, IDC_PROGRESS))
+        ++g_nStripShows;
+    return ::CallNextHookEx(nullptr, nCode, wParam, lParam);
+}
+
+}  // namespace
+
+TEST_F(StripTest, ChordsRunTheButtonsActionsHideAndShowTheStripAndTheMenuShowsAndSwitchesThem)
+{
+    // Another program holds Ctrl+Alt+P before the strip starts.
+    ASSERT_TRUE(::RegisterHotKey(nullptr, 0x7001, MOD_CONTROL | MOD_ALT, 'P')) << ::GetLastError();
+    RecordingTimerDlg dlg;
+    Run(dlg, [&](HWND hDlg) {
+        EXPECT_FALSE(ChordIsFree(MOD_CONTROL | MOD_ALT, 'N'));
+        EXPECT_FALSE(ChordIsFree(MOD_CONTROL | MOD_ALT, 'T'));
+        const std::vector<std::wstring> entries = {
+            L"Start/Pause\tStrg+Alt+P belegt", L"N\u00E4chste Einheit\tStrg+Alt+N",
+            L"Stoppuhr Start/Pause\tStrg+Alt+S", L"Leiste ausblenden\tStrg+Alt+T", L"Tastenk\u00FCrzel",
+            L"Bei Vollbild ausblenden", L"Bei gesperrtem Bildschirm anhalten", L"", L"Inf&o \u00FCber Tarnovell..."};
+        UINT nActive = 0;
+        EXPECT_EQ(StripMenu(hDlg, 0, &nActive), entries);
+        EXPECT_EQ(nActive, static_cast<UINT>(MF_CHECKED));
+
+        ::SendMessageA(HostOf(hDlg), WM_HOTKEY, 1, MAKELPARAM(MOD_CONTROL | MOD_ALT, 'P'));
+        EXPECT_EQ(ButtonImage(hDlg, IDC_START), DrawnPicture(IDI_PAUSE));
+        Ticks(hDlg, 0, 3);
+        ::SendMessageA(HostOf(hDlg), WM_HOTKEY, 3, 0);
+        Ticks(hDlg, 1, 2);
+        EXPECT_EQ(ItemText(hDlg, IDC_STOPWATCH_TEXT), "00:00:02");
+        RECT shown{};
+        ::GetWindowRect(hDlg, &shown);
+        ::SendMessageA(HostOf(hDlg), WM_HOTKEY, 4, 0);
+        EXPECT_FALSE(::IsWindowVisible(hDlg));
+        Ticks(hDlg, 0, 2);  // hidden, it counts on
+        ::SendMessageA(HostOf(hDlg), WM_HOTKEY, 4, 0);
+        EXPECT_TRUE(::IsWindowVisible(hDlg));
+        RECT again{};
+        ::GetWindowRect(hDlg, &again);
+        EXPECT_TRUE(::EqualRect(&again, &shown));
+        EXPECT_EQ(ItemText(hDlg, IDC_PROGRESS), "24:55 --- Einheit 1");
+        ::SendMessageA(HostOf(hDlg), WM_HOTKEY, 2, 0);
+        ::SendMessageA(HostOf(hDlg), WM_HOTKEY, 5, 0);  // no chord of the strip's
+        EXPECT_EQ(ItemText(hDlg, IDC_PROGRESS), "5:00 --- PAUSE");
+
+        // The entries run their actions without chords; the switch frees every chord and writes only itself.
+        StripMenu(hDlg, 1);
+        EXPECT_EQ(ButtonImage(hDlg, IDC_START), DrawnPicture(IDI_START));
+        StripMenu(hDlg, 5);
+        EXPECT_EQ(SettingsBytes(), "[TASTEN]\r\nAktiv=0\r\n");
+        EXPECT_TRUE(ChordIsFree(MOD_CONTROL | MOD_ALT, 'N'));
+        EXPECT_EQ(StripMenu(hDlg, 0, &nActive)[1], L"N\u00E4chste Einheit");
+        EXPECT_EQ(nActive, 0u);
+    });
+    ::UnregisterHotKey(nullptr, 0x7001);
+
+    // An empty chord registers nothing, an unreadable one nothing either, and the others work.
+    WriteSettings("[TASTEN]\r\nWeiter=\r\nStoppuhr=Strg+Alt+\r\nLeiste=Strg+Umschalt+F9\r\n");
+    {
+        RecordingTimerDlg next;
+        Run(next, [&](HWND hDlg) {
+            EXPECT_TRUE(ChordIsFree(MOD_CONTROL | MOD_ALT, 'N') && ChordIsFree(MOD_CONTROL | MOD_ALT, 'S'));
+            EXPECT_FALSE(ChordIsFree(MOD_CONTROL | MOD_ALT, 'P') || ChordIsFree(MOD_CONTROL | MOD_SHIFT, VK_F9));
+            EXPECT_EQ(StripMenu(hDlg, 0)[3], L"Leiste ausblenden\tStrg+Umschalt+F9");
+        });
+    }
+    EXPECT_TRUE(ChordIsFree(MOD_CONTROL | MOD_SHIFT, VK_F9)) << "the strip's chords outlive it";
+}
+
+TEST_F(StripTest, ASessionEndSavesTheCompactPlaceAndACloseToTheOwnerEndsTheStripUnsaved)
+{
+    RecordingTimerDlg dlg;
+    const INT_PTR result = Run(dlg, [&](HWND hDlg) {
+        ::MoveWindow(hDlg, 40, 30, 300, 20, TRUE);
+        Command(hDlg, IDC_CAPTION);
+        EXPECT_EQ(::SendMessageA(HostOf(hDlg), WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF), TRUE);
+        ::SendMessageA(HostOf(hDlg), WM_ENDSESSION, FALSE, ENDSESSION_LOGOFF);
+        EXPECT_FALSE(SettingsExist());
+        ::SendMessageA(HostOf(hDlg), WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
+        const LONG w0 = dlg.m_rcInitial.right - dlg.m_rcInitial.left;
+        const LONG h0 = dlg.m_rcInitial.bottom - dlg.m_rcInitial.top;
+        EXPECT_EQ(SettingsBytes(),
+                  "[POS]\r\nX1=40\r\nY1=30\r\nX2=" + std::to_string(w0) + "\r\nY2=" + std::to_string(h0) + "\r\n");
+        // Nothing else: the strip goes on in its form.
+        EXPECT_TRUE(::IsWindowVisible(hDlg));
+        EXPECT_EQ(WindowSize(hDlg).cy, 2 * h0);
+    });
+    EXPECT_EQ(result, IDCANCEL) << "the session end ended the strip";
+
+    for (bool bSettingsOpen : {false, true}) {
+        RemoveSettings();
+        RecordingTimerDlg closed;
+        HWND hHost = nullptr;
+        const INT_PTR closedResult = Run(closed, [&](HWND hDlg) {
+            hHost = HostOf(hDlg);
+            if (!bSettingsOpen) {
+                ::PostMessageA(hHost, WM_CLOSE, 0, 0);
+                return;
+            }
+            RunWhenIdle([&] { ::SendMessageA(hHost, WM_CLOSE, 0, 0); });
+            Command(hDlg, IDC_SETTINGS);
+            EXPECT_FALSE(::IsWindow(hDlg) && ::IsWindowVisible(hDlg) && FindThreadWindow("Einstellungen"));
+        });
+        EXPECT_EQ(closedResult, IDCANCEL) << bSettingsOpen;
+        EXPECT_FALSE(SettingsExist());
+        EXPECT_TRUE(::IsWindow(hHost)) << "the close destroyed the owner";
+    }
+}
+
+TEST_F(StripTest, AfterADisplayChangeAStripOffItsMonitorComesBackAndOneOnItStays)
+{
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    ::GetMonitorInfoA(::MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY), &monitor);
+    RecordingTimerDlg dlg;
+    Run(dlg, [&](HWND hDlg) {
+        const SIZE size = WindowSize(hDlg);
+        const struct {
+            UINT message;
+            WPARAM wParam;
+            POINT from, to;
+        } cases[] = {
+            {WM_DISPLAYCHANGE, 32, {100, 50}, {100, 50}},
+            {WM_DISPLAYCHANGE, 32, {monitor.rcWork.right - 100, 60}, {monitor.rcWork.right - size.cx, 60}},
+            {WM_SETTINGCHANGE, SPI_SETWORKAREA, {-30, -8}, {0, 0}},
+            {WM_SETTINGCHANGE, SPI_SETWORKAREA, {5, 5}, {5, 5}},
+            {WM_SETTINGCHANGE, SPI_SETDESKWALLPAPER, {-30, 5}, {-30, 5}},
+        };
+        for (const auto& c : cases) {
+            ::SetWindowPos(hDlg, nullptr, c.from.x, c.from.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+            ::SendMessageA(HostOf(hDlg), c.message, c.wParam, 0);
+            RECT rect{};
+            ::GetWindowRect(hDlg, &rect);
+            EXPECT_EQ(rect.left, c.to.x) << c.from.x;
+            EXPECT_EQ(rect.top, c.to.y) << c.from.x;
+            EXPECT_EQ(rect.right - rect.left, size.cx);
+        }
+    });
+}
+
+TEST_F(StripTest, ColoursFollowTheSystemAndHighContrastDrawsInTheSystemsColoursAlone)
+{
+    // The system's colours changed inside the strip's own process, as Wine changes them; high
+    // contrast, which Wine cannot switch on, through the layer's look-up.
+    const INT elements[] = {COLOR_WINDOW, COLOR_HIGHLIGHT, COLOR_HIGHLIGHTTEXT, COLOR_WINDOWTEXT};
+    const COLORREF changed[] = {RGB(10, 20, 30), RGB(200, 0, 100), RGB(1, 2, 3), RGB(250, 240, 230)};
+    COLORREF original[4] = {};
+    for (int i = 0; i < 4; ++i)
+        original[i] = ::GetSysColor(elements[i]);
+    WriteSettings("[EINHEIT]\r\nArbeit=1\r\n");
+    RecordingTimerDlg dlg;
+    Run(dlg, [&](HWND hDlg) {
+        HWND hBar = ::GetDlgItem(hDlg, IDC_PROGRESS);
+        const auto pixels = [&] {
+            ::RedrawWindow(hBar, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+            RECT rc{};
+            ::GetClientRect(hBar, &rc);
+            const CClientDC dc(hBar);
+            return std::pair{::GetPixel(dc.GetSafeHdc(), 1, 1), ::GetPixel(dc.GetSafeHdc(), rc.right - 2, 1)};
+        };
+        const auto texts = [&] { return std::pair{AskBar(hDlg, CTextProgressCtrl::kGetTextColour, TRUE),
+                                                  AskBar(hDlg, CTextProgressCtrl::kGetTextColour, FALSE)}; };
+        Command(hDlg, IDC_START);
+        Ticks(hDlg, 0, 30);
+        // Half of a minute: 127 of 255 steps from green to red.
+        EXPECT_EQ(pixels(), std::pair(RGB(127, 128, 0), original[0]));
+
+        ::SetSysColors(4, elements, changed);
+        ::SendMessageA(HostOf(hDlg), WM_SYSCOLORCHANGE, 0, 0);
+        EXPECT_EQ(pixels(), std::pair(RGB(127, 128, 0), RGB(10, 20, 30)));
+        EXPECT_EQ(texts(), std::pair(LRESULT{RGB(10, 20, 30)}, LRESULT{RGB(0, 0, 255)}));
+
+        HighContrast::Lookup().Substitute(&HighContrastOn);
+        ::SendMessageA(HostOf(hDlg), WM_SETTINGCHANGE, SPI_SETHIGHCONTRAST, 0);
+        Ticks(hDlg, 0, 1);
+        EXPECT_EQ(pixels(), std::pair(RGB(200, 0, 100), RGB(10, 20, 30)));
+        EXPECT_EQ(texts(), std::pair(LRESULT{RGB(1, 2, 3)}, LRESULT{RGB(250, 240, 230)}));
+
+        HighContrast::Lookup().Substitute(&::SystemParametersInfoW);
+        ::SetSysColors(4, elements, original);
+        ::SendMessageA(HostOf(hDlg), WM_SYSCOLORCHANGE, 0, 0);
+        EXPECT_EQ(pixels(), std::pair(RGB(131, 124, 0), original[0]));
+        EXPECT_EQ(texts(), std::pair(LRESULT{original[0]}, LRESULT{RGB(0, 0, 255)}));
+    });
+}
+
+TEST_F(StripTest, ATaskbarThatComesAboveTheStripIsPutBelowItAndOtherTopmostWindowsAreLeftAlone)
+{
+    // Wine raises no foreground event for another program's windows: the stand-in taskbar, a
+    // topmost window of the shell's class, raises its own.
+    WNDCLASSA trayClass{};
+    trayClass.lpfnWndProc = ::DefWindowProcA;
+    trayClass.hInstance = ::GetModuleHandleA(nullptr);
+    trayClass.lpszClassName = "Shell_TrayWnd";
+    ::RegisterClassA(&trayClass);
+    RecordingTimerDlg dlg;
+    Run(dlg, [&](HWND hDlg) {
+        for (const char* className : {"Shell_TrayWnd", "Static"}) {
+            HWND hOther = ::CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, className, "", WS_POPUP | WS_VISIBLE, 0,
+                                            740, 300, 28, nullptr, nullptr, ::GetModuleHandleA(nullptr), nullptr);
+            ::SetWindowPos(hOther, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+            ASSERT_TRUE(IsAbove(hOther, hDlg)) << className;
+            HWND hActive = ::GetActiveWindow();
+            ::NotifyWinEvent(EVENT_SYSTEM_FOREGROUND, hOther, OBJID_WINDOW, CHILDID_SELF);
+            // The event comes through the message loop: ten rounds of it at least.
+            const bool bTaskbar = std::string_view(className) == "Shell_TrayWnd";
+            int nRounds = 0;
+            PumpUntil([&] { return ++nRounds > 10 && !(bTaskbar && IsAbove(hOther, hDlg)); });
+            EXPECT_EQ(IsAbove(hOther, hDlg), !bTaskbar) << className;
+            EXPECT_EQ(::GetActiveWindow(), hActive) << className;
+            ::DestroyWindow(hOther);
+        }
+    });
+    ::UnregisterClassA("Shell_TrayWnd", ::GetModuleHandleA(nullptr));
+}
+
+TEST_F(StripTest, AFullScreenWindowHidesTheStripWithoutAShowOrASoundUntilItCloses)
+{
+    // Wine 10 on a display without a window manager never returns from showing a window that
+    // covers the whole screen; the faked report of the shell below stands in for it there.
+    using WineVersion = const char*(CDECL*)();
+    const auto wineVersion = reinterpret_cast<WineVersion>(
+        reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleA("ntdll.dll"), "wine_get_version")));
+    if (wineVersion && std::atoi(wineVersion()) >= 10)
+        GTEST_SKIP() << "Wine " << wineVersion() << " hangs on a window that covers the screen under Xvfb";
+    // Phases of no minutes: every tick changes the phase and would ring.
+    WriteSettings("[EINHEIT]\r\nArbeit=0\r\nKPause=0\r\n");
+    HHOOK hHook = ::SetWindowsHookExA(WH_CALLWNDPROCRET, &CountStripShows, nullptr, ::GetCurrentThreadId());
+    RecordingTimerDlg dlg;
+    Run(dlg, [&](HWND hDlg) {
+        MONITORINFO monitor{};
+        monitor.cbSize = sizeof monitor;
+        ::GetMonitorInfoA(::MonitorFromWindow(hDlg, MONITOR_DEFAULTTONEAREST), &monitor);
+        const RECT& rc = monitor.rcMonitor;
+        Command(hDlg, IDC_START);
+        HWND hFull = ::CreateWindowExA(0, "Static", "", WS_POPUP | WS_VISIBLE, rc.left, rc.top, rc.right - rc.left,
+                                       rc.bottom - rc.top, nullptr, nullptr, ::GetModuleHandleA(nullptr), nullptr);
+        ::SetForegroundWindow(hFull);
+        // Wine raises no foreground event of its own: the window announces itself.
+        ::NotifyWinEvent(EVENT_SYSTEM_FOREGROUND, hFull, OBJID_WINDOW, CHILDID_SELF);
+        PumpUntil([&] { return !::IsWindowVisible(hDlg); });
+        EXPECT_FALSE(::IsWindowVisible(hDlg));
+        g_nStripShows = 0;
+        Ticks(hDlg, 0, 3);
+        EXPECT_EQ(ItemText(hDlg, IDC_PROGRESS), "0:00 --- PAUSE");
+        EXPECT_TRUE(dlg.m_alarms.empty());
+        EXPECT_EQ(g_nStripShows, 0);
+        ::DestroyWindow(hFull);
+        ::NotifyWinEvent(EVENT_SYSTEM_FOREGROUND, hDlg, OBJID_WINDOW, CHILDID_SELF);
+        PumpUntil([&] { return ::IsWindowVisible(hDlg) != FALSE; });
+        Ticks(hDlg, 0, 1);
+        EXPECT_TRUE(::IsWindowVisible(hDlg));
+        EXPECT_EQ(dlg.m_alarms.size(), 1u);
+    });
+    ::UnhookWindowsHookEx(hHook);
+}
+
+TEST_F(StripTest, WindowsReportOfFullScreenHidesTheStripButNotAgainstTheChordNorWithTheSwitchOff)
+{
+    RecordingTimerDlg dlg;
+    Run(dlg, [&](HWND hDlg) {
+        auto& report = FullScreen::Lookup();
+        auto* pReal = report.Get();
+        Command(hDlg, IDC_STOPWATCH_START);
+        const auto reportAndTick = [&](bool bFullScreen) {
+            report.Substitute(bFullScreen ? &PresentationMode : pReal);
+            Ticks(hDlg, 1, 1);
+            // Ticks that come this fast ask once: the strip's own foreground event asks again.
+            ::NotifyWinEvent(EVENT_SYSTEM_FOREGROUND, hDlg, OBJID_WINDOW, CHILDID_SELF);
+            int nRounds = 0;
+            PumpUntil([&] { return ++nRounds > 10; });
+            return ::IsWindowVisible(hDlg) != FALSE;
+        };
+        EXPECT_FALSE(reportAndTick(true));
+        EXPECT_TRUE(reportAndTick(false));
+        ::SendMessageA(HostOf(hDlg), WM_HOTKEY, 4, 0);
+        EXPECT_FALSE(reportAndTick(true));
+        EXPECT_FALSE(reportAndTick(false)) << "the chord's hiding ended with the full screen";
+        ::SendMessageA(HostOf(hDlg), WM_HOTKEY, 4, 0);
+        EXPECT_TRUE(::IsWindowVisible(hDlg));
+        // Switched off in the menu, written, and the report no longer counts.
+        StripMenu(hDlg, 6);
+        EXPECT_EQ(SettingsBytes(), "[ARBEITSTAG]\r\nVollbild=0\r\n");
+        EXPECT_TRUE(reportAndTick(true));
+        EXPECT_EQ(ItemText(hDlg, IDC_STOPWATCH_TEXT), "00:00:05");
+        report.Substitute(pReal);
+    });
+}
+
+TEST_F(StripTest, TheLockPausesAWorkUnitLetsAPauseRunOutAndTheUnlockGoesOn)
+{
+    RecordingTimerDlg dlg;
+    Run(dlg, [&](HWND hDlg) {
+        const auto session = [&](WPARAM nStatus) { ::SendMessageA(HostOf(hDlg), WM_WTSSESSION_CHANGE, nStatus, 1); };
+        Command(hDlg, IDC_START);
+        Command(hDlg, IDC_STOPWATCH_START);
+        Ticks(hDlg, 0, 2);
+        session(WTS_SESSION_LOCK);
+        EXPECT_EQ(ButtonImage(hDlg, IDC_START), DrawnPicture(IDI_START));
+        EXPECT_EQ(dlg.m_stopwatch.m_bSwRunning, 1);
+        Ticks(hDlg, 0, 5);
+        EXPECT_EQ(ItemText(hDlg, IDC_PROGRESS), "24:58 --- Einheit 1");
+        session(WTS_SESSION_UNLOCK);
+        EXPECT_EQ(ButtonImage(hDlg, IDC_START), DrawnPicture(IDI_PAUSE));
+
+        // A pause counts on through the lock; the work unit after it waits at its full length.
+        Command(hDlg, IDC_NEXT);
+        session(WTS_SESSION_LOCK);
+        Ticks(hDlg, 0, 301);
+        EXPECT_EQ(dlg.m_alarms.size(), 1u);
+        EXPECT_EQ(ItemText(hDlg, IDC_PROGRESS), "25:00 --- Einheit 2");
+        EXPECT_EQ(AskBar(hDlg, PBM_GETPOS), 0);
+        EXPECT_EQ(ButtonImage(hDlg, IDC_START), DrawnPicture(IDI_START));
+        session(WTS_SESSION_UNLOCK);
+        Ticks(hDlg, 0, 1);
+        EXPECT_EQ(ItemText(hDlg, IDC_PROGRESS), "24:59 --- Einheit 2");
+
+        // A countdown the user paused stays paused through a lock and its unlock.
+        Command(hDlg, IDC_START);
+        session(WTS_SESSION_LOCK);
+        session(WTS_SESSION_UNLOCK);
+        EXPECT_EQ(dlg.m_cycle.m_bRunning, 0);
     });
 }

@@ -1,0 +1,45 @@
+// The decisions of the full-screen and the lock switches, each as one table.
+#include <gtest/gtest.h>
+
+#include "core/workday.h"
+
+TEST(Workday, AFullScreenProgramHidesAndSilencesTheStripOnlyWhileTheSwitchIsOn)
+{
+    const struct {
+        int32_t bSwitch;
+        bool bFullScreen, bHiddenByChord, bShown, bSound;
+    } rows[] = {
+        {1, false, false, true, true}, {1, true, false, false, false}, {1, true, true, false, false},
+        {1, false, true, false, true}, {0, true, false, true, true},   {0, true, true, false, true},
+        {2, true, false, true, true},
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(PresenceFor(row.bSwitch, row.bFullScreen, row.bHiddenByChord), (StripPresence{row.bShown, row.bSound}))
+            << row.bSwitch << row.bFullScreen << row.bHiddenByChord;
+    }
+    const ScreenRect monitor{0, 0, 1280, 1024};
+    EXPECT_TRUE(CoversMonitor({0, 0, 1280, 1024}, monitor));
+    EXPECT_TRUE(CoversMonitor({-8, -8, 1288, 1032}, monitor));
+    EXPECT_FALSE(CoversMonitor({0, 0, 1280, 1023}, monitor));
+    EXPECT_FALSE(CoversMonitor({1, 0, 1280, 1024}, monitor));
+}
+
+TEST(Workday, TheLockPausesARunningWorkUnitAndOnlyTheUnlockOfWhatItPausedResumes)
+{
+    const struct {
+        int32_t bSwitch;
+        bool bLocked, bWork, bRunning, bPausedByLock;
+        LockStep step;
+    } rows[] = {
+        {1, true, true, true, false, LockStep::Pause},  // a running work unit
+        {1, true, false, true, false, LockStep::None},  // a running pause counts on
+        {1, true, true, false, false, LockStep::None},  // paused by the user before, or by the lock already
+        {1, true, true, false, true, LockStep::None},   {0, true, true, true, false, LockStep::None},
+        {1, false, true, false, true, LockStep::Resume},  // the unlock of what the lock paused, switch or not
+        {0, false, true, false, true, LockStep::Resume},  {1, false, true, false, false, LockStep::None},
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(LockStepFor(row.bSwitch, row.bLocked, row.bWork, row.bRunning, row.bPausedByLock), row.step)
+            << row.bSwitch << row.bLocked << row.bWork << row.bRunning << row.bPausedByLock;
+    }
+}

@@ -1,0 +1,123 @@
+// CStripHost: each message from outside gets a plain decision and one named operation of the strip.
+#include "strip_host.h"
+
+#include "core/settings.h"
+#include "core/window_layout.h"
+#include "timer_dlg.h"
+#include "win32/full_screen.h"
+#include "win32/profile_file.h"
+
+CStripHost::CStripHost(CTimerDlg& strip)
+    : m_strip(strip), m_watcher([this](DWORD event, HWND hWnd) { OnWinEvent(event, hWnd); }), m_session(m_hWnd)
+{
+    // Named for its settings file, so that a second start with the same file finds it.
+    ::SetWindowTextW(m_hWnd, InstanceName(ProgramSettingsFile::GetPath()).c_str());
+    SubclassWindow(m_hWnd);
+}
+
+void CStripHost::RegisterChords(const ChordSettings& chords)
+{
+    for (int nAction = 0; nAction < kChordActions; ++nAction) {
+        m_hotKeys[nAction].Unregister();
+        m_bTaken[nAction] = false;
+        const std::optional<KeyChord>& chord = chords.m_chord[nAction];
+        if (chords.m_bActive != 1 || !chord)
+            continue;
+        m_bTaken[nAction] = !m_hotKeys[nAction].Register(m_hWnd, ChordId(static_cast<ChordAction>(nAction)),
+                                                         chord->m_nModifiers, chord->m_nKey);
+    }
+}
+
+bool CStripHost::BringRunningStripIntoView(const std::wstring& instanceName)
+{
+    // The running strip may be starting itself still: its host comes within moments.
+    for (int nTry = 0; nTry < 50; ++nTry) {
+        if (HWND hHost = ::FindWindowW(L"Static", instanceName.c_str()))
+            return ::PostMessageW(hHost, kBringIntoViewMessage, 0, 0) != FALSE;
+        ::Sleep(100);
+    }
+    return false;
+}
+
+void CStripHost::OnHotKey(int nId)
+{
+    if (const std::optional<ChordAction> action = ChordActionOf(nId))
+        m_strip.RunChordAction(*action);
+}
+
+// A close that reaches the hidden owner, from another program or from the system, ends the strip
+// as its own close command does; the window it would otherwise destroy would take the strip with
+// it and leave the program running without a window.
+void CStripHost::OnClose()
+{
+    m_strip.EndAsCloseCommand();
+}
+
+bool CStripHost::OnQueryEndSession()
+{
+    return true;
+}
+
+// Windows ends the process after this message: the place is saved now or never.
+void CStripHost::OnEndSession(bool bEnding)
+{
+    if (bEnding)
+        m_strip.SavePlace();
+}
+
+void CStripHost::OnSysColorChange()
+{
+    m_strip.FollowSystemColours();
+}
+
+void CStripHost::OnSettingChange(UINT nAction)
+{
+    if (nAction == SPI_SETHIGHCONTRAST)
+        m_strip.FollowSystemColours();
+    else if (nAction == SPI_SETWORKAREA)
+        m_strip.KeepOnMonitor();
+}
+
+void CStripHost::OnDisplayChange()
+{
+    m_strip.KeepOnMonitor();
+}
+
+void CStripHost::OnBringIntoView()
+{
+    m_strip.BringIntoView();
+}
+
+void CStripHost::OnSessionChange(UINT nStatus)
+{
+    if (nStatus == WTS_SESSION_LOCK || nStatus == WTS_SESSION_UNLOCK)
+        m_strip.SetLocked(nStatus == WTS_SESSION_LOCK);
+}
+
+void CStripHost::OnWinEvent(DWORD event, HWND hWnd)
+{
+    char className[64] = {};
+    ::GetClassNameA(hWnd, className, sizeof className);
+    if (event == EVENT_SYSTEM_FOREGROUND && WindowLayout::IsShellTaskbarClass(className))
+        m_strip.KeepAbove(hWnd);
+    m_strip.FollowFullScreen();
+}
+
+bool CStripHost::IsFullScreenNow() const
+{
+    if (FullScreen::IsReported())
+        return true;
+    HWND hForeground = ::GetForegroundWindow();
+    const HWND hStrip = m_strip.GetSafeHwnd();
+    if (!hForeground || !hStrip || hForeground == ::GetDesktopWindow() || hForeground == ::GetShellWindow() ||
+        !::IsWindowVisible(hForeground) || ::IsIconic(hForeground))
+        return false;
+    // The strip and its dialogs are no full-screen program.
+    for (HWND hOwner = hForeground; hOwner; hOwner = ::GetWindow(hOwner, GW_OWNER)) {
+        if (hOwner == hStrip || hOwner == m_hWnd)
+            return false;
+    }
+    char className[64] = {};
+    ::GetClassNameA(hForeground, className, sizeof className);
+    return !WindowLayout::IsShellWindowClass(className) && FullScreen::CoversMonitorOf(hForeground, hStrip);
+}

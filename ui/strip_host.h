@@ -1,0 +1,68 @@
+// CStripHost: the strip's hidden owner, which answers what comes from outside the strip: the
+// chords, the end of the session, a close sent to it, display and colour changes, the taskbar
+// coming to the front, a full-screen program, the lock of the screen and a second start of the
+// program.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "core/chord.h"
+#include "win32/hidden_owner.h"
+#include "win32/hot_key.h"
+#include "win32/foreground_watcher.h"
+#include "win32/session_notification.h"
+
+class CTimerDlg;
+
+class CStripHost : public CMessageMapped<CStripHost, CHiddenOwner> {
+public:
+    // Posted by a second start of the program to the host of the running strip.
+    static constexpr UINT kBringIntoViewMessage = WM_APP + 1;
+
+    explicit CStripHost(CTimerDlg& strip);
+
+    // Registers the chords the settings name, all of them only while they are switched on; a
+    // chord another program holds stays unregistered and is taken.
+    void RegisterChords(const ChordSettings& chords);
+    bool IsChordTaken(ChordAction action) const { return m_bTaken[static_cast<int>(action)]; }
+
+    // Called by a second start: brings the running strip of the same settings file into view,
+    // found by its host's name. False when no running strip answers.
+    static bool BringRunningStripIntoView(const std::wstring& instanceName);
+
+    // Whether a full-screen program runs on the strip's monitor: Windows reports one, or the
+    // foreground window, none of the strip's nor the shell's, covers that whole monitor.
+    bool IsFullScreenNow() const;
+
+private:
+    void OnHotKey(int nId);
+    void OnClose();
+    bool OnQueryEndSession();
+    void OnEndSession(bool bEnding);
+    void OnSysColorChange();
+    void OnSettingChange(UINT nAction);
+    void OnDisplayChange();
+    void OnBringIntoView();
+    void OnSessionChange(UINT nStatus);
+    void OnWinEvent(DWORD event, HWND hWnd);
+
+    CTimerDlg& m_strip;
+    CHotKey m_hotKeys[kChordActions];
+    bool m_bTaken[kChordActions] = {};
+    CForegroundWatcher m_watcher;
+    CSessionNotification m_session;
+
+    friend CMessageMapped;
+    static constexpr MessageEntry<CStripHost> kMessageMap[] = {
+        OnHotKeyMessage<&CStripHost::OnHotKey>(),
+        OnPlainMessage<WM_CLOSE, &CStripHost::OnClose>(),
+        OnQueryEndSessionMessage<&CStripHost::OnQueryEndSession>(),
+        OnEndSessionMessage<&CStripHost::OnEndSession>(),
+        OnPlainMessage<WM_SYSCOLORCHANGE, &CStripHost::OnSysColorChange>(),
+        OnSettingChangeMessage<&CStripHost::OnSettingChange>(),
+        OnPlainMessage<WM_DISPLAYCHANGE, &CStripHost::OnDisplayChange>(),
+        OnPlainMessage<kBringIntoViewMessage, &CStripHost::OnBringIntoView>(),
+        OnSessionChangeMessage<&CStripHost::OnSessionChange>(),
+    };
+};
