@@ -32,11 +32,9 @@ TEST(IconBitmap, EachPixelTakesItsPaletteColourOpaqueOrIsTransparentBlackAndOnly
         0x00, 0, 0, 0, 0x40, 0, 0, 0};          // the mask
     EXPECT_EQ(WidenedIconBitmap(TwoByTwo()), widened);
 
-    std::vector<uint8_t> cut = TwoByTwo();
+    std::vector<uint8_t> cut = TwoByTwo(), deep = TwoByTwo(), empty = TwoByTwo();
     cut.pop_back();
-    std::vector<uint8_t> deep = TwoByTwo();
     deep[14] = 32;
-    std::vector<uint8_t> empty = TwoByTwo();
     empty[4] = 0;
     std::vector<uint8_t> shortPalette = TwoByTwo();  // white and red lie past a palette of two colours
     shortPalette[32] = 2;

@@ -133,12 +133,9 @@ TEST(SettingsMapping, ChordTextsReadWithTheGermanKeyNamesAndWriteInOneOrder)
     const ChordSettings chords = SettingsFile::LoadChordSettings(file);
     EXPECT_EQ(chords.m_bActive, 0);
     EXPECT_EQ(chords.m_chord[0], (KeyChord{3, 0x50}));
-    EXPECT_FALSE(chords.m_chord[1]);
-    EXPECT_FALSE(chords.m_chord[2]);
+    EXPECT_FALSE(chords.m_chord[1] || chords.m_chord[2]);
     EXPECT_EQ(chords.m_chord[3], (KeyChord{3, 0x54}));
     SettingsFile::SaveChordsActive(1, file);
     EXPECT_EQ(file.m_writes, std::vector<std::string>{"TASTEN/Aktiv=1"});
-    EXPECT_EQ(ChordActionOf(0), std::nullopt);
-    EXPECT_EQ(ChordActionOf(4), ChordAction::ShowHide);
-    EXPECT_EQ(ChordActionOf(5), std::nullopt);
+    EXPECT_TRUE(!ChordActionOf(0) && !ChordActionOf(5) && ChordActionOf(4) == ChordAction::ShowHide);
 }

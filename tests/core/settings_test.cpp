@@ -34,17 +34,11 @@ TEST(SettingsPath, AFileLiesOnlyInAFolderOfAWholeAbsolutePathShorterThan260Chara
     // "\\Tarnovell.ini" is 14 characters: 3 + 242 + 14 = 259.
     const std::wstring n259 = L"C:\\" + std::wstring(242, L'a') + L"\\Tarnovell.ini";
     const std::pair<std::wstring, bool> cases[] = {
-        {L"C:\\Tools\\Tarnovell.ini", true},
-        {L"\\\\server\\share\\Tarnovell\\Tarnovell.ini", true},
-        {L".\\Tarnovell.ini", false},
-        {L"C:Tarnovell\\Tarnovell.ini", false},
-        {L"\\Tarnovell\\Tarnovell.ini", false},
-        {L"C:\\Tarnovell.ini", false},
-        {L"\\\\server\\share\\Tarnovell.ini", false},
-        {L"\\\\?\\C:\\Tools\\Tarnovell.ini", false},
-        {n259, true},
-        {L"C:\\a" + n259.substr(3), false},
-        {L"C:\\ab" + n259.substr(3), false},
+        {L"C:\\Tools\\Tarnovell.ini", true},   {L"\\\\server\\share\\Tarnovell\\Tarnovell.ini", true},
+        {L".\\Tarnovell.ini", false},           {L"C:Tarnovell\\Tarnovell.ini", false},
+        {L"\\Tarnovell\\Tarnovell.ini", false}, {L"C:\\Tarnovell.ini", false},
+        {L"\\\\server\\share\\Tarnovell.ini", false}, {L"\\\\?\\C:\\Tools\\Tarnovell.ini", false},
+        {n259, true}, {L"C:\\a" + n259.substr(3), false}, {L"C:\\ab" + n259.substr(3), false},
     };
     for (const auto& [path, bPlace] : cases)
         EXPECT_EQ(IsSettingsPlace(path), bPlace) << path.size() << " characters";
@@ -54,6 +48,14 @@ TEST(SettingsPath, AFileLiesOnlyInAFolderOfAWholeAbsolutePathShorterThan260Chara
               L"C:\\Users\\Ann\\AppData\\Local\\Tarnovell\\Tarnovell.ini");
     for (const wchar_t* folder : {L"", L"\\", L"AppData\\Local", L"C:\\", L"\\\\server\\home"})
         EXPECT_EQ(UserSettingsPathFor(folder), L"");
+
+    // One running strip per file, whatever the case of its path; FNV-1a of no text is its offset basis.
+    EXPECT_EQ(InstanceName(L""), L"Tarnovell-CBF29CE484222325");
+    const std::wstring name = InstanceName(L"C:\\Tools\\Tarnovell.ini");
+    EXPECT_EQ(InstanceName(L"c:\\TOOLS\\tarnovell.INI"), name);
+    EXPECT_NE(InstanceName(L"C:\\Tools2\\Tarnovell.ini"), name);
+    EXPECT_NE(InstanceName(L"C:\\\u03A9mega\\Tarnovell.ini"), InstanceName(L"C:\\\u03C9mega\\Tarnovell.ini"));
+    EXPECT_EQ(InstanceName(std::wstring(300, L'x')).size(), 26u);
 }
 
 TEST(SettingsText, ACutKeepsADoubleByteCharacterWholeOrLeavesItOut)
@@ -104,15 +106,4 @@ TEST(TimerSettings, DefaultsAreTheFirstStartsValues)
     EXPECT_EQ(settings.m_bStopwatch, 1);
     EXPECT_EQ(settings.m_strAlarmFile, "ALARM.WAV");
     EXPECT_STREQ(kAlarmDefaultDialog, "Alarm.wav");
-}
-
-TEST(SettingsPath, OneRunningStripPerFileWhateverTheCaseOfItsPath)
-{
-    // FNV-1a of no text is its offset basis, 0xCBF29CE484222325.
-    EXPECT_EQ(InstanceName(L""), L"Tarnovell-CBF29CE484222325");
-    const std::wstring name = InstanceName(L"C:\\Tools\\Tarnovell.ini");
-    EXPECT_EQ(InstanceName(L"c:\\TOOLS\\tarnovell.INI"), name);
-    EXPECT_NE(InstanceName(L"C:\\Tools2\\Tarnovell.ini"), name);
-    EXPECT_NE(InstanceName(L"C:\\\u03A9mega\\Tarnovell.ini"), InstanceName(L"C:\\\u03C9mega\\Tarnovell.ini"));
-    EXPECT_EQ(InstanceName(std::wstring(300, L'x')).size(), 26u);
 }

@@ -1,9 +1,9 @@
-// The decisions of the full-screen and the lock switches, each as one table.
+// The decisions of the full-screen and the lock switches, as two tables.
 #include <gtest/gtest.h>
 
 #include "core/workday.h"
 
-TEST(Workday, AFullScreenProgramHidesAndSilencesTheStripOnlyWhileTheSwitchIsOn)
+TEST(Workday, AFullScreenProgramHidesAndSilencesTheStripAndTheLockHoldsOnlyARunningWorkUnit)
 {
     const struct {
         int32_t bSwitch;
@@ -22,15 +22,13 @@ TEST(Workday, AFullScreenProgramHidesAndSilencesTheStripOnlyWhileTheSwitchIsOn)
     EXPECT_TRUE(CoversMonitor({-8, -8, 1288, 1032}, monitor));
     EXPECT_FALSE(CoversMonitor({0, 0, 1280, 1023}, monitor));
     EXPECT_FALSE(CoversMonitor({1, 0, 1280, 1024}, monitor));
-}
 
-TEST(Workday, TheLockPausesARunningWorkUnitAndOnlyTheUnlockOfWhatItPausedResumes)
-{
+    // The lock pauses a running work unit, and only the unlock of what it paused resumes.
     const struct {
         int32_t bSwitch;
         bool bLocked, bWork, bRunning, bPausedByLock;
         LockStep step;
-    } rows[] = {
+    } lockRows[] = {
         {1, true, true, true, false, LockStep::Pause},  // a running work unit
         {1, true, false, true, false, LockStep::None},  // a running pause counts on
         {1, true, true, false, false, LockStep::None},  // paused by the user before, or by the lock already
@@ -38,7 +36,7 @@ TEST(Workday, TheLockPausesARunningWorkUnitAndOnlyTheUnlockOfWhatItPausedResumes
         {1, false, true, false, true, LockStep::Resume},  // the unlock of what the lock paused, switch or not
         {0, false, true, false, true, LockStep::Resume},  {1, false, true, false, false, LockStep::None},
     };
-    for (const auto& row : rows) {
+    for (const auto& row : lockRows) {
         EXPECT_EQ(LockStepFor(row.bSwitch, row.bLocked, row.bWork, row.bRunning, row.bPausedByLock), row.step)
             << row.bSwitch << row.bLocked << row.bWork << row.bRunning << row.bPausedByLock;
     }
