@@ -159,7 +159,7 @@ TEST(RealProgram, CountsDownInRealTimeAndTheExitButtonSavesThePlace)
 TEST(RealProgram, InADownloadsFolderItLoadsNoDllFromThereAndKeepsSettingsWhereItMayWrite)
 {
     const std::wstring folder = Directory() + L"Downloads\\";
-    const std::wstring exe = folder + L"Tarnovell-1.1.exe";
+    const std::wstring exe = folder + L"Tarnovell (1).exe";
     const std::wstring ini = folder + L"Tarnovell.ini";
     wchar_t localAppData[MAX_PATH] = {};
     ASSERT_TRUE(::GetEnvironmentVariableW(L"LOCALAPPDATA", localAppData, MAX_PATH));
@@ -171,7 +171,7 @@ TEST(RealProgram, InADownloadsFolderItLoadsNoDllFromThereAndKeepsSettingsWhereIt
     ::GetFileAttributesExW(ini.c_str(), GetFileExInfoStandard, &before);
     // Windows' search order for this program in this prefix: a DLL beside it before the system's.
     for (const std::wstring dll : {L"comctl32", L"winmm", L"comdlg32"}) {
-        ::RegSetKeyValueW(HKEY_CURRENT_USER, L"Software\\Wine\\AppDefaults\\Tarnovell-1.1.exe\\DllOverrides",
+        ::RegSetKeyValueW(HKEY_CURRENT_USER, L"Software\\Wine\\AppDefaults\\Tarnovell (1).exe\\DllOverrides",
                           dll.c_str(), REG_SZ, L"native,builtin", sizeof L"native,builtin");
         ::DeleteFileW((folder + dll + L".dll.loaded").c_str());
     }
@@ -180,8 +180,10 @@ TEST(RealProgram, InADownloadsFolderItLoadsNoDllFromThereAndKeepsSettingsWhereIt
     HWND hStrip = StartStrip(exe, process);
     ASSERT_NE(hStrip, nullptr) << "no strip came up";
     EXPECT_EQ(SecondsLeft(StripControlText(hStrip, IDC_PROGRESS)), 60) << "the user's file starts as a copy";
-    // An alarm, the settings dialog and its file dialog, and one more minute for a unit.
-    ::PostMessageA(hStrip, WM_COMMAND, MAKEWPARAM(IDC_START, BN_CLICKED), 0);
+    // An alarm, the settings dialog and its file dialog, and one more minute for a unit. The start
+    // is sent, not posted: a thread takes sent messages before posted ones, so a posted start
+    // could come after the first ticks.
+    ::SendMessageTimeoutA(hStrip, WM_COMMAND, MAKEWPARAM(IDC_START, BN_CLICKED), 0, SMTO_ABORTIFHUNG, 5000, nullptr);
     for (int i = 0; i < 61; ++i)
         ::SendMessageTimeoutA(hStrip, WM_TIMER, 0, 0, SMTO_ABORTIFHUNG, 5000, nullptr);
     EXPECT_NE(StripControlText(hStrip, IDC_PROGRESS).find("PAUSE"), std::string::npos);
