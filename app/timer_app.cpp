@@ -18,14 +18,17 @@ BOOL CTimerApp::InitInstance()
 {
     // One strip runs per settings file: a second start brings the running one into view and
     // ends without a window, writing nothing.
-    const std::wstring instanceName = InstanceName(ProgramSettingsFile::GetPath());
+    // The program's settings file is chosen here, once, and handed to the strip, which hands it
+    // to its settings dialog.
+    const ProgramSettingsFile settingsFile = ProgramSettingsFile::Choose();
+    const std::wstring instanceName = InstanceName(settingsFile.GetPath());
     const CInstanceLock lock(instanceName);
     if (!lock.IsFirst()) {
         CStripHost::BringRunningStripIntoView(instanceName);
         return FALSE;
     }
     Enable3dControls();
-    CTimerDlg dlg;
+    CTimerDlg dlg(settingsFile, instanceName);
     m_pMainWnd = &dlg;
     dlg.DoModal();
     m_pMainWnd = nullptr;

@@ -10,6 +10,7 @@
 
 #include "resource.h"
 #include "ui/timer_dlg.h"
+#include "win32/profile_file.h"
 
 namespace {
 
@@ -49,6 +50,8 @@ struct PaintCounter {
 class CountingTimerDlg : public CTimerDlg {
 public:
     static constexpr UINT kRunPhase = WM_APP + 1;
+
+    using CTimerDlg::CTimerDlg;
 
     int m_nSetPosPaints = 0;
     int m_nTextPaints = 0;
@@ -109,7 +112,9 @@ int main()
 {
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_PROGRESS_CLASS | ICC_STANDARD_CLASSES};
     ::InitCommonControlsEx(&controls);
-    CountingTimerDlg dlg;
+    // No file: every setting is its default, and nothing is written.
+    const ProgramSettingsFile noFile(L"");
+    CountingTimerDlg dlg(noFile, L"Tarnovell paint count");
     if (dlg.DoModal() != IDCANCEL) {
         std::fprintf(stderr, "paint_count: the strip did not run\n");
         return 1;

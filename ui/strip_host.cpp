@@ -1,17 +1,14 @@
 // CStripHost: each message from outside gets a plain decision and one named operation of the strip.
 #include "strip_host.h"
 
-#include "core/settings.h"
 #include "core/window_layout.h"
 #include "timer_dlg.h"
 #include "win32/full_screen.h"
-#include "win32/profile_file.h"
 
-CStripHost::CStripHost(CTimerDlg& strip)
+CStripHost::CStripHost(CTimerDlg& strip, const std::wstring& instanceName)
     : m_strip(strip), m_watcher([this](DWORD event, HWND hWnd) { OnWinEvent(event, hWnd); }), m_session(m_hWnd)
 {
-    // Named for its settings file, so that a second start with the same file finds it.
-    ::SetWindowTextW(m_hWnd, InstanceName(ProgramSettingsFile::GetPath()).c_str());
+    ::SetWindowTextW(m_hWnd, instanceName.c_str());
     SubclassWindow(m_hWnd);
 }
 

@@ -20,7 +20,8 @@ public:
     // Posted by a second start of the program to the host of the running strip.
     static constexpr UINT kBringIntoViewMessage = WM_APP + 1;
 
-    explicit CStripHost(CTimerDlg& strip);
+    // Named for the strip's settings file, so that a second start with the same file finds it.
+    CStripHost(CTimerDlg& strip, const std::wstring& instanceName);
 
     // Registers the chords the settings name, all of them only while they are switched on; a
     // chord another program holds stays unregistered and is taken.

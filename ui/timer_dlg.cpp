@@ -18,7 +18,6 @@
 #include "win32/dpi.h"
 #include "win32/high_contrast.h"
 #include "win32/monitor.h"
-#include "win32/profile_file.h"
 #include "win32/resource_string.h"
 #include "win32/wide_text.h"
 
@@ -67,10 +66,11 @@ const CTimerDlg::ImageSlot CTimerDlg::kImageSlotTable[kImageSlots] = {
     {&CTimerDlg::m_btnStopwatchReset, IDI_RESET},
 };
 
-CTimerDlg::CTimerDlg()
+CTimerDlg::CTimerDlg(const ProfileFile& file, const std::wstring& instanceName)
     : CMessageMapped(IDD_TIMER_DIALOG, &m_owner),
       m_hMainIcon(LoadProgramIcon(IDR_MAINFRAME)),
-      m_owner(*this),
+      m_owner(*this, instanceName),
+      m_settingsFile(file),
       m_system(ReadSystemPalette()),
       m_bHighContrast(HighContrast::IsOn())
 {

@@ -15,15 +15,17 @@
 #include "win32/controls.h"
 #include "win32/dialog.h"
 #include "win32/gdi.h"
+#include "core/settings_file.h"
 #include "strip_host.h"
-#include "win32/profile_file.h"
 
 class CTimerDlg : public CMessageMapped<CTimerDlg, CDialog> {
     // The icon buttons in the order of their image slots.
     static constexpr int kImageSlots = 7;
 
 public:
-    CTimerDlg();
+    // Reads and saves its settings through the file it is given, which outlives it; its host
+    // takes the instance name, by which a second start finds the running strip.
+    CTimerDlg(const ProfileFile& file, const std::wstring& instanceName);
 
     // Reads the run's settings, pauses a running countdown, starts again at work unit 1 and
     // makes the strip compact with the width the stopwatch switch gives it.
@@ -98,10 +100,9 @@ private:
     // Owns the strip and never shows: an owned window has no taskbar button and no Alt+Tab
     // entry. Made before the dialog and gone after it.
     CStripHost m_owner;
-    // The settings of this run: the program's file, and what it could not store kept in memory
-    // for the settings dialog and the strip alike.
-    ProgramSettingsFile m_programFile;
-    RunProfile m_settingsFile{m_programFile};
+    // The settings of this run: the file, and what it could not store kept in memory for the
+    // settings dialog and the strip alike.
+    RunProfile m_settingsFile;
     // Each second is due on the grid laid when the countdown or the stopwatch started.
     SecondGrid m_countdownGrid;
     SecondGrid m_stopwatchGrid;

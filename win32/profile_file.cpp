@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "file_exists.h"
@@ -14,12 +15,6 @@
 #include "wide_text.h"
 
 namespace {
-
-// Where the run reads its settings, and whether a save may go there.
-struct SettingsPlace {
-    std::wstring path;
-    bool bStore = false;
-};
 
 // Found out without a trace: a file that lies there is opened for writing and closed unchanged,
 // a missing one is created and goes again as it is closed. A file that another program holds
@@ -39,7 +34,7 @@ bool CanWrite(const std::wstring& path)
 
 std::wstring FolderOf(const std::wstring& settingsPath)
 {
-    return settingsPath.substr(0, settingsPath.size() - (std::size(kSettingsFileName) - 1));
+    return settingsPath.substr(0, settingsPath.find_last_of(L'\\') + 1);
 }
 
 std::wstring LocalAppData()
@@ -63,34 +58,6 @@ void StartUserSettings(const std::wstring& userPath, const std::wstring& besideP
         return;
     if (::CopyFileW(besidePath.c_str(), userPath.c_str(), TRUE))
         ::SetFileAttributesW(userPath.c_str(), FILE_ATTRIBUTE_NORMAL);
-}
-
-// Decided once, so that every read and write of a run goes to the same file. A path that is
-// relative, in a root or too long is never touched: the profile functions would take it for a
-// file in the working directory or the Windows directory.
-SettingsPlace ChooseSettingsPlace()
-{
-    const std::wstring beside = SettingsPathFor(ExecutablePath());
-    if (IsSettingsPlace(beside) && CanWrite(beside))
-        return {beside, true};
-    const std::wstring user = UserSettingsPathFor(LocalAppData());
-    if (IsSettingsPlace(user)) {
-        ::CreateDirectoryW(FolderOf(user).c_str(), nullptr);
-        if (!IsFile(user))
-            StartUserSettings(user, beside);
-        if (CanWrite(user))
-            return {user, true};
-        if (IsFile(user))
-            return {user, false};
-    }
-    // Nowhere to store: the run starts from the file beside the executable, if it may read it.
-    return {IsSettingsPlace(beside) ? beside : std::wstring(), false};
-}
-
-const SettingsPlace& ChosenPlace()
-{
-    static const SettingsPlace place = ChooseSettingsPlace();
-    return place;
 }
 
 // Wine keeps the files it read in a cache and trusts it while a file's time stays the same; this
@@ -208,30 +175,49 @@ std::optional<std::wstring> WholeCopy(const std::wstring& path, const std::wstri
 
 }  // namespace
 
-std::wstring ProgramSettingsFile::GetPath()
+// A path that is relative, in a root or too long is never touched: the profile functions would
+// take it for a file in the working directory or the Windows directory.
+ProgramSettingsFile ProgramSettingsFile::Choose()
 {
-    return ChosenPlace().path;
+    const std::wstring beside = SettingsPathFor(ExecutablePath());
+    if (IsSettingsPlace(beside) && CanWrite(beside))
+        return ProgramSettingsFile(beside);
+    const std::wstring user = UserSettingsPathFor(LocalAppData());
+    if (IsSettingsPlace(user)) {
+        ::CreateDirectoryW(FolderOf(user).c_str(), nullptr);
+        if (!IsFile(user))
+            StartUserSettings(user, beside);
+        if (CanWrite(user))
+            return ProgramSettingsFile(user);
+        if (IsFile(user))
+            return ProgramSettingsFile(user, false);
+    }
+    // Nowhere to store: the run starts from the file beside the executable, if it may read it.
+    return ProgramSettingsFile(IsSettingsPlace(beside) ? beside : std::wstring(), false);
+}
+
+ProgramSettingsFile::ProgramSettingsFile(std::wstring path, bool bStore)
+    : m_path(std::move(path)), m_bStore(bStore && !m_path.empty())
+{
 }
 
 int32_t ProgramSettingsFile::ReadInt(const char* section, const char* key, int32_t nDefault) const
 {
-    const std::wstring& path = ChosenPlace().path;
-    if (path.empty())
+    if (m_path.empty())
         return nDefault;
     // The profile function hands back the 32 bits of a signed value as unsigned.
     return static_cast<int32_t>(
-        ::GetPrivateProfileIntW(WidenAnsi(section).c_str(), WidenAnsi(key).c_str(), nDefault, path.c_str()));
+        ::GetPrivateProfileIntW(WidenAnsi(section).c_str(), WidenAnsi(key).c_str(), nDefault, m_path.c_str()));
 }
 
 std::string ProgramSettingsFile::ReadString(const char* section, const char* key, const char* defaultText) const
 {
-    const std::wstring& path = ChosenPlace().path;
-    if (path.empty())
+    if (m_path.empty())
         return defaultText;
     wchar_t buffer[kMaxSettingText + 1];
     const DWORD nLength = ::GetPrivateProfileStringW(WidenAnsi(section).c_str(), WidenAnsi(key).c_str(),
                                                      WidenAnsi(defaultText).c_str(), buffer,
-                                                     static_cast<DWORD>(std::size(buffer)), path.c_str());
+                                                     static_cast<DWORD>(std::size(buffer)), m_path.c_str());
     return NarrowAnsi(std::wstring_view(buffer, nLength));
 }
 
@@ -243,23 +229,22 @@ void ProgramSettingsFile::WriteString(const char* section, const char* key, cons
 
 bool ProgramSettingsFile::WriteKeys(const char* section, std::span<const ProfileEntry> entries) const
 {
-    const SettingsPlace& place = ChosenPlace();
-    if (!place.bStore)
+    if (!m_bStore)
         return false;
     // The user's folder may have gone since the start.
-    ::CreateDirectoryW(FolderOf(place.path).c_str(), nullptr);
+    ::CreateDirectoryW(FolderOf(m_path).c_str(), nullptr);
     const std::wstring wideSection = WidenAnsi(section);
-    const std::optional<std::wstring> copy = WholeCopy(place.path, wideSection, entries);
+    const std::optional<std::wstring> copy = WholeCopy(m_path, wideSection, entries);
     if (!copy)
         return false;
-    if (::MoveFileExW(copy->c_str(), place.path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-        ForgetCached(place.path.c_str());
+    if (::MoveFileExW(copy->c_str(), m_path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        ForgetCached(m_path.c_str());
         return true;
     }
     // Another program holds the file open and does not let it go: written where it lies, as
     // that program would write it, rather than losing the change.
     ::DeleteFileW(copy->c_str());
-    return WriteEntries(place.path.c_str(), wideSection, entries);
+    return WriteEntries(m_path.c_str(), wideSection, entries);
 }
 
 CharacterBytes ProgramSettingsFile::CodePage() const

@@ -1,5 +1,5 @@
-// The program's settings file: the one beside the running executable, or the user's own where
-// that one cannot be written, or none that a save may touch.
+// A settings file read and written through the platform's profile functions; the program's own
+// lies beside the running executable, or is the user's own where that one cannot be written.
 #pragma once
 
 #include <span>
@@ -7,12 +7,18 @@
 
 #include "core/settings_file.h"
 
-// Which of the two files it is, is decided once in a run, at its first use. Where neither may be
-// written, the run reads the one it finds and stores nothing.
 class ProgramSettingsFile final : public ProfileFile {
 public:
+    // The program's file, chosen once at the start of a run so that every read and write of the
+    // run goes to it: the one beside the executable, or the user's own where that one cannot be
+    // written. Where neither may be written, the run reads the one it finds and stores nothing.
+    static ProgramSettingsFile Choose();
+    // The file at this path, which a save writes only where bStore; an empty path reads every
+    // default and stores nothing.
+    explicit ProgramSettingsFile(std::wstring path, bool bStore = true);
+
     // Empty where the run has no file to read.
-    static std::wstring GetPath();
+    const std::wstring& GetPath() const { return m_path; }
     int32_t ReadInt(const char* section, const char* key, int32_t nDefault) const override;
     std::string ReadString(const char* section, const char* key, const char* defaultText) const override;
     void WriteString(const char* section, const char* key, const char* text) const override;
@@ -20,4 +26,8 @@ public:
     // file's place in one step; a file that cannot be replaced is written where it lies.
     bool WriteKeys(const char* section, std::span<const ProfileEntry> entries) const override;
     CharacterBytes CodePage() const override;
+
+private:
+    std::wstring m_path;
+    bool m_bStore;
 };

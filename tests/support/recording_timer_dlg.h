@@ -5,10 +5,13 @@
 #include <string>
 #include <vector>
 
+#include "settings_file_access.h"
 #include "ui/timer_dlg.h"
 
 class RecordingTimerDlg : public CTimerDlg {
 public:
+    RecordingTimerDlg() : CTimerDlg(TestSettingsFile(), L"Tarnovell test strip") {}
+
     std::vector<std::wstring> m_alarms;
 
 protected:

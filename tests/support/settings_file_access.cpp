@@ -7,29 +7,34 @@
 #include <fstream>
 #include <iterator>
 
-#include "win32/profile_file.h"
+
+const ProgramSettingsFile& TestSettingsFile()
+{
+    static const ProgramSettingsFile file = ProgramSettingsFile::Choose();
+    return file;
+}
 
 std::string SettingsBytes()
 {
-    std::ifstream file(std::filesystem::path(ProgramSettingsFile::GetPath()), std::ios::binary);
+    std::ifstream file(std::filesystem::path(TestSettingsFile().GetPath()), std::ios::binary);
     return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
 }
 
 void WriteSettings(const std::string& bytes)
 {
-    std::ofstream file(std::filesystem::path(ProgramSettingsFile::GetPath()), std::ios::binary);
+    std::ofstream file(std::filesystem::path(TestSettingsFile().GetPath()), std::ios::binary);
     file << bytes;
 }
 
 bool SettingsExist()
 {
-    return ::GetFileAttributesW(ProgramSettingsFile::GetPath().c_str()) != INVALID_FILE_ATTRIBUTES;
+    return ::GetFileAttributesW(TestSettingsFile().GetPath().c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
 void RemoveSettings()
 {
     // Whatever a test left there: a read-only file, or a directory of the same name.
-    const std::wstring path = ProgramSettingsFile::GetPath();
+    const std::wstring path = TestSettingsFile().GetPath();
     ::SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
     ::DeleteFileW(path.c_str());
     ::RemoveDirectoryW(path.c_str());

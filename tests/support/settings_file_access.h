@@ -3,6 +3,12 @@
 
 #include <string>
 
+#include "win32/profile_file.h"
+
+// The file the tests hand to the strip and its dialogs: chosen as the program chooses its own,
+// beside the test program.
+const ProgramSettingsFile& TestSettingsFile();
+
 // Everything the file holds; empty without a file.
 std::string SettingsBytes();
 

@@ -15,7 +15,7 @@
 
 namespace {
 
-const std::wstring kPath = ProgramSettingsFile::GetPath();
+const std::wstring kPath = TestSettingsFile().GetPath();
 
 std::string StatusOf(HWND hDlg)
 {

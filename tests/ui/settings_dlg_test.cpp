@@ -117,8 +117,7 @@ void CloseDialog(HWND hDlg, Close close)
 // asserts, the dialog ends; a dialog that does not end on `close` is a failure.
 INT_PTR RunSettingsDialog(const std::function<void(HWND)>& body, Close close = Close::Ok)
 {
-    const ProgramSettingsFile file;
-    CSettingsDlg dlg(file);
+    CSettingsDlg dlg(TestSettingsFile());
     IdleStep drive([&] {
         HWND hDlg = dlg.GetSafeHwnd();
         if (!hDlg || !::IsWindowVisible(hDlg))
@@ -199,7 +198,7 @@ protected:
 
     static std::vector<int32_t> NumbersInFile()
     {
-        const TimerSettings settings = SettingsFile::LoadTimerSettings("", ProgramSettingsFile());
+        const TimerSettings settings = SettingsFile::LoadTimerSettings("", TestSettingsFile());
         return {settings.m_nWorkMins, settings.m_nShortPauseMins, settings.m_nLongPauseMins,
                 settings.m_nUnitsPerLongPause};
     }
@@ -395,7 +394,7 @@ TEST_F(SettingsDlgTest, StopwatchBoxShowsTheSwitchAndOkWritesOneOrZero)
             }
         });
         EXPECT_EQ(nResult, IDOK);
-        EXPECT_EQ(SettingsFile::ReadInt("EINHEIT", "Stoppuhr", 7, ProgramSettingsFile()), c.nWritten);
+        EXPECT_EQ(SettingsFile::ReadInt("EINHEIT", "Stoppuhr", 7, TestSettingsFile()), c.nWritten);
         EXPECT_NE(SettingsBytes().find("\r\nStoppuhr=" + std::to_string(c.nWritten) + "\r\n"), std::string::npos)
             << SettingsBytes();
     }
@@ -494,7 +493,7 @@ TEST_F(SettingsDlgTest, BrowseOpensTheWaveFileDialogAndTakesItsPath)
         EXPECT_EQ(nResult, IDOK);
         // The platform picks the letter case of the extension it adds.
         EXPECT_STRCASEEQ(shown.c_str(), c.field.c_str());
-        EXPECT_EQ(SettingsFile::ReadString("EINHEIT", "Alarm", "?", ProgramSettingsFile()), shown);
+        EXPECT_EQ(SettingsFile::ReadString("EINHEIT", "Alarm", "?", TestSettingsFile()), shown);
     }
 }
 
@@ -515,7 +514,7 @@ TEST_F(SettingsDlgTest, APickedPathTheCodePageCannotHoldIsKeptByItsShortNameOrNo
             });
             Click(hDlg, IDC_BROWSE);
         });
-        const std::string stored = SettingsFile::ReadString("EINHEIT", "Alarm", "?", ProgramSettingsFile());
+        const std::string stored = SettingsFile::ReadString("EINHEIT", "Alarm", "?", TestSettingsFile());
         wchar_t kept[MAX_PATH] = {};
         ::GetLongPathNameW(WidenAnsi(stored).c_str(), kept, MAX_PATH);
         EXPECT_TRUE(picked == bell ? kept == bell : stored == "C:\\Vorher.wav") << stored;

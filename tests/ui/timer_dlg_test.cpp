@@ -749,7 +749,7 @@ void InSettings(HWND hDlg, const std::function<void(HWND)>& body)
 TEST_F(StripTest, AChangeTheFileCannotTakeHoldsForTheRunAndTheNextStartReadsTheDisk)
 {
     const std::string kBefore = "[EINHEIT]\r\nArbeit=12\r\n";
-    const std::wstring path = ProgramSettingsFile::GetPath();
+    const std::wstring path = TestSettingsFile().GetPath();
     const std::wstring copies = path.substr(0, path.find_last_of(L'\\') + 1) + L"Tar*.tmp";
     const struct {
         const char* name;

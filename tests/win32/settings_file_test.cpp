@@ -23,7 +23,7 @@ protected:
         return settings;
     }
 
-    const ProgramSettingsFile m_file;
+    const ProgramSettingsFile& m_file = TestSettingsFile();
 };
 
 }  // namespace
@@ -33,7 +33,7 @@ TEST_F(SettingsFileTest, PathIsTarnovellIniInTheExecutablesDirectory)
     wchar_t exePath[MAX_PATH];
     const DWORD nLength = GetModuleFileNameW(nullptr, exePath, MAX_PATH);
     const std::wstring exe(exePath, nLength);
-    EXPECT_EQ(ProgramSettingsFile::GetPath(), exe.substr(0, exe.find_last_of(L'\\') + 1) + L"Tarnovell.ini");
+    EXPECT_EQ(ProgramSettingsFile::Choose().GetPath(), exe.substr(0, exe.find_last_of(L'\\') + 1) + L"Tarnovell.ini");
 }
 
 TEST_F(SettingsFileTest, MissingFileGivesEveryDefault)
