@@ -10,7 +10,7 @@
 #include <utility>
 
 #include "controls/mem_dc.h"
-#include "win32/dpi.h"
+#include "win32/window_dpi.h"
 
 namespace {
 

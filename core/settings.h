@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "geometry.h"
+
 inline constexpr char kSettingsFileName[] = "Tarnovell.ini";
 
 // The main window plays this while the key is missing; the settings dialog shows and writes the other.
@@ -43,16 +45,6 @@ struct TimerSettings {
     std::string m_strAlarmFile = kAlarmDefaultMain;
 
     bool operator==(const TimerSettings&) const = default;
-};
-
-// Left, top, width and height of the whole window in screen pixels.
-struct WindowPos {
-    int32_t m_nLeft = 0;
-    int32_t m_nTop = 0;
-    int32_t m_nWidth = 0;
-    int32_t m_nHeight = 0;
-
-    bool operator==(const WindowPos&) const = default;
 };
 
 // The settings file lies beside the executable, whatever the executable is called. Paths are

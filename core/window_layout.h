@@ -4,23 +4,10 @@
 #include <cstdint>
 #include <string_view>
 
-#include "settings.h"
+#include "geometry.h"
 
 // The narrow strip, with the stopwatch switched off, ends just after the exit button.
 inline constexpr double kCompactWidthFactor = 0.74;
-
-struct ScreenRect {
-    int32_t left = 0;
-    int32_t top = 0;
-    int32_t right = 0;
-    int32_t bottom = 0;
-};
-
-struct FormExtent {
-    int32_t cx = 0;
-    int32_t cy = 0;
-    bool operator==(const FormExtent&) const = default;
-};
 
 enum class WindowForm { Compact, Expanded };
 

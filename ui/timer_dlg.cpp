@@ -15,7 +15,7 @@
 #include "resource.h"
 #include "settings_dlg.h"
 #include "win32/alarm_sound.h"
-#include "win32/dpi.h"
+#include "win32/icon_image.h"
 #include "win32/high_contrast.h"
 #include "win32/monitor.h"
 #include "win32/resource_string.h"

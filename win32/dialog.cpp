@@ -4,8 +4,9 @@
 #include <utility>
 
 #include "app.h"
-#include "dpi.h"
+#include "dialog_template.h"
 #include "monitor.h"
+#include "window_dpi.h"
 
 INT_PTR CDialog::DoModal()
 {

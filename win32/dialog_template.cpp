@@ -1,13 +1,11 @@
-// The DPI of a window and of the screen, a dialog template laid out at any DPI as the dialog
-// manager does it, and icons at any size.
-#include "win32/dpi.h"
+// A dialog template's header read from the module, and its font's base units at a DPI.
+#include "win32/dialog_template.h"
 
 #include <cstring>
-#include <vector>
 
-#include "core/icon_bitmap.h"
+#include "core/window_layout.h"
 #include "win32/gdi.h"
-#include "win32/lazy_import.h"
+#include "win32/resource_bytes.h"
 
 namespace {
 
@@ -48,32 +46,7 @@ private:
     DWORD m_nAt = 0;
 };
 
-// The resource's bytes, which stay loaded as long as the module does.
-const BYTE* ResourceBytes(HINSTANCE hInstance, int nID, const char* type, DWORD& nSize)
-{
-    HRSRC hResource = ::FindResourceA(hInstance, MAKEINTRESOURCEA(nID), type);
-    HGLOBAL hData = hResource ? ::LoadResource(hInstance, hResource) : nullptr;
-    nSize = hData ? ::SizeofResource(hInstance, hResource) : 0;
-    return hData ? static_cast<const BYTE*>(::LockResource(hData)) : nullptr;
-}
-
 }  // namespace
-
-int ScreenDpi()
-{
-    const CClientDC screen(nullptr);
-    return ::GetDeviceCaps(screen.GetSafeHdc(), LOGPIXELSY);
-}
-
-int WindowDpi(HWND hWnd)
-{
-    static LazyImport<decltype(::GetDpiForWindow)> getDpiForWindow("user32.dll", "GetDpiForWindow");
-    if (auto* pfnGetDpiForWindow = getDpiForWindow.Get()) {
-        if (const UINT nDpi = pfnGetDpiForWindow(hWnd))
-            return static_cast<int>(nDpi);
-    }
-    return ScreenDpi();
-}
 
 std::optional<DialogTemplateHeader> ReadDialogTemplate(HINSTANCE hInstance, UINT nID)
 {
@@ -132,41 +105,4 @@ FormExtent DialogBaseUnits(const DialogTemplateHeader& header, int nDpi)
     ::GetTextExtentPoint32W(screen.GetSafeHdc(), kLetters, 52, &letters);
     ::GetTextMetricsW(screen.GetSafeHdc(), &metrics);
     return FormExtent{WindowLayout::DialogBaseWidth(letters.cx), metrics.tmHeight};
-}
-
-ScreenRect WindowFrame(DWORD style, DWORD exStyle, int nDpi)
-{
-    static LazyImport<decltype(::AdjustWindowRectExForDpi)> adjustForDpi("user32.dll", "AdjustWindowRectExForDpi");
-    RECT rect{};
-    if (auto* pfnAdjustForDpi = adjustForDpi.Get())
-        pfnAdjustForDpi(&rect, style, FALSE, exStyle, static_cast<UINT>(nDpi));
-    else
-        ::AdjustWindowRectEx(&rect, style, FALSE, exStyle);
-    return ScreenRect{rect.left, rect.top, rect.right, rect.bottom};
-}
-
-HICON LoadIconImage(HINSTANCE hInstance, int nIconID, int nPixels)
-{
-    DWORD nSize = 0;
-    const BYTE* group = ResourceBytes(hInstance, nIconID, RT_GROUP_ICON, nSize);
-    if (!group)
-        return nullptr;
-    // Asked for a size it holds, the system picks that image exactly; the icon is then made
-    // from it at the size wanted.
-    const int nDrawn = WindowLayout::DrawnIconSize(nPixels);
-    const int nImageID = ::LookupIconIdFromDirectoryEx(const_cast<BYTE*>(group), TRUE, nDrawn, nDrawn, LR_DEFAULTCOLOR);
-    const BYTE* image = ResourceBytes(hInstance, nImageID, RT_ICON, nSize);
-    if (!image)
-        return nullptr;
-    // A bitmap of 16 colours is scaled with its mask apart from its colours, which leaves dark
-    // dots along a picture's edges; widened to 32-bit colour it is scaled as the PNG images are.
-    std::vector<uint8_t> widened;
-    if (nPixels != nDrawn)
-        widened = WidenedIconBitmap({image, nSize});
-    if (!widened.empty()) {
-        image = widened.data();
-        nSize = static_cast<DWORD>(widened.size());
-    }
-    return ::CreateIconFromResourceEx(const_cast<BYTE*>(image), nSize, TRUE, 0x00030000, nPixels, nPixels,
-                                      LR_DEFAULTCOLOR);
 }
