@@ -94,11 +94,12 @@ void CTextProgressCtrl::SetDpi(int nDpi)
 // The stock progress control is a Unicode window, and the subclass chain hands its messages on
 // as they come to it: the text arrives, is kept and drawn, and leaves in UTF-16, the same
 // under every code page.
-LRESULT CTextProgressCtrl::OnSetText(WPARAM, LPARAM lParam)
+LRESULT CTextProgressCtrl::OnSetText(const wchar_t* text)
 {
     // The system keeps its own copy of the text, which answers WM_GETTEXTLENGTH.
     const LRESULT result = Default();
-    const wchar_t* text = lParam ? reinterpret_cast<const wchar_t*>(lParam) : L"";
+    if (!text)
+        text = L"";
     if (m_strText != text) {
         m_strText = text;
         // Shown at the next paint from the event loop, not at once.
@@ -107,36 +108,34 @@ LRESULT CTextProgressCtrl::OnSetText(WPARAM, LPARAM lParam)
     return result;
 }
 
-LRESULT CTextProgressCtrl::OnGetText(WPARAM wParam, LPARAM lParam)
+std::size_t CTextProgressCtrl::OnGetText(std::size_t nSize, wchar_t* buffer) const
 {
-    auto* buffer = reinterpret_cast<wchar_t*>(lParam);
-    if (wParam == 0 || !buffer)
+    if (nSize == 0 || !buffer)
         return 0;
-    const std::size_t nCopied = m_strText.copy(buffer, std::min<std::size_t>(wParam - 1, INT_MAX));
+    const std::size_t nCopied = m_strText.copy(buffer, std::min<std::size_t>(nSize - 1, INT_MAX));
     buffer[nCopied] = L'\0';
-    return static_cast<LRESULT>(nCopied);
+    return nCopied;
 }
 
-LRESULT CTextProgressCtrl::OnGetFont(WPARAM, LPARAM)
+HFONT CTextProgressCtrl::OnGetFont() const
 {
-    return reinterpret_cast<LRESULT>(m_font.Get());
+    return m_font.Get();
 }
 
-LRESULT CTextProgressCtrl::OnEraseBkgnd(WPARAM, LPARAM)
+bool CTextProgressCtrl::OnEraseBkgnd() const
 {
     // The paint covers every pixel; erasing first would only make the bar flicker.
-    return 1;
+    return true;
 }
 
-LRESULT CTextProgressCtrl::OnSize(WPARAM, LPARAM)
+void CTextProgressCtrl::OnSize()
 {
     Default();
     // A new client width gives a new bar, so the next SetPos repaints whatever it computes.
     m_nBarWidth = -1;
-    return 0;
 }
 
-LRESULT CTextProgressCtrl::OnPaint(WPARAM, LPARAM)
+void CTextProgressCtrl::OnPaint()
 {
     CPaintDC dc(m_hWnd);
     const RECT rcClient = GetClientRect();
@@ -151,7 +150,6 @@ LRESULT CTextProgressCtrl::OnPaint(WPARAM, LPARAM)
     memDC.FillSolidRect(rcEmpty, m_crBgClr);
     if (m_bShowText)
         DrawSplitText(memDC, rcClient, rcFilled, rcEmpty);
-    return 0;
 }
 
 void CTextProgressCtrl::DrawSplitText(CMemDC& dc, const RECT& rcClient, const RECT& rcFilled,

@@ -40,12 +40,12 @@ public:
     void BindControl(HWND hWnd) override { SubclassWindow(hWnd); }
 
 private:
-    LRESULT OnSetText(WPARAM wParam, LPARAM lParam);
-    LRESULT OnGetText(WPARAM wParam, LPARAM lParam);
-    LRESULT OnGetFont(WPARAM wParam, LPARAM lParam);
-    LRESULT OnEraseBkgnd(WPARAM wParam, LPARAM lParam);
-    LRESULT OnSize(WPARAM wParam, LPARAM lParam);
-    LRESULT OnPaint(WPARAM wParam, LPARAM lParam);
+    LRESULT OnSetText(const wchar_t* text);
+    std::size_t OnGetText(std::size_t nSize, wchar_t* buffer) const;
+    HFONT OnGetFont() const;
+    bool OnEraseBkgnd() const;
+    void OnSize();
+    void OnPaint();
     LRESULT OnGetPos(WPARAM wParam, LPARAM lParam);
     LRESULT OnGetRange(WPARAM wParam, LPARAM lParam);
     LRESULT OnSetBarColour(WPARAM wParam, LPARAM lParam);
@@ -67,12 +67,12 @@ private:
 
     friend CMessageMapped;
     static constexpr MessageEntry<CTextProgressCtrl> kMessageMap[] = {
-        OnMessage(WM_SETTEXT, &CTextProgressCtrl::OnSetText),
-        OnMessage(WM_GETTEXT, &CTextProgressCtrl::OnGetText),
-        OnMessage(WM_GETFONT, &CTextProgressCtrl::OnGetFont),
-        OnMessage(WM_ERASEBKGND, &CTextProgressCtrl::OnEraseBkgnd),
-        OnMessage(WM_SIZE, &CTextProgressCtrl::OnSize),
-        OnMessage(WM_PAINT, &CTextProgressCtrl::OnPaint),
+        OnSetTextMessage<&CTextProgressCtrl::OnSetText>(),
+        OnGetTextMessage<&CTextProgressCtrl::OnGetText>(),
+        OnPlainMessage<WM_GETFONT, &CTextProgressCtrl::OnGetFont>(),
+        OnPlainMessage<WM_ERASEBKGND, &CTextProgressCtrl::OnEraseBkgnd>(),
+        OnPlainMessage<WM_SIZE, &CTextProgressCtrl::OnSize>(),
+        OnPlainMessage<WM_PAINT, &CTextProgressCtrl::OnPaint>(),
         OnMessage(PBM_GETPOS, &CTextProgressCtrl::OnGetPos),
         OnMessage(PBM_GETRANGE, &CTextProgressCtrl::OnGetRange),
         OnMessage(PBM_SETBARCOLOR, &CTextProgressCtrl::OnSetBarColour),

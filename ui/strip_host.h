@@ -58,7 +58,7 @@ private:
     static constexpr MessageEntry<CStripHost> kMessageMap[] = {
         OnHotKeyMessage<&CStripHost::OnHotKey>(),
         OnPlainMessage<WM_CLOSE, &CStripHost::OnClose>(),
-        OnQueryEndSessionMessage<&CStripHost::OnQueryEndSession>(),
+        OnPlainMessage<WM_QUERYENDSESSION, &CStripHost::OnQueryEndSession>(),
         OnEndSessionMessage<&CStripHost::OnEndSession>(),
         OnPlainMessage<WM_SYSCOLORCHANGE, &CStripHost::OnSysColorChange>(),
         OnSettingChangeMessage<&CStripHost::OnSettingChange>(),

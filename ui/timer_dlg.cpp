@@ -181,20 +181,22 @@ void CTimerDlg::ShowButtonIcon(int nSlot, int nIconID)
     m_nShownIcon[nSlot] = nIconID;
 }
 
-LRESULT CTimerDlg::OnSysCommand(WPARAM nID, LPARAM)
+void CTimerDlg::OnSysCommand(UINT nID)
 {
-    if ((nID & 0xFFF0) == IDM_ABOUTBOX) {
+    if (nID == IDM_ABOUTBOX) {
         CAboutDlg dlgAbout;
         dlgAbout.DoModal();
-        return 0;
+        return;
     }
-    return Default();
+    Default();
 }
 
-LRESULT CTimerDlg::OnPaint(WPARAM, LPARAM)
+void CTimerDlg::OnPaint()
 {
-    if (!::IsIconic(m_hWnd))
-        return Default();
+    if (!::IsIconic(m_hWnd)) {
+        Default();
+        return;
+    }
     CPaintDC dc(m_hWnd);
     SendMessage(WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc.GetSafeHdc()), 0);
     const int cxIcon = ::GetSystemMetrics(SM_CXICON);
@@ -203,12 +205,11 @@ LRESULT CTimerDlg::OnPaint(WPARAM, LPARAM)
     const int x = (rect.right - rect.left - cxIcon + 1) / 2;
     const int y = (rect.bottom - rect.top - cyIcon + 1) / 2;
     ::DrawIcon(dc.GetSafeHdc(), x, y, m_hMainIcon.Get());
-    return 0;
 }
 
-LRESULT CTimerDlg::OnQueryDragIcon(WPARAM, LPARAM)
+HICON CTimerDlg::OnQueryDragIcon() const
 {
-    return reinterpret_cast<LRESULT>(m_hMainIcon.Get());
+    return m_hMainIcon.Get();
 }
 
 void CTimerDlg::OnSettings()
@@ -386,16 +387,15 @@ void CTimerDlg::OnStopwatchReset()
     m_txtStopwatch.SetWindowText(L"00:00:00");
 }
 
-LRESULT CTimerDlg::OnGetDpiScaledSize(WPARAM wParam, LPARAM lParam)
+bool CTimerDlg::OnGetDpiScaledSize(int nDpi, SIZE& size) const
 {
     // Asked before a change of DPI, the strip names the size of a fresh start at the new DPI
     // rather than its present size scaled; Windows then suggests a place of that size.
-    const FormExtent size = FormSizeAt(static_cast<int>(wParam));
-    auto* pSize = reinterpret_cast<SIZE*>(lParam);
-    if (!pSize || size.cx <= 0 || size.cy <= 0)
-        return FALSE;
-    *pSize = SIZE{size.cx, size.cy};
-    return TRUE;
+    const FormExtent fresh = FormSizeAt(nDpi);
+    if (fresh.cx <= 0 || fresh.cy <= 0)
+        return false;
+    size = SIZE{fresh.cx, fresh.cy};
+    return true;
 }
 
 FormExtent CTimerDlg::FormSizeAt(int nDpi) const
@@ -405,23 +405,21 @@ FormExtent CTimerDlg::FormSizeAt(int nDpi) const
                                   m_bCaption == 1 ? WindowForm::Expanded : WindowForm::Compact);
 }
 
-LRESULT CTimerDlg::OnDpiChanged(WPARAM wParam, LPARAM lParam)
+void CTimerDlg::OnDpiChanged(int nDpi, const RECT* pSuggested)
 {
     // The dialog manager rescales the font and the controls; then the strip takes the place that
     // Windows suggests, and its forms the sizes of a fresh start at the new DPI, laid out from
     // the template as the dialog manager does, not scaled from the old ones.
     Default();
-    const int nDpi = HIWORD(wParam);
     if (const FormExtent size = TemplateWindowSize(nDpi, WS_CAPTION); size.cx > 0 && size.cy > 0) {
         m_rcInitial.right = m_rcInitial.left + size.cx;
         m_rcInitial.bottom = m_rcInitial.top + size.cy;
     }
-    if (const auto* rcSuggested = reinterpret_cast<const RECT*>(lParam)) {
-        ::SetWindowPos(m_hWnd, nullptr, rcSuggested->left, rcSuggested->top, rcSuggested->right - rcSuggested->left,
-                       rcSuggested->bottom - rcSuggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+    if (pSuggested) {
+        ::SetWindowPos(m_hWnd, nullptr, pSuggested->left, pSuggested->top, pSuggested->right - pSuggested->left,
+                       pSuggested->bottom - pSuggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
     }
     ShowAtDpi(nDpi);
-    return 0;
 }
 
 void CTimerDlg::ShowAtDpi(int nDpi)

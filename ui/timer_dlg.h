@@ -117,9 +117,9 @@ private:
     bool m_bPausedByLock = false;
     ULONGLONG m_nFullScreenAsked = 0;
 
-    LRESULT OnSysCommand(WPARAM nID, LPARAM lParam);
-    LRESULT OnPaint(WPARAM wParam, LPARAM lParam);
-    LRESULT OnQueryDragIcon(WPARAM wParam, LPARAM lParam);
+    void OnSysCommand(UINT nID);
+    void OnPaint();
+    HICON OnQueryDragIcon() const;
     void OnSettings();
     void OnTimer(UINT_PTR nIDEvent);
     void OnCaptionToggle();
@@ -127,8 +127,8 @@ private:
     void OnNextUnit();
     void OnStopwatchStartStop();
     void OnStopwatchReset();
-    LRESULT OnGetDpiScaledSize(WPARAM wParam, LPARAM lParam);
-    LRESULT OnDpiChanged(WPARAM wParam, LPARAM lParam);
+    bool OnGetDpiScaledSize(int nDpi, SIZE& size) const;
+    void OnDpiChanged(int nDpi, const RECT* pSuggested);
     void OnContextMenu(HWND hSource, POINT point);
 
     void HideFromTaskbar();
@@ -176,9 +176,9 @@ private:
 
     friend CMessageMapped;
     static constexpr MessageEntry<CTimerDlg> kMessageMap[] = {
-        OnMessage(WM_SYSCOMMAND, &CTimerDlg::OnSysCommand),
-        OnMessage(WM_PAINT, &CTimerDlg::OnPaint),
-        OnMessage(WM_QUERYDRAGICON, &CTimerDlg::OnQueryDragIcon),
+        OnSysCommandMessage<&CTimerDlg::OnSysCommand>(),
+        OnPlainMessage<WM_PAINT, &CTimerDlg::OnPaint>(),
+        OnPlainMessage<WM_QUERYDRAGICON, &CTimerDlg::OnQueryDragIcon>(),
         OnCommandId(IDC_SETTINGS, &CTimerDlg::OnSettings),
         OnTimerMessage<&CTimerDlg::OnTimer>(),
         OnCommandId(IDC_CAPTION, &CTimerDlg::OnCaptionToggle),
@@ -186,8 +186,8 @@ private:
         OnCommandId(IDC_NEXT, &CTimerDlg::OnNextUnit),
         OnCommandId(IDC_STOPWATCH_START, &CTimerDlg::OnStopwatchStartStop),
         OnCommandId(IDC_STOPWATCH_RESET, &CTimerDlg::OnStopwatchReset),
-        OnMessage(WM_GETDPISCALEDSIZE, &CTimerDlg::OnGetDpiScaledSize),
-        OnMessage(WM_DPICHANGED, &CTimerDlg::OnDpiChanged),
+        OnGetDpiScaledSizeMessage<&CTimerDlg::OnGetDpiScaledSize>(),
+        OnDpiChangedMessage<&CTimerDlg::OnDpiChanged>(),
         OnContextMenuMessage<&CTimerDlg::OnContextMenu>(),
     };
 };

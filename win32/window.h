@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <string>
+#include <type_traits>
 
 class CWnd;
 
@@ -41,6 +42,10 @@ template <class T, class R, class... Args>
 struct MemberClass<R (T::*)(Args...)> {
     using type = T;
 };
+template <class T, class R, class... Args>
+struct MemberClass<R (T::*)(Args...) const> {
+    using type = T;
+};
 
 // A typed entry names its handler as a template argument, OnHotKeyMessage<&T::OnHotKey>() say,
 // and gets a cracker made for that one handler.
@@ -51,6 +56,22 @@ template <auto pfn>
 constexpr MessageEntry<HandlerClass<pfn>> Cracked(UINT message, LRESULT (*cracker)(HandlerClass<pfn>&, WPARAM, LPARAM))
 {
     return {message, 0, nullptr, nullptr, cracker};
+}
+
+// A handler's answer as the message's result: a handle or a number as it is, a flag as TRUE or
+// FALSE, nothing as 0.
+template <class Call>
+LRESULT ResultOf(Call call)
+{
+    using Result = decltype(call());
+    if constexpr (std::is_void_v<Result>) {
+        call();
+        return 0;
+    } else if constexpr (std::is_pointer_v<Result>) {
+        return reinterpret_cast<LRESULT>(call());
+    } else {
+        return static_cast<LRESULT>(call());
+    }
 }
 
 // void OnHotKey(int nId): the id the chord was registered with.
@@ -96,15 +117,6 @@ constexpr auto OnEndSessionMessage()
     });
 }
 
-// bool OnQueryEndSession(): whether the session may end.
-template <auto pfn>
-constexpr auto OnQueryEndSessionMessage()
-{
-    return Cracked<pfn>(WM_QUERYENDSESSION, [](HandlerClass<pfn>& self, WPARAM, LPARAM) -> LRESULT {
-        return (self.*pfn)() ? TRUE : FALSE;
-    });
-}
-
 // void OnSessionChange(UINT nStatus): WTS_SESSION_LOCK, WTS_SESSION_UNLOCK and the others.
 template <auto pfn>
 constexpr auto OnSessionChangeMessage()
@@ -115,14 +127,64 @@ constexpr auto OnSessionChangeMessage()
     });
 }
 
-// void OnX() for a message that carries nothing the handler needs: WM_CLOSE, WM_SYSCOLORCHANGE,
-// WM_DISPLAYCHANGE.
+// R OnX() for a message that carries nothing the handler needs: WM_CLOSE, WM_PAINT, WM_SIZE,
+// WM_QUERYENDSESSION (whether the session may end), WM_QUERYDRAGICON (the icon), WM_GETFONT...
 template <UINT message, auto pfn>
 constexpr auto OnPlainMessage()
 {
     return Cracked<pfn>(message, [](HandlerClass<pfn>& self, WPARAM, LPARAM) -> LRESULT {
-        (self.*pfn)();
+        return ResultOf([&] { return (self.*pfn)(); });
+    });
+}
+
+// void OnSysCommand(UINT nId): the command of the window menu, without the system's four low bits.
+template <auto pfn>
+constexpr auto OnSysCommandMessage()
+{
+    return Cracked<pfn>(WM_SYSCOMMAND, [](HandlerClass<pfn>& self, WPARAM wParam, LPARAM) -> LRESULT {
+        (self.*pfn)(static_cast<UINT>(wParam & 0xFFF0));
         return 0;
+    });
+}
+
+// bool OnGetDpiScaledSize(int nDpi, SIZE& size): sets the size the window wants at the DPI it is
+// about to get, or answers false for the size scaled by the system.
+template <auto pfn>
+constexpr auto OnGetDpiScaledSizeMessage()
+{
+    return Cracked<pfn>(WM_GETDPISCALEDSIZE, [](HandlerClass<pfn>& self, WPARAM wParam, LPARAM lParam) -> LRESULT {
+        auto* pSize = reinterpret_cast<SIZE*>(lParam);
+        return pSize && (self.*pfn)(static_cast<int>(wParam), *pSize) ? TRUE : FALSE;
+    });
+}
+
+// void OnDpiChanged(int nDpi, const RECT* pSuggested): the window's new DPI and the place the
+// system suggests for it, if it names one.
+template <auto pfn>
+constexpr auto OnDpiChangedMessage()
+{
+    return Cracked<pfn>(WM_DPICHANGED, [](HandlerClass<pfn>& self, WPARAM wParam, LPARAM lParam) -> LRESULT {
+        (self.*pfn)(static_cast<int>(HIWORD(wParam)), reinterpret_cast<const RECT*>(lParam));
+        return 0;
+    });
+}
+
+// LRESULT OnSetText(const wchar_t* text): the text a window of the wide character set is given.
+template <auto pfn>
+constexpr auto OnSetTextMessage()
+{
+    return Cracked<pfn>(WM_SETTEXT, [](HandlerClass<pfn>& self, WPARAM, LPARAM lParam) -> LRESULT {
+        return (self.*pfn)(reinterpret_cast<const wchar_t*>(lParam));
+    });
+}
+
+// std::size_t OnGetText(std::size_t nSize, wchar_t* buffer): copies the text into a buffer of
+// nSize characters, the terminator among them, and answers the characters copied.
+template <auto pfn>
+constexpr auto OnGetTextMessage()
+{
+    return Cracked<pfn>(WM_GETTEXT, [](HandlerClass<pfn>& self, WPARAM wParam, LPARAM lParam) -> LRESULT {
+        return static_cast<LRESULT>((self.*pfn)(static_cast<std::size_t>(wParam), reinterpret_cast<wchar_t*>(lParam)));
     });
 }
 
