@@ -7,6 +7,7 @@
 #include "win32/instance_lock.h"
 #include "win32/lazy_import.h"
 #include "win32/profile_file.h"
+#include "win32/wide_text.h"
 
 namespace {
 
@@ -16,12 +17,14 @@ CTimerApp theApp;
 
 BOOL CTimerApp::InitInstance()
 {
-    // One strip runs per settings file: a second start brings the running one into view and
-    // ends without a window, writing nothing.
     // The program's settings file is chosen here, once, and handed to the strip, which hands it
     // to its settings dialog.
     const ProgramSettingsFile settingsFile = ProgramSettingsFile::Choose();
-    const std::wstring instanceName = InstanceName(settingsFile.GetPath());
+    // One strip runs per settings file: a second start brings the running one into view and
+    // ends without a window, writing nothing. A run without a file to read is one per
+    // executable, so that two copies in different folders without settings do not meet as one.
+    const std::wstring& settingsPath = settingsFile.GetPath();
+    const std::wstring instanceName = InstanceName(settingsPath.empty() ? ExecutablePath() : settingsPath);
     const CInstanceLock lock(instanceName);
     if (!lock.IsFirst()) {
         CStripHost::BringRunningStripIntoView(instanceName);
