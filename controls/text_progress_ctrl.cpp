@@ -142,7 +142,7 @@ void CTextProgressCtrl::OnPaint()
     const int nClientWidth = rcClient.right - rcClient.left;
     // The bar's end, held inside the control: beyond either edge the picture is the same.
     const int x = rcClient.left + std::clamp(BarWidth(nClientWidth), 0, nClientWidth);
-    CMemDC memDC(dc);
+    CMemDC memDC(dc, m_paintBuffer);
     const CSelectObject font = m_font ? CSelectObject(memDC.GetSafeHdc(), m_font.Get()) : CSelectObject();
     const RECT rcFilled{rcClient.left, rcClient.top, x, rcClient.bottom};
     const RECT rcEmpty{x, rcClient.top, rcClient.right, rcClient.bottom};

@@ -4,10 +4,9 @@
 
 #include <string>
 
+#include "controls/mem_dc.h"
 #include "win32/controls.h"
 #include "win32/gdi.h"
-
-class CMemDC;
 
 class CTextProgressCtrl : public CMessageMapped<CTextProgressCtrl, CProgressCtrl> {
 public:
@@ -94,4 +93,5 @@ private:
     COLORREF m_crTextClr = 0;
     COLORREF m_crTextBkClr = 0;
     CFont m_font;
+    CPaintBuffer m_paintBuffer;
 };

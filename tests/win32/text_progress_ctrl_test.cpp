@@ -476,6 +476,23 @@ INSTANTIATE_TEST_SUITE_P(Parts, PartialRepaintTest,
                                          RECT{60, 0, 140, kHeight}, RECT{0, 0, kWidth, 9},
                                          RECT{101, 11, kWidth, kHeight}));
 
+// The paints share one buffer, made at the first paint: a bar that grows paints its whole new
+// area, none of it left to the edge of the smaller buffer.
+TEST_F(TextProgressCtrlTest, ABarThatGrowsPaintsItsWholeNewArea)
+{
+    UseKnownColours();
+    ::SetWindowTextA(m_hBar, " ");
+    m_bar.SetPos(100);
+    ResizeClient(kWidth + 40, kHeight + 8);
+    Repaint();
+    const Picture picture = Capture();
+    ASSERT_EQ(picture.nWidth, kWidth + 40);
+    for (int y = 0; y < picture.nHeight; ++y) {
+        for (int x = 0; x < picture.nWidth; ++x)
+            ASSERT_EQ(picture.At(x, y), kBar) << "at (" << x << ", " << y << ")";
+    }
+}
+
 // --- When SetPos repaints -----------------------------------------------------------------------
 
 TEST_F(TextProgressCtrlTest, SetPosRepaintsAtOnceExactlyWhenTheWidthInPixelsChanges)
