@@ -7,6 +7,7 @@
 #include "controls/text_progress_ctrl.h"
 #include "core/chord.h"
 #include "core/second_grid.h"
+#include "core/settings_file.h"
 #include "core/status_display.h"
 #include "core/workday.h"
 #include "core/stopwatch.h"
@@ -15,7 +16,6 @@
 #include "win32/controls.h"
 #include "win32/dialog.h"
 #include "win32/gdi.h"
-#include "core/settings_file.h"
 #include "strip_host.h"
 
 class CTimerDlg : public CMessageMapped<CTimerDlg, CDialog> {
