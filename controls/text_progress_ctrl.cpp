@@ -10,6 +10,7 @@
 #include <utility>
 
 #include "controls/mem_dc.h"
+#include "core/window_layout.h"
 #include "win32/window_dpi.h"
 
 namespace {
@@ -75,6 +76,8 @@ int CTextProgressCtrl::SetPos(int nPos)
 
 void CTextProgressCtrl::SetDpi(int nDpi)
 {
+    if (!WindowLayout::IsUsableDpi(nDpi))
+        return;
     LOGFONTW font{};
     ::GetObjectW(::GetStockObject(SYSTEM_FONT), sizeof font, &font);
     font.lfHeight = ::MulDiv(font.lfHeight, nDpi, ScreenDpi());
@@ -148,8 +151,7 @@ void CTextProgressCtrl::OnPaint()
     const RECT rcEmpty{x, rcClient.top, rcClient.right, rcClient.bottom};
     memDC.FillSolidRect(rcFilled, m_crBarClr);
     memDC.FillSolidRect(rcEmpty, m_crBgClr);
-    if (m_bShowText)
-        DrawSplitText(memDC, rcClient, rcFilled, rcEmpty);
+    DrawSplitText(memDC, rcClient, rcFilled, rcEmpty);
 }
 
 void CTextProgressCtrl::DrawSplitText(CMemDC& dc, const RECT& rcClient, const RECT& rcFilled,

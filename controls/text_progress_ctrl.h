@@ -86,7 +86,6 @@ private:
     int m_nUpper = 100;
     int m_nLower = 0;
     std::wstring m_strText;
-    BOOL m_bShowText = TRUE;
     int m_nBarWidth = -1;
     COLORREF m_crBarClr = 0;
     COLORREF m_crBgClr = 0;

@@ -2,6 +2,7 @@
 #include "window_layout.h"
 
 #include <algorithm>
+#include <iterator>
 
 namespace {
 
@@ -81,8 +82,8 @@ FormExtent DialogWindowSize(FormExtent units, FormExtent baseUnits, const Screen
 
 int32_t ButtonIconSize(int32_t nDpi)
 {
-    // A DPI of zero or less is none known: the picture keeps its size at 96 DPI.
-    return nDpi > 0 ? ScaleLength(32, 96, nDpi) : 32;
+    // A DPI that no screen has is none known: the picture keeps its size at 96 DPI.
+    return IsUsableDpi(nDpi) ? ScaleLength(32, 96, nDpi) : 32;
 }
 
 int32_t DrawnIconSize(int32_t nPixels)
@@ -96,7 +97,13 @@ int32_t DrawnIconSize(int32_t nPixels)
 
 bool IsShellTaskbarClass(std::string_view className)
 {
-    return className == "Shell_TrayWnd" || className == "Shell_SecondaryTrayWnd";
+    return std::find(std::begin(kShellTaskbarClasses), std::end(kShellTaskbarClasses), className) !=
+           std::end(kShellTaskbarClasses);
+}
+
+bool IsTaskSwitcherClass(std::string_view className)
+{
+    return className == "XamlExplorerHostIslandWindow";
 }
 
 bool IsShellWindowClass(std::string_view className)

@@ -36,10 +36,23 @@ FormExtent DialogWindowSize(FormExtent units, FormExtent baseUnits, const Screen
 
 // The shell's taskbars, on the main monitor and on the others: clicked, they lift themselves above
 // every topmost window.
+inline constexpr const char* kShellTaskbarClasses[] = {"Shell_TrayWnd", "Shell_SecondaryTrayWnd"};
 bool IsShellTaskbarClass(std::string_view className);
 // The desktop's and the shell's own windows, the taskbars among them: none of them is a
 // full-screen program, whatever its size.
 bool IsShellWindowClass(std::string_view className);
+// Windows 11's host of Task View, the Alt+Tab switcher and the snap layouts.
+bool IsTaskSwitcherClass(std::string_view className);
+
+// The DPIs Windows can give a window, 50 % to 1000 %: a DPI outside them, from a message any
+// program may send or from a query, is none the strip takes, so that nothing it makes grows
+// without bound from a number it is given.
+inline constexpr int32_t kMinDpi = 48;
+inline constexpr int32_t kMaxDpi = 960;
+constexpr bool IsUsableDpi(int32_t nDpi)
+{
+    return nDpi >= kMinDpi && nDpi <= kMaxDpi;
+}
 
 // The icon sizes drawn into the program's icons, smallest first.
 inline constexpr int32_t kDrawnIconSizes[] = {32, 40, 48, 64, 96};

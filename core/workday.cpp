@@ -19,3 +19,25 @@ LockStep LockStepFor(int32_t bSwitch, bool bLocked, bool bWork, bool bRunning, b
         return bPausedByLock ? LockStep::Resume : LockStep::None;
     return bSwitch == 1 && bWork && bRunning ? LockStep::Pause : LockStep::None;
 }
+
+bool SessionAway::Take(uint32_t nStatus)
+{
+    switch (nStatus) {
+    case kSessionLock:
+        bLocked = true;
+        return true;
+    case kSessionUnlock:
+        bLocked = bDisconnected = false;
+        return true;
+    case kSessionConsoleDisconnect:
+    case kSessionRemoteDisconnect:
+        bDisconnected = true;
+        return true;
+    case kSessionConsoleConnect:
+    case kSessionRemoteConnect:
+        bDisconnected = false;
+        return true;
+    default:
+        return false;
+    }
+}

@@ -35,3 +35,23 @@ bool CoversMonitor(const ScreenRect& window, const ScreenRect& monitor);
 // countdown that the lock paused goes on at the unlock.
 enum class LockStep { None, Pause, Resume };
 LockStep LockStepFor(int32_t bSwitch, bool bLocked, bool bWork, bool bRunning, bool bPausedByLock);
+
+// The changes of the session that concern the lock, by the numbers Windows tells them with.
+inline constexpr uint32_t kSessionConsoleConnect = 0x1;
+inline constexpr uint32_t kSessionConsoleDisconnect = 0x2;
+inline constexpr uint32_t kSessionRemoteConnect = 0x3;
+inline constexpr uint32_t kSessionRemoteDisconnect = 0x4;
+inline constexpr uint32_t kSessionLock = 0x7;
+inline constexpr uint32_t kSessionUnlock = 0x8;
+
+// Whether anyone can be at the desk: not while the screen is locked, from the lock to its unlock,
+// nor while the session is disconnected (a closed remote desktop, a switch to another user),
+// from the disconnect to a connect or an unlock.
+struct SessionAway {
+    bool bLocked = false;
+    bool bDisconnected = false;
+
+    // Takes a change of the session; false for one that says nothing of the desk.
+    bool Take(uint32_t nStatus);
+    bool IsAway() const { return bLocked || bDisconnected; }
+};

@@ -87,17 +87,39 @@ void CStripHost::OnBringIntoView()
 
 void CStripHost::OnSessionChange(UINT nStatus)
 {
-    if (nStatus == WTS_SESSION_LOCK || nStatus == WTS_SESSION_UNLOCK)
-        m_strip.SetLocked(nStatus == WTS_SESSION_LOCK);
+    if (m_away.Take(nStatus))
+        m_strip.SetLocked(m_away.IsAway());
+}
+
+void CStripHost::OnTimer(UINT_PTR nId)
+{
+    if (nId == CSessionNotification::kRetryTimer)
+        m_session.Retry();
 }
 
 void CStripHost::OnWinEvent(DWORD event, HWND hWnd)
 {
     char className[64] = {};
     ::GetClassNameA(hWnd, className, sizeof className);
-    if (event == EVENT_SYSTEM_FOREGROUND && WindowLayout::IsShellTaskbarClass(className))
-        m_strip.KeepAbove(hWnd);
+    if (event == EVENT_SYSTEM_FOREGROUND) {
+        const bool bSwitcher = WindowLayout::IsTaskSwitcherClass(className);
+        if (WindowLayout::IsShellTaskbarClass(className))
+            m_strip.KeepAbove(hWnd);
+        else if (m_bSwitcherInFront && !bSwitcher)
+            KeepAboveTaskbars();
+        m_bSwitcherInFront = bSwitcher;
+    }
     m_strip.FollowFullScreen();
+}
+
+// The switcher leaves the taskbar raised without a foreground event of its own.
+void CStripHost::KeepAboveTaskbars()
+{
+    for (const char* className : WindowLayout::kShellTaskbarClasses) {
+        for (HWND hTaskbar = ::FindWindowExA(nullptr, nullptr, className, nullptr); hTaskbar;
+             hTaskbar = ::FindWindowExA(nullptr, hTaskbar, className, nullptr))
+            m_strip.KeepAbove(hTaskbar);
+    }
 }
 
 bool CStripHost::IsFullScreenNow() const

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "core/chord.h"
+#include "core/workday.h"
 #include "win32/hidden_owner.h"
 #include "win32/hot_key.h"
 #include "win32/foreground_watcher.h"
@@ -46,13 +47,19 @@ private:
     void OnDisplayChange();
     void OnBringIntoView();
     void OnSessionChange(UINT nStatus);
+    void OnTimer(UINT_PTR nId);
     void OnWinEvent(DWORD event, HWND hWnd);
+    // Puts the strip back above every taskbar that has come above it.
+    void KeepAboveTaskbars();
 
     CTimerDlg& m_strip;
     CHotKey m_hotKeys[kChordActions];
     bool m_bTaken[kChordActions] = {};
     CForegroundWatcher m_watcher;
     CSessionNotification m_session;
+    SessionAway m_away;
+    // Task View or the Alt+Tab switcher in front: the taskbar may come up with it.
+    bool m_bSwitcherInFront = false;
 
     friend CMessageMapped;
     static constexpr MessageEntry<CStripHost> kMessageMap[] = {
@@ -65,5 +72,6 @@ private:
         OnPlainMessage<WM_DISPLAYCHANGE, &CStripHost::OnDisplayChange>(),
         OnPlainMessage<kBringIntoViewMessage, &CStripHost::OnBringIntoView>(),
         OnSessionChangeMessage<&CStripHost::OnSessionChange>(),
+        OnTimerMessage<&CStripHost::OnTimer>(),
     };
 };

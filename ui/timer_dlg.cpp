@@ -391,6 +391,8 @@ bool CTimerDlg::OnGetDpiScaledSize(int nDpi, SIZE& size) const
 {
     // Asked before a change of DPI, the strip names the size of a fresh start at the new DPI
     // rather than its present size scaled; Windows then suggests a place of that size.
+    if (!WindowLayout::IsUsableDpi(nDpi))
+        return false;
     const FormExtent fresh = FormSizeAt(nDpi);
     if (fresh.cx <= 0 || fresh.cy <= 0)
         return false;
@@ -407,24 +409,27 @@ FormExtent CTimerDlg::FormSizeAt(int nDpi) const
 
 void CTimerDlg::OnDpiChanged(int nDpi, const RECT* pSuggested)
 {
-    // The dialog manager rescales the font and the controls; then the strip takes the place that
+    // Any program may send the message: a DPI that no screen has leaves the strip as it is.
+    if (!WindowLayout::IsUsableDpi(nDpi))
+        return;
+    // The dialog manager rescales the font and the controls; then the strip takes the corner that
     // Windows suggests, and its forms the sizes of a fresh start at the new DPI, laid out from
-    // the template as the dialog manager does, not scaled from the old ones.
+    // the template as the dialog manager does, not scaled from the old ones nor taken from the
+    // suggestion, whose size is the one the strip named before.
     Default();
     if (const FormExtent size = TemplateWindowSize(nDpi, WS_CAPTION); size.cx > 0 && size.cy > 0) {
         m_rcInitial.right = m_rcInitial.left + size.cx;
         m_rcInitial.bottom = m_rcInitial.top + size.cy;
     }
-    if (pSuggested) {
-        ::SetWindowPos(m_hWnd, nullptr, pSuggested->left, pSuggested->top, pSuggested->right - pSuggested->left,
-                       pSuggested->bottom - pSuggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
-    }
+    if (const FormExtent size = FormSizeAt(nDpi); pSuggested && size.cx > 0 && size.cy > 0)
+        ::SetWindowPos(m_hWnd, nullptr, pSuggested->left, pSuggested->top, size.cx, size.cy,
+                       SWP_NOZORDER | SWP_NOACTIVATE);
     ShowAtDpi(nDpi);
 }
 
 void CTimerDlg::ShowAtDpi(int nDpi)
 {
-    if (nDpi <= 0)
+    if (!WindowLayout::IsUsableDpi(nDpi))
         return;
     m_nDpi = nDpi;
     for (int nSlot = 0; nSlot < kImageSlots; ++nSlot)

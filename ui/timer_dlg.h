@@ -189,5 +189,8 @@ private:
         OnGetDpiScaledSizeMessage<&CTimerDlg::OnGetDpiScaledSize>(),
         OnDpiChangedMessage<&CTimerDlg::OnDpiChanged>(),
         OnContextMenuMessage<&CTimerDlg::OnContextMenu>(),
+        // Sent by another program while a dialog of the strip is open, a close ends that dialog
+        // too, rather than leaving it up over a hidden strip.
+        OnPlainMessage<WM_CLOSE, &CTimerDlg::EndAsCloseCommand>(),
     };
 };

@@ -60,7 +60,7 @@ LRESULT CDialog::DefaultProcessing(UINT message, WPARAM wParam, LPARAM lParam)
 FormExtent CDialog::TemplateWindowSize(int nDpi, DWORD removedStyles) const
 {
     const std::optional<DialogTemplateHeader> header = ReadDialogTemplate(::GetModuleHandleA(nullptr), m_nIDTemplate);
-    if (!header)
+    if (!header || !WindowLayout::IsUsableDpi(nDpi))
         return {};
     const auto style = static_cast<DWORD>(::GetWindowLongPtrA(m_hWnd, GWL_STYLE)) & ~removedStyles;
     const auto exStyle = static_cast<DWORD>(::GetWindowLongPtrA(m_hWnd, GWL_EXSTYLE));

@@ -1,21 +1,23 @@
 // The DPI of a window and of the screen, and a window's frame at a DPI.
 #include "win32/window_dpi.h"
 
+#include "core/window_layout.h"
 #include "win32/gdi.h"
 #include "win32/lazy_import.h"
 
 int ScreenDpi()
 {
     const CClientDC screen(nullptr);
-    return ::GetDeviceCaps(screen.GetSafeHdc(), LOGPIXELSY);
+    const int nDpi = ::GetDeviceCaps(screen.GetSafeHdc(), LOGPIXELSY);
+    return WindowLayout::IsUsableDpi(nDpi) ? nDpi : 96;
 }
 
 int WindowDpi(HWND hWnd)
 {
     static LazyImport<decltype(::GetDpiForWindow)> getDpiForWindow("user32.dll", "GetDpiForWindow");
     if (auto* pfnGetDpiForWindow = getDpiForWindow.Get()) {
-        if (const UINT nDpi = pfnGetDpiForWindow(hWnd))
-            return static_cast<int>(nDpi);
+        if (const auto nDpi = static_cast<int>(pfnGetDpiForWindow(hWnd)); WindowLayout::IsUsableDpi(nDpi))
+            return nDpi;
     }
     return ScreenDpi();
 }

@@ -89,7 +89,9 @@ TEST(WindowLayout, TheTemplateAndThePicturesAreLaidOutForEachDpiAsAFreshStartDoe
     EXPECT_EQ(DialogWindowSize({INT32_MAX, 1}, {INT32_MAX, 8}, {-3, INT32_MIN, 3, INT32_MAX}).cx, INT32_MAX);
     // A button's picture at each DPI, from the drawn image next in size.
     for (const auto& [nDpi, nPixels, nDrawn] : {std::array{96, 32, 32}, {120, 40, 40}, {144, 48, 48}, {168, 56, 64}, {192, 64, 64},
-                                                {288, 96, 96}, {480, 160, 96}, {72, 24, 32}, {0, 32, 32}}) {
+                                                {288, 96, 96}, {480, 160, 96}, {72, 24, 32}, {0, 32, 32},
+                                                {48, 16, 32}, {47, 32, 32}, {960, 320, 96}, {961, 32, 32},
+                                                {65535, 32, 32}, {-96, 32, 32}}) {
         EXPECT_EQ(ButtonIconSize(nDpi), nPixels) << nDpi;
         EXPECT_EQ(DrawnIconSize(nPixels), nDrawn) << nDpi;
     }

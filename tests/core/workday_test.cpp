@@ -1,6 +1,8 @@
 // The decisions of the full-screen and the lock switches, as two tables.
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "core/workday.h"
 
 TEST(Workday, AFullScreenProgramHidesAndSilencesTheStripAndTheLockHoldsOnlyARunningWorkUnit)
@@ -39,5 +41,24 @@ TEST(Workday, AFullScreenProgramHidesAndSilencesTheStripAndTheLockHoldsOnlyARunn
     for (const auto& row : lockRows) {
         EXPECT_EQ(LockStepFor(row.bSwitch, row.bLocked, row.bWork, row.bRunning, row.bPausedByLock), row.step)
             << row.bSwitch << row.bLocked << row.bWork << row.bRunning << row.bPausedByLock;
+    }
+
+    // A disconnect is away until a connect or an unlock; a lock only until its unlock. Each row
+    // is a run of changes (1 and 3 connect, 2 and 4 disconnect, 7 locks, 8 unlocks, 5 a logon)
+    // and whether the desk is away after each.
+    const struct {
+        std::vector<uint32_t> changes;
+        std::vector<bool> away;
+    } sessionRows[] = {
+        {{7, 8}, {true, false}},          {{2, 1}, {true, false}},       {{4, 8}, {true, false}},
+        {{7, 4, 3}, {true, true, true}},  {{4, 7, 3, 8}, {true, true, true, false}},
+        {{5, 2, 5}, {false, true, true}},
+    };
+    for (const auto& row : sessionRows) {
+        SessionAway session;
+        for (std::size_t i = 0; i < row.changes.size(); ++i) {
+            EXPECT_EQ(session.Take(row.changes[i]), row.changes[i] != 5) << i;
+            EXPECT_EQ(session.IsAway(), row.away[i]) << i << " of " << row.changes.size();
+        }
     }
 }

@@ -190,3 +190,30 @@ TEST(Soak, AThousandChangesOfEveryButtonsPictureLeaveNoObjectBehind)
     });
     EXPECT_EQ(dlg.DoModal(), IDCANCEL);
 }
+
+TEST(Soak, ADpiThatNoScreenHasLeavesTheStripAsItIsAndMakesNothingLarge)
+{
+    RemoveSettings();
+    RecordingTimerDlg dlg;
+    RunWhenIdle([&] {
+        HWND hDlg = dlg.GetSafeHwnd();
+        RECT before{};
+        ::GetWindowRect(hDlg, &before);
+        const SIZE_T nBefore = WorkingSet();
+        // Pictures made at 65535 DPI would take gigabytes; any program may post the message.
+        for (const int nDpi : {65535, 961, 47, 0}) {
+            SIZE size{};
+            EXPECT_FALSE(::SendMessageA(hDlg, WM_GETDPISCALEDSIZE, nDpi, reinterpret_cast<LPARAM>(&size))) << nDpi;
+            ::PostMessageA(hDlg, WM_DPICHANGED, MAKEWPARAM(nDpi, nDpi), 0);
+        }
+        MSG msg{};
+        while (::PeekMessageA(&msg, hDlg, WM_DPICHANGED, WM_DPICHANGED, PM_REMOVE))
+            ::DispatchMessageA(&msg);
+        RECT after{};
+        ::GetWindowRect(hDlg, &after);
+        EXPECT_TRUE(::EqualRect(&before, &after));
+        EXPECT_LT(WorkingSet(), nBefore + 32 * 1024 * 1024);
+        PressEscape(hDlg);
+    });
+    EXPECT_EQ(dlg.DoModal(), IDCANCEL);
+}

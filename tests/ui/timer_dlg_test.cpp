@@ -18,7 +18,9 @@
 #include "core/settings.h"
 #include "core/status_display.h"
 #include "core/unit_cycle.h"
+#include "message_pump.h"
 #include "modal_driver.h"
+#include "picture.h"
 #include "recording_timer_dlg.h"
 #include "resource.h"
 #include "settings_file_access.h"
@@ -26,37 +28,13 @@
 #include "win32/foreground_watcher.h"
 #include "win32/full_screen.h"
 #include "win32/profile_file.h"
+#include "win32/session_notification.h"
 
 namespace {
 
 HICON ProgramIcon(int nIconID)
 {
     return ::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(nIconID));
-}
-
-// An icon as its width and pixels: the strip makes its own images, so a button and the program's
-// icon show the same picture under different handles.
-struct Picture {
-    LONG cx = 0;
-    std::vector<DWORD> bits;
-    bool operator==(const Picture&) const = default;
-};
-
-Picture PictureOf(HICON hIcon, bool bOwned = false)
-{
-    ICONINFO info{};
-    BITMAP bitmap{};
-    ::GetIconInfo(hIcon, &info);
-    ::GetObjectA(info.hbmColor, sizeof bitmap, &bitmap);
-    Picture picture{bitmap.bmWidth, std::vector<DWORD>(static_cast<size_t>(bitmap.bmWidth) * bitmap.bmHeight)};
-    BITMAPINFO format{{sizeof(BITMAPINFOHEADER), bitmap.bmWidth, -bitmap.bmHeight, 1, 32, BI_RGB, 0, 0, 0, 0, 0}, {}};
-    ::GetDIBits(CClientDC(nullptr).GetSafeHdc(), info.hbmColor, 0, static_cast<UINT>(bitmap.bmHeight),
-                picture.bits.data(), &format, DIB_RGB_COLORS);
-    ::DeleteObject(info.hbmColor);
-    ::DeleteObject(info.hbmMask);
-    if (bOwned)
-        ::DestroyIcon(hIcon);
-    return picture;
 }
 
 int DesktopDpi()
@@ -845,7 +823,7 @@ TEST_F(StripTest, ADpiChangeGivesTheFormsPicturesAndTextOfAFreshStartThere)
         // expanded one.
         for (const int nDpi : {nDesktop, 240 - nDesktop, 192, nDesktop}) {
             const SIZE compact = StripTemplateAt(nDpi);
-            const LONG cxPicture = nDpi / 3;
+            const int cxPicture = nDpi / 3;
             const auto expectSize = [&](LONG cx, LONG cy) {
                 EXPECT_EQ(WindowSize(hDlg).cx, cx) << nDpi;
                 EXPECT_EQ(WindowSize(hDlg).cy, cy) << nDpi;
@@ -861,7 +839,7 @@ TEST_F(StripTest, ADpiChangeGivesTheFormsPicturesAndTextOfAFreshStartThere)
             EXPECT_TRUE(::EqualRect(&rect, &suggested)) << nDpi;
             for (const int nID : {IDC_CAPTION, IDC_START, IDC_NEXT, IDC_SETTINGS, IDOK, IDC_STOPWATCH_START,
                                   IDC_STOPWATCH_RESET})
-                EXPECT_EQ(ButtonImage(hDlg, nID).cx, cxPicture) << nDpi << " " << nID;
+                EXPECT_EQ(ButtonImage(hDlg, nID).nWidth, cxPicture) << nDpi << " " << nID;
             EXPECT_EQ(ButtonImage(hDlg, IDC_CAPTION), DrawnPicture(dlg.m_bCaption ? IDI_CAPTION_UP : IDI_CAPTION_DOWN, nDpi));
             const LONG nText = BarTextRect(hDlg).bottom;
             EXPECT_GE(nText * nDesktop, nDesktopText * nDpi - 2 * nDesktop) << nDpi;
@@ -972,13 +950,6 @@ std::vector<std::wstring> StripMenu(HWND hDlg, int nDown, UINT* pActiveState = n
 }
 
 // Lets the thread's windows handle what is queued for them until `done`, at most two seconds.
-void PumpUntil(const std::function<bool()>& done)
-{
-    for (int i = 0; i < 200 && !done(); ++i, ::Sleep(10)) {
-        MSG msg;
-        while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
-            ::DispatchMessageA(&msg);
-    }
 }
 
 BOOL WINAPI HighContrastOn(UINT nAction, UINT nParam, void* pParam, UINT nWinIni)
@@ -1089,21 +1060,25 @@ TEST_F(StripTest, ASessionEndSavesTheCompactPlaceAndACloseToTheOwnerEndsTheStrip
     });
     EXPECT_EQ(result, IDCANCEL) << "the session end ended the strip";
 
-    for (bool bSettingsOpen : {false, true}) {
+    // Sent to the owner or to the strip itself, a close ends the strip and the dialog it opened.
+    for (const auto& [bToStrip, nOpened] : {std::pair{false, 0}, {false, IDC_SETTINGS}, {true, IDC_SETTINGS},
+                                            {true, IDM_ABOUTBOX}}) {
         RemoveSettings();
         RecordingTimerDlg closed;
         HWND hHost = nullptr;
         const INT_PTR closedResult = Run(closed, [&](HWND hDlg) {
             hHost = HostOf(hDlg);
-            if (!bSettingsOpen) {
-                ::PostMessageA(hHost, WM_CLOSE, 0, 0);
+            HWND hTarget = bToStrip ? hDlg : hHost;
+            if (nOpened == 0) {
+                ::PostMessageA(hTarget, WM_CLOSE, 0, 0);
                 return;
             }
-            RunWhenIdle([&] { ::SendMessageA(hHost, WM_CLOSE, 0, 0); });
-            Command(hDlg, IDC_SETTINGS);
-            EXPECT_FALSE(::IsWindow(hDlg) && ::IsWindowVisible(hDlg) && FindThreadWindow("Einstellungen"));
+            RunWhenIdle([&] { ::SendMessageA(hTarget, WM_CLOSE, 0, 0); });
+            ::SendMessageA(hDlg, nOpened == IDM_ABOUTBOX ? WM_SYSCOMMAND : WM_COMMAND, nOpened, 0);
+            EXPECT_EQ(FindThreadWindowIf([](HWND hWnd) { return IsDialogWindow(hWnd) && ::IsWindowVisible(hWnd); }),
+                      nullptr) << bToStrip << nOpened;
         });
-        EXPECT_EQ(closedResult, IDCANCEL) << bSettingsOpen;
+        EXPECT_EQ(closedResult, IDCANCEL) << bToStrip << nOpened;
         EXPECT_FALSE(SettingsExist());
         EXPECT_TRUE(::IsWindow(hHost)) << "the close destroyed the owner";
     }
@@ -1193,8 +1168,10 @@ TEST_F(StripTest, ATaskbarThatComesAboveTheStripIsPutBelowItAndOtherTopmostWindo
     WNDCLASSA trayClass{};
     trayClass.lpfnWndProc = ::DefWindowProcA;
     trayClass.hInstance = ::GetModuleHandleA(nullptr);
-    trayClass.lpszClassName = "Shell_TrayWnd";
-    ::RegisterClassA(&trayClass);
+    for (const char* className : {"Shell_TrayWnd", "XamlExplorerHostIslandWindow"}) {
+        trayClass.lpszClassName = className;
+        ::RegisterClassA(&trayClass);
+    }
     RecordingTimerDlg dlg;
     Run(dlg, [&](HWND hDlg) {
         for (const char* className : {"Shell_TrayWnd", "Static"}) {
@@ -1212,8 +1189,33 @@ TEST_F(StripTest, ATaskbarThatComesAboveTheStripIsPutBelowItAndOtherTopmostWindo
             EXPECT_EQ(::GetActiveWindow(), hActive) << className;
             ::DestroyWindow(hOther);
         }
+        // After Task View or the Alt+Tab switcher leaves the front, the strip looks once for a
+        // taskbar that came up with it, which raised no event; after another window it does not.
+        for (const char* className : {"XamlExplorerHostIslandWindow", "Static"}) {
+            const auto standIn = [](const char* name) {
+                HWND hWnd = ::CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, name, "", WS_POPUP, 0, 740, 300, 28,
+                                              nullptr, nullptr, ::GetModuleHandleA(nullptr), nullptr);
+                ::ShowWindow(hWnd, SW_SHOWNA);
+                return hWnd;
+            };
+            HWND hSwitcher = standIn(className);
+            HWND hNext = standIn("Static");
+            ::NotifyWinEvent(EVENT_SYSTEM_FOREGROUND, hSwitcher, OBJID_WINDOW, CHILDID_SELF);
+            int nRounds = 0;
+            PumpUntil([&] { return ++nRounds > 10; });
+            HWND hTray = standIn("Shell_TrayWnd");
+            ASSERT_TRUE(IsAbove(hTray, hDlg));
+            ::NotifyWinEvent(EVENT_SYSTEM_FOREGROUND, hNext, OBJID_WINDOW, CHILDID_SELF);
+            const bool bSwitcher = std::string_view(className) != "Static";
+            nRounds = 0;
+            PumpUntil([&] { return ++nRounds > 10 && !(bSwitcher && IsAbove(hTray, hDlg)); });
+            EXPECT_EQ(IsAbove(hTray, hDlg), !bSwitcher) << className;
+            for (HWND hWnd : {hSwitcher, hNext, hTray})
+                ::DestroyWindow(hWnd);
+        }
     });
-    ::UnregisterClassA("Shell_TrayWnd", ::GetModuleHandleA(nullptr));
+    for (const char* className : {"Shell_TrayWnd", "XamlExplorerHostIslandWindow"})
+        ::UnregisterClassA(className, ::GetModuleHandleA(nullptr));
 }
 
 TEST_F(StripTest, AFullScreenWindowHidesTheStripWithoutAShowOrASoundUntilItCloses)
@@ -1322,5 +1324,33 @@ TEST_F(StripTest, TheLockPausesAWorkUnitLetsAPauseRunOutAndTheUnlockGoesOn)
         session(WTS_SESSION_LOCK);
         session(WTS_SESSION_UNLOCK);
         EXPECT_EQ(dlg.m_cycle.m_bRunning, 0);
+
+        // A disconnected session is away as a locked one is, until it connects again.
+        Command(hDlg, IDC_START);
+        session(WTS_REMOTE_DISCONNECT);
+        EXPECT_EQ(dlg.m_cycle.m_bRunning, 0);
+        session(WTS_REMOTE_CONNECT);
+        EXPECT_EQ(dlg.m_cycle.m_bRunning, 1);
     });
+}
+
+TEST(SessionNotification, ARegistrationBeforeTheSessionsServicesIsTriedAgainUntilItSucceeds)
+{
+    static int nCalls = 0;
+    const auto registerLate = [](HWND, DWORD) -> BOOL {
+        ::SetLastError(RPC_S_INVALID_BINDING);
+        return ++nCalls >= 3;
+    };
+    HWND hWnd = ::CreateWindowExA(0, "Static", "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);
+    {
+        CSessionNotification session(hWnd, registerLate);
+        EXPECT_TRUE(::KillTimer(hWnd, CSessionNotification::kRetryTimer)) << "no second try after the first";
+        session.Retry();
+        session.Retry();
+        EXPECT_EQ(nCalls, 3);
+        EXPECT_FALSE(::KillTimer(hWnd, CSessionNotification::kRetryTimer)) << "the timer runs on";
+        session.Retry();
+        EXPECT_EQ(nCalls, 3);
+    }
+    ::DestroyWindow(hWnd);
 }

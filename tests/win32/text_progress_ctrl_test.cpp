@@ -15,6 +15,7 @@
 
 #include "controls/text_progress_ctrl.h"
 #include "win32/gdi.h"
+#include "picture.h"
 #include "progress_host.h"
 
 namespace {
@@ -31,14 +32,6 @@ constexpr int kHeight = 24;
 
 constexpr UINT kTextFormat = DT_CENTER | DT_VCENTER | DT_SINGLELINE;
 
-struct Picture {
-    int nWidth = 0;
-    int nHeight = 0;
-    std::vector<COLORREF> pixels;
-
-    COLORREF At(int x, int y) const { return pixels[static_cast<std::size_t>(y * nWidth + x)]; }
-};
-
 // A 32-bit top-down DIB selected into a memory context of the screen's kind.
 class CDibCanvas {
 public:
@@ -53,12 +46,8 @@ public:
     Picture Read() const
     {
         ::GdiFlush();
-        Picture picture{m_nWidth, m_nHeight, {}};
-        const auto* bits = static_cast<const DWORD*>(m_pBits);
-        for (int i = 0; i < m_nWidth * m_nHeight; ++i) {
-            const DWORD pixel = bits[i];  // 0x00RRGGBB in a DIB
-            picture.pixels.push_back(RGB((pixel >> 16) & 0xFF, (pixel >> 8) & 0xFF, pixel & 0xFF));
-        }
+        return PictureOfDib(static_cast<const DWORD*>(m_pBits), m_nWidth, m_nHeight);
+    }
         return picture;
     }
 
