@@ -11,9 +11,7 @@
 class RecordingTimerDlg : public CTimerDlg {
 public:
     explicit RecordingTimerDlg(const AltGrLayouts& layouts = {})
-        : CTimerDlg(TestSettingsFile(), L"Tarnovell test strip", layouts)
-    {
-    }
+        : CTimerDlg(TestSettingsFile(), L"Tarnovell test strip", layouts) {}
 
     std::vector<std::wstring> m_alarms;
 

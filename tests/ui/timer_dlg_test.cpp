@@ -942,26 +942,10 @@ bool ChordIsFree(UINT nModifiers, UINT nKey)
     return true;
 }
 
-// A German and a Polish programmer's layout, which Wine lacks, and the keys that type a character
-// with AltGr in each: the @, the euro sign, the braces and brackets; the Polish letters.
-const HKL kGerman = reinterpret_cast<HKL>(0x04070407);
-const HKL kPolish = reinterpret_cast<HKL>(0x04150415);
-
-std::vector<HKL> GermanAndPolish()
-{
-    return {kGerman, kPolish};
-}
-
-bool TypesInGermanOrPolish(HKL hLayout, UINT nKey, bool)
-{
-    const std::string_view keys = hLayout == kGerman ? "QEM237890" : hLayout == kPolish ? "SNAEZXCLO" : "";
-    return keys.find(static_cast<char>(nKey)) != std::string_view::npos;
-}
-
-// The texts of the strip's own menu and the state of each entry, opened from the keyboard on the
-// start button with the coordinates zero-extended as they may come on x64, and the entry chosen
-// by `nDown` presses of the down key, none for 0.
-std::vector<std::wstring> StripMenu(HWND hDlg, int nDown, std::vector<UINT>* pStates = nullptr)
+// The texts of the strip's own menu, opened from the keyboard on the start button with the
+// coordinates zero-extended as they may come on x64, and the entry chosen by `nDown` presses of
+// the down key, none for 0.
+std::vector<std::wstring> StripMenu(HWND hDlg, int nDown, UINT* pActiveState = nullptr)
 {
     std::vector<std::wstring> texts;
     IdleStep choose([&] {
@@ -972,10 +956,12 @@ std::vector<std::wstring> StripMenu(HWND hDlg, int nDown, std::vector<UINT>* pSt
         for (int i = 0; i < ::GetMenuItemCount(hItems); ++i) {
             wchar_t text[80] = {};
             ::GetMenuStringW(hItems, static_cast<UINT>(i), text, static_cast<int>(std::size(text)), MF_BYPOSITION);
-            texts.emplace_back(text);
-            if (pStates)
-                pStates->push_back(::GetMenuState(hItems, static_cast<UINT>(i), MF_BYPOSITION));
+            const UINT nState = ::GetMenuState(hItems, static_cast<UINT>(i), MF_BYPOSITION);
+            const bool bGreyed = (nState & (MF_GRAYED | MF_SEPARATOR)) == MF_GRAYED;
+            texts.emplace_back(std::wstring(text) + (bGreyed ? L" (grau)" : L""));
         }
+        if (pActiveState)
+            *pActiveState = ::GetMenuState(hItems, IDM_CHORDS_ACTIVE, MF_BYCOMMAND) & MF_CHECKED;
         for (int i = 0; i < nDown; ++i)
             ::PostMessageA(hMenu, WM_KEYDOWN, VK_DOWN, 0);
         ::PostMessageA(hMenu, WM_KEYDOWN, nDown ? VK_RETURN : VK_ESCAPE, 0);
@@ -1036,9 +1022,9 @@ TEST_F(StripTest, ChordsRunTheButtonsActionsHideAndShowTheStripAndTheMenuShowsAn
             L"Start/Pause\tStrg+Alt+P belegt", L"N\u00E4chste Einheit\tStrg+Alt+N",
             L"Stoppuhr Start/Pause\tStrg+Alt+S", L"Leiste ausblenden\tStrg+Alt+T", L"Tastenk\u00FCrzel",
             L"Bei Vollbild ausblenden", L"Bei gesperrtem Bildschirm anhalten", L"", L"Inf&o \u00FCber Tarnovell..."};
-        std::vector<UINT> states;
-        EXPECT_EQ(StripMenu(hDlg, 0, &states), entries);
-        EXPECT_EQ(states.at(4) & MF_CHECKED, static_cast<UINT>(MF_CHECKED));
+        UINT nActive = 0;
+        EXPECT_EQ(StripMenu(hDlg, 0, &nActive), entries);
+        EXPECT_EQ(nActive, static_cast<UINT>(MF_CHECKED));
         // Let go by its holder, the chord is the strip's when the menu opens next.
         ::UnregisterHotKey(nullptr, 0x7001);
         EXPECT_EQ(StripMenu(hDlg, 0).at(0), L"Start/Pause\tStrg+Alt+P");
@@ -1071,9 +1057,8 @@ TEST_F(StripTest, ChordsRunTheButtonsActionsHideAndShowTheStripAndTheMenuShowsAn
         StripMenu(hDlg, 5);
         EXPECT_EQ(SettingsBytes(), "[TASTEN]\r\nAktiv=0\r\n");
         EXPECT_TRUE(ChordIsFree(MOD_CONTROL | MOD_ALT, 'N'));
-        states.clear();
-        EXPECT_EQ(StripMenu(hDlg, 0, &states)[1], L"N\u00E4chste Einheit");
-        EXPECT_EQ(states.at(4) & MF_CHECKED, 0u);
+        EXPECT_EQ(StripMenu(hDlg, 0, &nActive)[1], L"N\u00E4chste Einheit");
+        EXPECT_EQ(nActive, 0u);
     });
     ::UnregisterHotKey(nullptr, 0x7001);
 
@@ -1089,21 +1074,23 @@ TEST_F(StripTest, ChordsRunTheButtonsActionsHideAndShowTheStripAndTheMenuShowsAn
     }
     EXPECT_TRUE(ChordIsFree(MOD_CONTROL | MOD_SHIFT, VK_F9)) << "the strip's chords outlive it";
 
-    // Strg+Alt+Q types @ on the German layout and Strg+Alt+S an s with an acute on the Polish one:
-    // neither is registered and both grey their entries; the second action with Strg+Alt+P is
-    // doubled.
+    // Strg+Alt+Q types @ on a German layout and Strg+Alt+S an s with an acute on a Polish one, of
+    // the keys that type a character with AltGr there: neither is registered and both entries are
+    // greyed, " (grau)"; the second action with Strg+Alt+P is doubled.
     WriteSettings("[TASTEN]\r\nWeiter=Strg+Alt+Q\r\nLeiste=alt+strg+p\r\n");
-    RecordingTimerDlg altGr(AltGrLayouts{GermanAndPolish, TypesInGermanOrPolish});
+    RecordingTimerDlg altGr(AltGrLayouts{
+        [] { return std::vector<HKL>{reinterpret_cast<HKL>(0x04070407), reinterpret_cast<HKL>(0x04150415)}; },
+        [](HKL hLayout, UINT nKey, bool) {
+            const std::string_view keys = hLayout == reinterpret_cast<HKL>(0x04070407) ? "QEM237890" : "SNAEZXCLO";
+            return keys.find(static_cast<char>(nKey)) != std::string_view::npos;
+        }});
     Run(altGr, [&](HWND hDlg) {
-        std::vector<UINT> states;
-        std::vector<std::wstring> entries = StripMenu(hDlg, 0, &states);
+        std::vector<std::wstring> entries = StripMenu(hDlg, 0);
         entries.resize(4);
         EXPECT_EQ(entries, (std::vector<std::wstring>{L"Start/Pause\tStrg+Alt+P",
-                                                      L"N\u00E4chste Einheit\tStrg+Alt+Q: AltGr-Zeichen",
-                                                      L"Stoppuhr Start/Pause\tStrg+Alt+S: AltGr-Zeichen",
+                                                      L"N\u00E4chste Einheit\tStrg+Alt+Q: AltGr-Zeichen (grau)",
+                                                      L"Stoppuhr Start/Pause\tStrg+Alt+S: AltGr-Zeichen (grau)",
                                                       L"Leiste ausblenden\tStrg+Alt+P doppelt"}));
-        states.resize(4);
-        EXPECT_EQ(states, (std::vector<UINT>{0, MF_GRAYED, MF_GRAYED, 0}));
         EXPECT_TRUE(ChordIsFree(MOD_CONTROL | MOD_ALT, 'Q') && ChordIsFree(MOD_CONTROL | MOD_ALT, 'S'));
         EXPECT_FALSE(ChordIsFree(MOD_CONTROL | MOD_ALT, 'P'));
     });
