@@ -131,7 +131,8 @@ void ChordStates::Decide(const ChordSettings& chords, const std::function<bool(K
     }
 }
 
-void ChordStates::RetryTaken(const ChordSettings& chords, const std::function<bool(int nAction, KeyChord)>& registerChord)
+void ChordStates::RetryTaken(const ChordSettings& chords,
+                             const std::function<bool(int nAction, KeyChord)>& registerChord)
 {
     for (int nAction = 0; nAction < kChordActions; ++nAction) {
         const std::optional<KeyChord>& chord = chords.m_chord[nAction];

@@ -6,7 +6,10 @@
 #include "win32/full_screen.h"
 
 CStripHost::CStripHost(CTimerDlg& strip, const std::wstring& instanceName, const AltGrLayouts& layouts)
-    : m_strip(strip), m_layouts(layouts), m_watcher([this](DWORD event, HWND hWnd) { OnWinEvent(event, hWnd); }), m_session(m_hWnd)
+    : m_strip(strip),
+      m_layouts(layouts),
+      m_watcher([this](DWORD event, HWND hWnd) { OnWinEvent(event, hWnd); }),
+      m_session(m_hWnd)
 {
     ::SetWindowTextW(m_hWnd, instanceName.c_str());
     SubclassWindow(m_hWnd);
@@ -16,10 +19,11 @@ void CStripHost::RegisterChords(const ChordSettings& chords)
 {
     for (CHotKey& hotKey : m_hotKeys)
         hotKey.Unregister();
-    m_chordStates.Decide(
-        chords,
-        [this](KeyChord chord) { return m_layouts.IsTypedInAny(chord.m_nKey, (chord.m_nModifiers & kChordShift) != 0); },
-        [this](int nAction, KeyChord chord) { return RegisterChord(nAction, chord); });
+    const auto typesAltGr = [this](KeyChord chord) {
+        return m_layouts.IsTypedInAny(chord.m_nKey, (chord.m_nModifiers & kChordShift) != 0);
+    };
+    m_chordStates.Decide(chords, typesAltGr,
+                         [this](int nAction, KeyChord chord) { return RegisterChord(nAction, chord); });
 }
 
 void CStripHost::RetryTakenChords(const ChordSettings& chords)
