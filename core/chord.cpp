@@ -1,6 +1,7 @@
 // The chord texts of the settings file and the actions of the registered chords.
 #include "chord.h"
 
+#include <algorithm>
 #include <cctype>
 
 namespace {
@@ -110,4 +111,32 @@ std::optional<ChordAction> ChordActionOf(int nId)
     if (nId < 1 || nId > kChordActions)
         return std::nullopt;
     return static_cast<ChordAction>(nId - 1);
+}
+
+void ChordStates::Decide(const ChordSettings& chords, const std::function<bool(KeyChord)>& typesAltGr,
+                         const std::function<bool(int nAction, KeyChord)>& registerChord)
+{
+    constexpr uint32_t kAltGr = kChordCtrl | kChordAlt;
+    for (int nAction = 0; nAction < kChordActions; ++nAction) {
+        const std::optional<KeyChord>& chord = chords.m_chord[nAction];
+        ChordState& state = m_state[nAction];
+        if (chords.m_bActive != 1 || !chord)
+            state = ChordState::None;
+        else if ((chord->m_nModifiers & kAltGr) == kAltGr && typesAltGr(*chord))
+            state = ChordState::AltGr;
+        else if (std::find(chords.m_chord, chords.m_chord + nAction, chord) != chords.m_chord + nAction)
+            state = ChordState::Doubled;
+        else
+            state = registerChord(nAction, *chord) ? ChordState::Registered : ChordState::Taken;
+    }
+}
+
+void ChordStates::RetryTaken(const ChordSettings& chords,
+                             const std::function<bool(int nAction, KeyChord)>& registerChord)
+{
+    for (int nAction = 0; nAction < kChordActions; ++nAction) {
+        const std::optional<KeyChord>& chord = chords.m_chord[nAction];
+        if (m_state[nAction] == ChordState::Taken && chord && registerChord(nAction, *chord))
+            m_state[nAction] = ChordState::Registered;
+    }
 }

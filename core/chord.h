@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -55,3 +56,24 @@ inline int ChordId(ChordAction action)
     return static_cast<int>(action) + 1;
 }
 std::optional<ChordAction> ChordActionOf(int nId);
+
+// What became of an action's chord: none is asked for, it is registered, another program holds
+// it, its key types a character with AltGr in a keyboard layout the user has installed, or an
+// action before it in the table has the same chord.
+enum class ChordState { None, Registered, Taken, AltGr, Doubled };
+
+// Each action's chord as the strip holds it.
+struct ChordStates {
+    ChordState m_state[kChordActions] = {};
+
+    // Windows reads AltGr as Strg+Alt, so that a chord with both takes whatever its key types
+    // with AltGr away from every program; typesAltGr is asked about these chords alone. Of two
+    // actions with the same chord, the first in table order keeps it. registerChord is called, in
+    // the order of the actions, for each chord that is none of these, and answers whether the
+    // chord is now registered; false means another program holds it. Every chord of an earlier
+    // decision must have been let go before.
+    void Decide(const ChordSettings& chords, const std::function<bool(KeyChord)>& typesAltGr,
+                const std::function<bool(int nAction, KeyChord)>& registerChord);
+    // Tries each taken chord again: one that its holder has let go since is registered now.
+    void RetryTaken(const ChordSettings& chords, const std::function<bool(int nAction, KeyChord)>& registerChord);
+};

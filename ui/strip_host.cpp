@@ -5,8 +5,11 @@
 #include "timer_dlg.h"
 #include "win32/full_screen.h"
 
-CStripHost::CStripHost(CTimerDlg& strip, const std::wstring& instanceName)
-    : m_strip(strip), m_watcher([this](DWORD event, HWND hWnd) { OnWinEvent(event, hWnd); }), m_session(m_hWnd)
+CStripHost::CStripHost(CTimerDlg& strip, const std::wstring& instanceName, const AltGrLayouts& layouts)
+    : m_strip(strip),
+      m_layouts(layouts),
+      m_watcher([this](DWORD event, HWND hWnd) { OnWinEvent(event, hWnd); }),
+      m_session(m_hWnd)
 {
     ::SetWindowTextW(m_hWnd, instanceName.c_str());
     SubclassWindow(m_hWnd);
@@ -14,15 +17,24 @@ CStripHost::CStripHost(CTimerDlg& strip, const std::wstring& instanceName)
 
 void CStripHost::RegisterChords(const ChordSettings& chords)
 {
-    for (int nAction = 0; nAction < kChordActions; ++nAction) {
-        m_hotKeys[nAction].Unregister();
-        m_bTaken[nAction] = false;
-        const std::optional<KeyChord>& chord = chords.m_chord[nAction];
-        if (chords.m_bActive != 1 || !chord)
-            continue;
-        m_bTaken[nAction] = !m_hotKeys[nAction].Register(m_hWnd, ChordId(static_cast<ChordAction>(nAction)),
-                                                         chord->m_nModifiers, chord->m_nKey);
-    }
+    for (CHotKey& hotKey : m_hotKeys)
+        hotKey.Unregister();
+    const auto typesAltGr = [this](KeyChord chord) {
+        return m_layouts.IsTypedInAny(chord.m_nKey, (chord.m_nModifiers & kChordShift) != 0);
+    };
+    m_chordStates.Decide(chords, typesAltGr,
+                         [this](int nAction, KeyChord chord) { return RegisterChord(nAction, chord); });
+}
+
+void CStripHost::RetryTakenChords(const ChordSettings& chords)
+{
+    m_chordStates.RetryTaken(chords, [this](int nAction, KeyChord chord) { return RegisterChord(nAction, chord); });
+}
+
+bool CStripHost::RegisterChord(int nAction, KeyChord chord)
+{
+    return m_hotKeys[nAction].Register(m_hWnd, ChordId(static_cast<ChordAction>(nAction)), chord.m_nModifiers,
+                                       chord.m_nKey);
 }
 
 bool CStripHost::BringRunningStripIntoView(const std::wstring& instanceName)

@@ -9,6 +9,7 @@
 
 #include "core/chord.h"
 #include "core/workday.h"
+#include "win32/altgr_character.h"
 #include "win32/hidden_owner.h"
 #include "win32/hot_key.h"
 #include "win32/foreground_watcher.h"
@@ -21,13 +22,17 @@ public:
     // Posted by a second start of the program to the host of the running strip.
     static constexpr UINT kBringIntoViewMessage = WM_APP + 1;
 
-    // Named for the strip's settings file, so that a second start with the same file finds it.
-    CStripHost(CTimerDlg& strip, const std::wstring& instanceName);
+    // Named for the strip's settings file, so that a second start with the same file finds it;
+    // the layouts tell which chords type an AltGr character.
+    CStripHost(CTimerDlg& strip, const std::wstring& instanceName, const AltGrLayouts& layouts);
 
-    // Registers the chords the settings name, all of them only while they are switched on; a
+    // Registers the chords the settings name, all of them only while they are switched on, but
+    // none that types an AltGr character in an installed layout or that an action before has; a
     // chord another program holds stays unregistered and is taken.
     void RegisterChords(const ChordSettings& chords);
-    bool IsChordTaken(ChordAction action) const { return m_bTaken[static_cast<int>(action)]; }
+    // Registers each taken chord of these settings that its holder has let go since.
+    void RetryTakenChords(const ChordSettings& chords);
+    ChordState GetChordState(ChordAction action) const { return m_chordStates.m_state[static_cast<int>(action)]; }
 
     // Called by a second start: brings the running strip of the same settings file into view,
     // found by its host's name. False when no running strip answers.
@@ -52,9 +57,12 @@ private:
     // Puts the strip back above every taskbar that has come above it.
     void KeepAboveTaskbars();
 
+    bool RegisterChord(int nAction, KeyChord chord);
+
     CTimerDlg& m_strip;
+    AltGrLayouts m_layouts;
     CHotKey m_hotKeys[kChordActions];
-    bool m_bTaken[kChordActions] = {};
+    ChordStates m_chordStates;
     CForegroundWatcher m_watcher;
     CSessionNotification m_session;
     SessionAway m_away;

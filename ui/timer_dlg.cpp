@@ -51,6 +51,17 @@ bool AppendAboutEntry(const CMenu& menu, bool bSeparator)
 constexpr UINT kChordEntries[kChordActions] = {IDM_CHORD_START_PAUSE, IDM_CHORD_NEXT, IDM_CHORD_STOPWATCH,
                                                IDM_CHORD_SHOW_HIDE};
 
+// What an entry shows after its chord when the chord is not registered. A chord that would take
+// an AltGr character greys its entry; a taken or doubled one leaves the entry running its action.
+constexpr struct {
+    ChordState state;
+    const wchar_t* separator;
+    UINT nString;
+    UINT nFlags;
+} kChordNotes[] = {{ChordState::Taken, L" ", IDS_CHORD_TAKEN, 0},
+                   {ChordState::AltGr, L": ", IDS_CHORD_ALTGR, MF_GRAYED},
+                   {ChordState::Doubled, L" ", IDS_CHORD_DOUBLED, 0}};
+
 SystemPalette ReadSystemPalette()
 {
     return SystemPalette{::GetSysColor(COLOR_HIGHLIGHT), ::GetSysColor(COLOR_HIGHLIGHTTEXT),
@@ -66,10 +77,10 @@ const CTimerDlg::ImageSlot CTimerDlg::kImageSlotTable[kImageSlots] = {
     {&CTimerDlg::m_btnStopwatchReset, IDI_RESET},
 };
 
-CTimerDlg::CTimerDlg(const ProfileFile& file, const std::wstring& instanceName)
+CTimerDlg::CTimerDlg(const ProfileFile& file, const std::wstring& instanceName, const AltGrLayouts& layouts)
     : CMessageMapped(IDD_TIMER_DIALOG, &m_owner),
       m_hMainIcon(LoadProgramIcon(IDR_MAINFRAME)),
-      m_owner(*this, instanceName),
+      m_owner(*this, instanceName, layouts),
       m_settingsFile(file),
       m_system(ReadSystemPalette()),
       m_bHighContrast(HighContrast::IsOn())
@@ -452,6 +463,8 @@ void CTimerDlg::OnContextMenu(HWND hSource, POINT point)
             ::GetWindowRect(hSource, &rect);
         point = POINT{rect.left, bOnButton ? rect.bottom : rect.top};
     }
+    // A chord that another program held may have been let go since.
+    m_owner.RetryTakenChords(m_chords);
     const UINT nChosen = TrackStripMenu(point);
     if (nChosen == IDM_ABOUTBOX)
         SendMessage(WM_SYSCOMMAND, IDM_ABOUTBOX);
@@ -495,22 +508,27 @@ void CTimerDlg::OnOK()
     CDialog::OnOK();
 }
 
-// Each action's entry shows its chord right-aligned, or that another program holds it.
+// Each action's entry shows its chord right-aligned, and why the chord is not registered.
 void CTimerDlg::AppendChordEntries(const CMenu& menu) const
 {
     if (!menu.GetSafeHmenu())
         return;
-    const std::wstring taken = ProgramString(IDS_CHORD_TAKEN);
     for (int nAction = 0; nAction < kChordActions; ++nAction) {
         std::wstring text = ProgramString(kChordEntries[nAction]);
         if (text.empty())
             continue;
+        UINT nFlags = MF_STRING;
         if (const std::optional<KeyChord>& chord = m_chords.m_chord[nAction]; chord && m_chords.m_bActive == 1) {
             text += L'\t' + WidenAnsi(ChordText(*chord));
-            if (m_owner.IsChordTaken(static_cast<ChordAction>(nAction)))
-                text += L' ' + taken;
+            const ChordState state = m_owner.GetChordState(static_cast<ChordAction>(nAction));
+            for (const auto& note : kChordNotes) {
+                if (note.state == state) {
+                    text += note.separator + ProgramString(note.nString);
+                    nFlags |= note.nFlags;
+                }
+            }
         }
-        menu.AppendMenu(MF_STRING, kChordEntries[nAction], text.c_str());
+        menu.AppendMenu(nFlags, kChordEntries[nAction], text.c_str());
     }
     const struct {
         UINT nID;

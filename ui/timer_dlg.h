@@ -24,8 +24,9 @@ class CTimerDlg : public CMessageMapped<CTimerDlg, CDialog> {
 
 public:
     // Reads and saves its settings through the file it is given, which outlives it; its host
-    // takes the instance name, by which a second start finds the running strip.
-    CTimerDlg(const ProfileFile& file, const std::wstring& instanceName);
+    // takes the instance name, by which a second start finds the running strip, and the layouts
+    // that tell which chords type an AltGr character.
+    CTimerDlg(const ProfileFile& file, const std::wstring& instanceName, const AltGrLayouts& layouts = {});
 
     // Reads the run's settings, pauses a running countdown, starts again at work unit 1 and
     // makes the strip compact with the width the stopwatch switch gives it.

@@ -32,7 +32,6 @@ public:
             ::UnregisterHotKey(m_hWnd, m_nId);
         m_bRegistered = false;
     }
-    bool IsRegistered() const { return m_bRegistered; }
 
 private:
     HWND m_hWnd = nullptr;

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "core/chord.h"
 #include "core/settings_file.h"
 
 namespace {
@@ -138,4 +139,41 @@ TEST(SettingsMapping, ChordTextsReadWithTheGermanKeyNamesAndWriteInOneOrder)
     SettingsFile::SaveChordsActive(1, file);
     EXPECT_EQ(file.m_writes, std::vector<std::string>{"TASTEN/Aktiv=1"});
     EXPECT_TRUE(!ChordActionOf(0) && !ChordActionOf(5) && ChordActionOf(4) == ChordAction::ShowHide);
+}
+
+// Each action's chord by four texts, where Q, E and S type an AltGr character and another program
+// holds the chords with X until it lets them go. States: R registered, T taken, G AltGr character,
+// D doubled, - none; as decided | once the taken ones are tried again, when every chord is free.
+TEST(SettingsMapping, AChordThatTypesAnAltGrCharacterOrCameBeforeStaysUnregisteredAndATakenOneIsTriedAgain)
+{
+    const struct {
+        const char* texts[kChordActions];
+        int32_t bActive;
+        const char* states;
+    } rows[] = {
+        {{"Strg+Alt+P", "Strg+Alt+N", "Strg+Alt+S", "Strg+Alt+T"}, 1, "RRGR|RRGR"},
+        {{"Strg+Alt+P", "Strg+Alt+N", "Strg+Alt+S", "Strg+Alt+T"}, 0, "----|----"},
+        {{"Strg+Alt+Q", "Alt+Q", "Strg+Umschalt+S", "Strg+Alt+Umschalt+E"}, 1, "GRRG|GRRG"},
+        {{"Strg+Alt+X", "Strg+Alt+X", "alt+strg+p", "Strg+Alt+P"}, 1, "TDRD|RDRD"},
+        {{"Strg+Alt+S", "", "F5", "F5"}, 1, "G-RD|G-RD"},
+    };
+    const auto typesAltGr = [](KeyChord chord) {
+        return chord.m_nKey == 'Q' || chord.m_nKey == 'E' || chord.m_nKey == 'S';
+    };
+    const auto letters = [](const ChordStates& chordStates) {
+        std::string text;
+        for (const ChordState state : chordStates.m_state)
+            text += "-RTGD"[static_cast<int>(state)];
+        return text;
+    };
+    for (const auto& row : rows) {
+        ChordSettings chords{row.bActive, {}};
+        for (int nAction = 0; nAction < kChordActions; ++nAction)
+            chords.m_chord[nAction] = ReadChord(row.texts[nAction]);
+        ChordStates chordStates;
+        chordStates.Decide(chords, typesAltGr, [](int, KeyChord chord) { return chord.m_nKey != 'X'; });
+        const std::string decided = letters(chordStates) + "|";
+        chordStates.RetryTaken(chords, [](int, KeyChord) { return true; });
+        EXPECT_EQ(decided + letters(chordStates), row.states) << row.texts[0];
+    }
 }

@@ -10,7 +10,8 @@
 
 class RecordingTimerDlg : public CTimerDlg {
 public:
-    RecordingTimerDlg() : CTimerDlg(TestSettingsFile(), L"Tarnovell test strip") {}
+    explicit RecordingTimerDlg(const AltGrLayouts& layouts = {})
+        : CTimerDlg(TestSettingsFile(), L"Tarnovell test strip", layouts) {}
 
     std::vector<std::wstring> m_alarms;
 

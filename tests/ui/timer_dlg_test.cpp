@@ -934,7 +934,9 @@ std::vector<std::wstring> StripMenu(HWND hDlg, int nDown, UINT* pActiveState = n
         for (int i = 0; i < ::GetMenuItemCount(hItems); ++i) {
             wchar_t text[80] = {};
             ::GetMenuStringW(hItems, static_cast<UINT>(i), text, static_cast<int>(std::size(text)), MF_BYPOSITION);
-            texts.emplace_back(text);
+            const UINT nState = ::GetMenuState(hItems, static_cast<UINT>(i), MF_BYPOSITION);
+            const bool bGreyed = (nState & (MF_GRAYED | MF_SEPARATOR)) == MF_GRAYED;
+            texts.emplace_back(std::wstring(text) + (bGreyed ? L" (grau)" : L""));
         }
         if (pActiveState)
             *pActiveState = ::GetMenuState(hItems, IDM_CHORDS_ACTIVE, MF_BYCOMMAND) & MF_CHECKED;
@@ -994,6 +996,10 @@ TEST_F(StripTest, ChordsRunTheButtonsActionsHideAndShowTheStripAndTheMenuShowsAn
         UINT nActive = 0;
         EXPECT_EQ(StripMenu(hDlg, 0, &nActive), entries);
         EXPECT_EQ(nActive, static_cast<UINT>(MF_CHECKED));
+        // Let go by its holder, the chord is the strip's when the menu opens next.
+        ::UnregisterHotKey(nullptr, 0x7001);
+        EXPECT_EQ(StripMenu(hDlg, 0).at(0), L"Start/Pause\tStrg+Alt+P");
+        EXPECT_FALSE(ChordIsFree(MOD_CONTROL | MOD_ALT, 'P'));
 
         ::SendMessageA(HostOf(hDlg), WM_HOTKEY, 1, MAKELPARAM(MOD_CONTROL | MOD_ALT, 'P'));
         EXPECT_EQ(ButtonImage(hDlg, IDC_START), DrawnPicture(IDI_PAUSE));
@@ -1038,6 +1044,27 @@ TEST_F(StripTest, ChordsRunTheButtonsActionsHideAndShowTheStripAndTheMenuShowsAn
         });
     }
     EXPECT_TRUE(ChordIsFree(MOD_CONTROL | MOD_SHIFT, VK_F9)) << "the strip's chords outlive it";
+
+    // Strg+Alt+Q types @ on a German layout and Strg+Alt+S an s with an acute on a Polish one, of
+    // the keys that type a character with AltGr there: neither is registered and both entries are
+    // greyed, " (grau)"; the second action with Strg+Alt+P is doubled.
+    WriteSettings("[TASTEN]\r\nWeiter=Strg+Alt+Q\r\nLeiste=alt+strg+p\r\n");
+    RecordingTimerDlg altGr(AltGrLayouts{
+        [] { return std::vector<HKL>{reinterpret_cast<HKL>(0x04070407), reinterpret_cast<HKL>(0x04150415)}; },
+        [](HKL hLayout, UINT nKey, bool) {
+            const std::string_view keys = hLayout == reinterpret_cast<HKL>(0x04070407) ? "QEM237890" : "SNAEZXCLO";
+            return keys.find(static_cast<char>(nKey)) != std::string_view::npos;
+        }});
+    Run(altGr, [&](HWND hDlg) {
+        std::vector<std::wstring> entries = StripMenu(hDlg, 0);
+        entries.resize(4);
+        EXPECT_EQ(entries, (std::vector<std::wstring>{L"Start/Pause\tStrg+Alt+P",
+                                                      L"N\u00E4chste Einheit\tStrg+Alt+Q: AltGr-Zeichen (grau)",
+                                                      L"Stoppuhr Start/Pause\tStrg+Alt+S: AltGr-Zeichen (grau)",
+                                                      L"Leiste ausblenden\tStrg+Alt+P doppelt"}));
+        EXPECT_TRUE(ChordIsFree(MOD_CONTROL | MOD_ALT, 'Q') && ChordIsFree(MOD_CONTROL | MOD_ALT, 'S'));
+        EXPECT_FALSE(ChordIsFree(MOD_CONTROL | MOD_ALT, 'P'));
+    });
 }
 
 TEST_F(StripTest, ASessionEndSavesTheCompactPlaceAndACloseToTheOwnerEndsTheStripUnsaved)
