@@ -951,9 +951,6 @@ std::vector<std::wstring> StripMenu(HWND hDlg, int nDown, UINT* pActiveState = n
     return texts;
 }
 
-// Lets the thread's windows handle what is queued for them until `done`, at most two seconds.
-}
-
 BOOL WINAPI HighContrastOn(UINT nAction, UINT nParam, void* pParam, UINT nWinIni)
 {
     if (nAction != SPI_GETHIGHCONTRAST)

@@ -48,8 +48,6 @@ public:
         ::GdiFlush();
         return PictureOfDib(static_cast<const DWORD*>(m_pBits), m_nWidth, m_nHeight);
     }
-        return picture;
-    }
 
 private:
     static HBITMAP CreateDib(int nWidth, int nHeight, void*& pBits)
