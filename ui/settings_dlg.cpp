@@ -20,6 +20,13 @@ constexpr int32_t kMaxUnits = 10;
 
 }  // namespace
 
+const CSettingsDlg::Stepper CSettingsDlg::kSteppers[4] = {
+    {IDC_WORK_PLUS, &CSettingsDlg::m_nWorkMins, &CSettingsDlg::m_txtWork, kMaxMinutes},
+    {IDC_SHORT_PLUS, &CSettingsDlg::m_nShortPauseMins, &CSettingsDlg::m_txtShortPause, kMaxMinutes},
+    {IDC_LONG_PLUS, &CSettingsDlg::m_nLongPauseMins, &CSettingsDlg::m_txtLongPause, kMaxMinutes},
+    {IDC_UNITS_PLUS, &CSettingsDlg::m_nUnitsPerLongPause, &CSettingsDlg::m_txtUnits, kMaxUnits},
+};
+
 CSettingsDlg::CSettingsDlg(const ProfileFile& file, CWnd* pParent)
     : CMessageMapped(IDD_SETTINGS, pParent), m_file(file)
 {
@@ -69,44 +76,15 @@ void CSettingsDlg::OnOK()
     CDialog::OnOK();
 }
 
-void CSettingsDlg::OnWorkPlus()
+void CSettingsDlg::OnStep(UINT nId)
 {
-    SetNumber(m_nWorkMins, StepUp(m_nWorkMins, kMaxMinutes), m_txtWork);
-}
-
-void CSettingsDlg::OnWorkMinus()
-{
-    SetNumber(m_nWorkMins, StepDown(m_nWorkMins), m_txtWork);
-}
-
-void CSettingsDlg::OnShortPausePlus()
-{
-    SetNumber(m_nShortPauseMins, StepUp(m_nShortPauseMins, kMaxMinutes), m_txtShortPause);
-}
-
-void CSettingsDlg::OnShortPauseMinus()
-{
-    SetNumber(m_nShortPauseMins, StepDown(m_nShortPauseMins), m_txtShortPause);
-}
-
-void CSettingsDlg::OnLongPausePlus()
-{
-    SetNumber(m_nLongPauseMins, StepUp(m_nLongPauseMins, kMaxMinutes), m_txtLongPause);
-}
-
-void CSettingsDlg::OnLongPauseMinus()
-{
-    SetNumber(m_nLongPauseMins, StepDown(m_nLongPauseMins), m_txtLongPause);
-}
-
-void CSettingsDlg::OnUnitsPlus()
-{
-    SetNumber(m_nUnitsPerLongPause, StepUp(m_nUnitsPerLongPause, kMaxUnits), m_txtUnits);
-}
-
-void CSettingsDlg::OnUnitsMinus()
-{
-    SetNumber(m_nUnitsPerLongPause, StepDown(m_nUnitsPerLongPause), m_txtUnits);
+    for (const Stepper& stepper : kSteppers) {
+        int32_t& nNumber = this->*stepper.pNumber;
+        if (nId == stepper.nPlusId)
+            SetNumber(nNumber, StepUp(nNumber, stepper.nMax), this->*stepper.pDisplay);
+        else if (nId == stepper.nPlusId + 1)
+            SetNumber(nNumber, StepDown(nNumber), this->*stepper.pDisplay);
+    }
 }
 
 void CSettingsDlg::OnBrowse()

@@ -21,17 +21,21 @@ protected:
     BOOL OnInitDialog() override;
     void OnOK() override;
 
-    void OnWorkPlus();
-    void OnWorkMinus();
-    void OnShortPausePlus();
-    void OnShortPauseMinus();
-    void OnLongPausePlus();
-    void OnLongPauseMinus();
-    void OnUnitsPlus();
-    void OnUnitsMinus();
+    // A plus or minus button of one of the four numbers.
+    void OnStep(UINT nId);
     void OnBrowse();
 
 private:
+    // Each stepped number: its plus button, with its minus button the next id, the number, its
+    // display and the bound of the plus button.
+    struct Stepper {
+        UINT nPlusId;
+        int32_t CSettingsDlg::*pNumber;
+        CStatic CSettingsDlg::*pDisplay;
+        int32_t nMax;
+    };
+    static const Stepper kSteppers[4];
+
     // Tells that the picked file's name cannot be kept; the path shown before stays.
     void SayNameCannotBeKept(const std::wstring& path) const;
     // The alarm path of the field as the settings file keeps it; where the code page cannot
@@ -42,14 +46,7 @@ private:
 
     friend CMessageMapped;
     static constexpr MessageEntry<CSettingsDlg> kMessageMap[] = {
-        OnCommandId(IDC_WORK_PLUS, &CSettingsDlg::OnWorkPlus),
-        OnCommandId(IDC_WORK_MINUS, &CSettingsDlg::OnWorkMinus),
-        OnCommandId(IDC_SHORT_PLUS, &CSettingsDlg::OnShortPausePlus),
-        OnCommandId(IDC_SHORT_MINUS, &CSettingsDlg::OnShortPauseMinus),
-        OnCommandId(IDC_LONG_PLUS, &CSettingsDlg::OnLongPausePlus),
-        OnCommandId(IDC_LONG_MINUS, &CSettingsDlg::OnLongPauseMinus),
-        OnCommandId(IDC_UNITS_PLUS, &CSettingsDlg::OnUnitsPlus),
-        OnCommandId(IDC_UNITS_MINUS, &CSettingsDlg::OnUnitsMinus),
+        OnCommandRange(IDC_WORK_PLUS, IDC_UNITS_MINUS, &CSettingsDlg::OnStep),
         OnCommandId(IDC_BROWSE, &CSettingsDlg::OnBrowse),
     };
 

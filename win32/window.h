@@ -10,10 +10,10 @@
 
 class CWnd;
 
-// One entry of a class's message table: a message, or WM_COMMAND from one control id, and
-// the member that handles it. A command handler takes nothing; a message handler gets the
-// message's parameters and returns its result; a typed handler gets what the message means,
-// cracked once by the entry's cracker.
+// One entry of a class's message table: a message, or WM_COMMAND from one control id or a range
+// of them, and the member that handles it. A command handler takes nothing, a range's handler the
+// id of the control; a message handler gets the message's parameters and returns its result; a
+// typed handler gets what the message means, cracked once by the entry's cracker.
 template <class T>
 struct MessageEntry {
     UINT message;
@@ -21,12 +21,21 @@ struct MessageEntry {
     void (T::*command)();
     LRESULT (T::*handler)(WPARAM, LPARAM);
     LRESULT (*cracker)(T&, WPARAM, LPARAM) = nullptr;
+    UINT idLast = 0;
+    void (T::*rangeCommand)(UINT) = nullptr;
 };
 
 template <class T>
 constexpr MessageEntry<T> OnCommandId(UINT id, void (T::*command)())
 {
     return {WM_COMMAND, id, command, nullptr};
+}
+
+// The clicks of the controls idFirst to idLast, each handled with its id.
+template <class T>
+constexpr MessageEntry<T> OnCommandRange(UINT idFirst, UINT idLast, void (T::*command)(UINT))
+{
+    return {WM_COMMAND, idFirst, nullptr, nullptr, nullptr, idLast, command};
 }
 
 template <class T>
@@ -206,13 +215,16 @@ bool DispatchMessageTable(T& self, const MessageEntry<T> (&table)[N], UINT messa
     for (const MessageEntry<T>& entry : table) {
         if (entry.message != message)
             continue;
-        if (entry.command) {
-            if (message == WM_COMMAND && LOWORD(wParam) == entry.id && HIWORD(wParam) == BN_CLICKED) {
+        if (entry.command || entry.rangeCommand) {
+            const UINT nId = LOWORD(wParam);
+            if (HIWORD(wParam) != BN_CLICKED || nId < entry.id || nId > (entry.command ? entry.id : entry.idLast))
+                continue;
+            if (entry.command)
                 (self.*entry.command)();
-                result = 0;
-                return true;
-            }
-            continue;
+            else
+                (self.*entry.rangeCommand)(nId);
+            result = 0;
+            return true;
         }
         result = entry.cracker ? entry.cracker(self, wParam, lParam) : (self.*entry.handler)(wParam, lParam);
         return true;
