@@ -39,3 +39,9 @@ void RemoveSettings()
     ::DeleteFileW(path.c_str());
     ::RemoveDirectoryW(path.c_str());
 }
+
+bool SaveLeftBehind(const std::wstring& path)
+{
+    return ::GetFileAttributesW((path + L".neu").c_str()) != INVALID_FILE_ATTRIBUTES ||
+           ::GetFileAttributesW((path + L".alt").c_str()) != INVALID_FILE_ATTRIBUTES;
+}

@@ -18,3 +18,7 @@ void WriteSettings(const std::string& bytes);
 bool SettingsExist();
 
 void RemoveSettings();
+
+// Whether anything lies beside the file under the names a save gives its copy (".neu") and the
+// old file (".alt") for a moment; a save leaves neither behind.
+bool SaveLeftBehind(const std::wstring& path);
