@@ -11,9 +11,11 @@ const ProgramSettingsFile& TestSettingsFile();
 
 // Everything the file holds; empty without a file.
 std::string SettingsBytes();
+std::string BytesAt(const std::wstring& path);
 
 // Replaces the file with exactly these bytes.
 void WriteSettings(const std::string& bytes);
+void WriteBytesAt(const std::wstring& path, const std::string& bytes);
 
 bool SettingsExist();
 
