@@ -149,12 +149,11 @@ TEST(SettingsMapping, ASavedTextChangesOnlyTheLinesOfItsEntries)
         const char* name;
         std::string before;
         CharacterBytes codePage;
-        std::string after;  // empty: no text
+        std::string after;
     } rows[] = {
-        {"no file yet", "", SingleByteCharacter, "[POS]\r\nX1=-12\r\nY1=0\r\n"},
-        {"a section missing", "; Notiz\r\n[Anderes]\r\nA=1", SingleByteCharacter,
+        {"a section missing after a last line without its end", "; Notiz\r\n[Anderes]\r\nA=1", SingleByteCharacter,
          "; Notiz\r\n[Anderes]\r\nA=1\r\n[POS]\r\nX1=-12\r\nY1=0\r\n"},
-        {"the last line without its end", "[POS]\r\nX1=5", SingleByteCharacter, "[POS]\r\nX1=-12\r\nY1=0\r\n"},
+        {"... in the section", "[POS]\r\nX1=5", SingleByteCharacter, "[POS]\r\nX1=-12\r\nY1=0\r\n"},
         {"spelling, spaces, blank lines and a second section of the name kept",
          "[pos]\n  x1 = 7 ; alt\nZ=1\n\n[Pos]\nY1=3\n", SingleByteCharacter,
          "[pos]\n  x1 =-12\nZ=1\nY1=0\r\n\n[Pos]\nY1=3\n"},
