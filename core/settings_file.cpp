@@ -45,9 +45,10 @@ std::optional<std::string_view> SectionName(std::string_view line, CharacterByte
 {
     if (line.empty() || line.front() != '[')
         return std::nullopt;
-    for (std::size_t n = 1; n < line.size(); n += std::max<std::size_t>(1, characterBytes(static_cast<unsigned char>(line[n])))) {
+    for (std::size_t n = 1; n < line.size();) {
         if (line[n] == ']')
             return line.substr(1, n - 1);
+        n += std::max<std::size_t>(1, characterBytes(static_cast<unsigned char>(line[n])));
     }
     return std::nullopt;
 }

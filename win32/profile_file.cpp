@@ -166,8 +166,8 @@ std::optional<std::string> ReadAll(HANDLE hFile)
 bool WriteAll(HANDLE hFile, const std::string& text)
 {
     DWORD nWritten = 0;
-    return text.empty() ||
-           (::WriteFile(hFile, text.data(), static_cast<DWORD>(text.size()), &nWritten, nullptr) && nWritten == text.size());
+    return text.empty() || (::WriteFile(hFile, text.data(), static_cast<DWORD>(text.size()), &nWritten, nullptr) &&
+                            nWritten == text.size());
 }
 
 // The settings file as a save finds it.
@@ -184,7 +184,8 @@ struct FoundFile {
 std::optional<std::wstring> FinalPath(HANDLE hFile)
 {
     wchar_t path[MAX_PATH + 8];
-    const DWORD nLength = ::GetFinalPathNameByHandleW(hFile, path, MAX_PATH + 8, FILE_NAME_NORMALIZED | VOLUME_NAME_DOS);
+    const DWORD nLength =
+        ::GetFinalPathNameByHandleW(hFile, path, MAX_PATH + 8, FILE_NAME_NORMALIZED | VOLUME_NAME_DOS);
     if (nLength == 0 || nLength >= MAX_PATH + 8)
         return std::nullopt;
     std::wstring plain(path, nLength);
@@ -237,14 +238,20 @@ bool WriteInPlace(const std::wstring& path, const char* section, std::span<const
            ::FlushFileBuffers(hFile);
 }
 
+// A file that an earlier save left under one of its names, even a read-only one, goes.
+void RemoveStale(const std::wstring& name)
+{
+    if (IsFile(name)) {
+        ::SetFileAttributesW(name.c_str(), FILE_ATTRIBUTE_NORMAL);
+        ::DeleteFileW(name.c_str());
+    }
+}
+
 // The copy beside the file, made anew: a stale one is taken over. Nothing where something else
 // holds the name (a folder, a file that cannot be deleted) or the folder takes no new file.
 CFile NewCopy(const std::wstring& copy)
 {
-    if (IsFile(copy)) {
-        ::SetFileAttributesW(copy.c_str(), FILE_ATTRIBUTE_NORMAL);
-        ::DeleteFileW(copy.c_str());
-    }
+    RemoveStale(copy);
     return OpenFile(copy, GENERIC_READ | GENERIC_WRITE, 0, CREATE_NEW);
 }
 
@@ -276,6 +283,7 @@ bool ReadsEntries(const std::wstring& copy, const char* section, std::span<const
 bool Replace(const std::wstring& path, const std::wstring& copy, DWORD attributes)
 {
     const std::wstring old = path + L".alt";
+    RemoveStale(old);
     const bool bReplaced = Retried([&] {
         return ::ReplaceFileW(path.c_str(), copy.c_str(), old.c_str(), REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr,
                               nullptr) != FALSE;
