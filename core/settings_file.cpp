@@ -2,8 +2,10 @@
 // keys in a fixed order; the file access itself is the platform's.
 #include "settings_file.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdio>
+#include <vector>
 
 namespace {
 
@@ -14,7 +16,111 @@ std::string IntText(int32_t nValue)
     return text;
 }
 
+// What the profile functions take for blanks around a name or a value.
+bool IsBlank(char ch)
+{
+    return ch == ' ' || ch == '\t' || ch == '\r' || ch == '\v' || ch == '\f' || ch == '\x1A';
+}
+
+std::string_view Trimmed(std::string_view text)
+{
+    while (!text.empty() && IsBlank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && IsBlank(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
+// Section and key names are the program's ASCII names, matched in any case.
+bool IsSameName(std::string_view a, std::string_view b)
+{
+    const auto lower = [](char ch) { return ch >= 'A' && ch <= 'Z' ? static_cast<char>(ch - 'A' + 'a') : ch; };
+    return a.size() == b.size() &&
+           std::equal(a.begin(), a.end(), b.begin(), [&](char x, char y) { return lower(x) == lower(y); });
+}
+
+// The name between the brackets of a section's header, the second byte of a double-byte
+// character never taken for the closing one; nothing for any other line.
+std::optional<std::string_view> SectionName(std::string_view line, CharacterBytes characterBytes)
+{
+    if (line.empty() || line.front() != '[')
+        return std::nullopt;
+    for (std::size_t n = 1; n < line.size();) {
+        if (line[n] == ']')
+            return line.substr(1, n - 1);
+        n += std::max<std::size_t>(1, characterBytes(static_cast<unsigned char>(line[n])));
+    }
+    return std::nullopt;
+}
+
+bool HasLineBreak(std::string_view text)
+{
+    return text.find_first_of("\r\n") != std::string_view::npos;
+}
+
 }  // namespace
+
+std::optional<std::string> WithEntries(std::string_view text, std::string_view section,
+                                       std::span<const ProfileEntry> entries, CharacterBytes characterBytes)
+{
+    if (std::any_of(entries.begin(), entries.end(),
+                    [](const ProfileEntry& entry) { return HasLineBreak(entry.key) || HasLineBreak(entry.text); }))
+        return std::nullopt;
+    std::string result;
+    result.reserve(text.size() + 64 * entries.size());
+    std::vector<bool> bSet(entries.size());
+    bool bInSection = false, bFound = false;
+    std::size_t nSectionEnd = 0;  // in the result, after the section's last line that is not blank
+    for (std::size_t nStart = 0; nStart < text.size();) {
+        // A line ends at CR LF, LF or CR alone, as the profile functions read it.
+        const std::size_t nBreak = std::min(text.find_first_of("\r\n", nStart), text.size());
+        std::size_t nNext = std::min(nBreak + 1, text.size());
+        if (nBreak + 1 < text.size() && text[nBreak] == '\r' && text[nBreak + 1] == '\n')
+            ++nNext;
+        const std::string_view body = text.substr(nStart, nBreak - nStart);
+        const std::string_view line = Trimmed(body);
+        std::string_view written = text.substr(nStart, nNext - nStart);
+        std::string replaced;
+        if (const std::optional<std::string_view> name = SectionName(line, characterBytes)) {
+            bInSection = !bFound && IsSameName(*name, section);
+            bFound = bFound || bInSection;
+        } else if (bInSection && !line.empty()) {
+            const std::size_t nEqual = body.find('=');
+            const std::string_view key = Trimmed(body.substr(0, nEqual));
+            for (std::size_t n = 0; n < entries.size(); ++n) {
+                if (!IsSameName(key, entries[n].key))
+                    continue;
+                // Only the key's first line counts, as only that one is read.
+                if (!bSet[n]) {
+                    bSet[n] = true;
+                    replaced = std::string(nEqual == std::string_view::npos ? Trimmed(body) : body.substr(0, nEqual)) +
+                               "=" + entries[n].text;
+                    replaced += text.substr(nBreak, nNext - nBreak);
+                    written = replaced;
+                }
+                break;
+            }
+        }
+        result += written;
+        if (bInSection && !line.empty())
+            nSectionEnd = result.size();
+        nStart = nNext;
+    }
+    std::string added;
+    for (std::size_t n = 0; n < entries.size(); ++n) {
+        if (!bSet[n])
+            added += std::string(entries[n].key) + "=" + entries[n].text + "\r\n";
+    }
+    if (!bFound) {
+        nSectionEnd = result.size();
+        added = "[" + std::string(section) + "]\r\n" + added;
+    }
+    // The line before may be the last of the text and have no line end yet.
+    if (!added.empty() && nSectionEnd > 0 && result[nSectionEnd - 1] != '\n' && result[nSectionEnd - 1] != '\r')
+        added = "\r\n" + added;
+    result.insert(nSectionEnd, added);
+    return result;
+}
 
 bool ProfileFile::WriteKeys(const char* section, std::span<const ProfileEntry> entries) const
 {

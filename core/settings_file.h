@@ -3,8 +3,10 @@
 
 #include <cstdint>
 #include <map>
+#include <optional>
 #include <span>
 #include <string>
+#include <string_view>
 #include <utility>
 
 #include "chord.h"
@@ -16,6 +18,14 @@ struct ProfileEntry {
     const char* key;
     std::string text;
 };
+
+// The text of a settings file with the entries set in one section, as the profile functions
+// read it: in the first section of that name (in any case) the first line of each key takes the
+// new value, the keys it lacks follow its last line that is not blank, and a missing section
+// comes at the end of the text. Every other byte stays as it was; the lines read a character of
+// the code page at a time. Nothing where a key or text would not stay on one line.
+std::optional<std::string> WithEntries(std::string_view text, std::string_view section,
+                                       std::span<const ProfileEntry> entries, CharacterBytes characterBytes);
 
 // The profile operations on one file. The program's file does them through the platform's
 // profile functions; the tests also put an in-memory file behind them.

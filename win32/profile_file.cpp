@@ -1,16 +1,18 @@
 // The settings file beside the executable, or the user's own where that one cannot be written,
-// through the wide profile functions so that any folder name works; the texts in the file stay
-// 8-bit ANSI, as the profile functions keep an ANSI file ANSI. A save goes to a copy first, so
-// that a full disk or a second writer never leaves half a file.
+// read through the wide profile functions so that any folder name works. A save writes the file's
+// own 8-bit ANSI bytes with the lines of its keys changed, whole, into a copy first, so that a
+// full disk or a second writer never leaves half a file.
 #include <windows.h>
 
 #include <algorithm>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
 #include "file_exists.h"
+#include "gdi.h"
 #include "profile_file.h"
 #include "wide_text.h"
 
@@ -74,26 +76,12 @@ std::wstring ProfileText(const wchar_t* section, const wchar_t* key, const wchar
     for (;;) {
         const DWORD nSize = static_cast<DWORD>(text.size());
         const DWORD nLength = ::GetPrivateProfileStringW(section, key, L"", text.data(), nSize, path);
-        // A list of names ends in two terminators, a value in one; either is cut when it is full.
-        if (nLength + 2 < nSize) {
+        if (nLength + 1 < nSize) {
             text.resize(nLength);
             return text;
         }
         text.resize(text.size() * 2);
     }
-}
-
-// The section names of a file (for a null section), or the key names of one of its sections.
-std::vector<std::wstring> ProfileNames(const wchar_t* section, const wchar_t* path)
-{
-    std::vector<std::wstring> names;
-    const std::wstring list = ProfileText(section, nullptr, path);
-    for (std::size_t nStart = 0; nStart < list.size();) {
-        const std::size_t nEnd = std::min(list.find(L'\0', nStart), list.size());
-        names.emplace_back(list, nStart, nEnd - nStart);
-        nStart = nEnd + 1;
-    }
-    return names;
 }
 
 // What a text written as a value reads back as: without blanks at either end and without the
@@ -109,68 +97,241 @@ std::wstring AsRead(std::wstring text)
     return text;
 }
 
-bool IsOneOf(const std::wstring& section, const std::wstring& key, const std::wstring& entrySection,
-             std::span<const ProfileEntry> entries)
-{
-    return ::lstrcmpiW(section.c_str(), entrySection.c_str()) == 0 &&
-           std::any_of(entries.begin(), entries.end(), [&](const ProfileEntry& entry) {
-               return ::lstrcmpiW(key.c_str(), WidenAnsi(entry.key).c_str()) == 0;
-           });
-}
-
-// The copy reads back every other key of the file as the file has it, and the entries as they
-// were written: no line of it was lost on the way to the disk.
-bool HoldsWhole(const wchar_t* copy, const std::wstring& path, const std::wstring& section,
-                std::span<const ProfileEntry> entries)
-{
-    for (const std::wstring& name : ProfileNames(nullptr, path.c_str())) {
-        for (const std::wstring& key : ProfileNames(name.c_str(), path.c_str())) {
-            if (!IsOneOf(name, key, section, entries) &&
-                ProfileText(name.c_str(), key.c_str(), copy) != ProfileText(name.c_str(), key.c_str(), path.c_str()))
-                return false;
-        }
-    }
-    return std::all_of(entries.begin(), entries.end(), [&](const ProfileEntry& entry) {
-        return ProfileText(section.c_str(), WidenAnsi(entry.key).c_str(), copy) == AsRead(WidenAnsi(entry.text));
-    });
-}
-
-bool WriteEntries(const wchar_t* path, const std::wstring& section, std::span<const ProfileEntry> entries)
+// Through the profile functions, key by key: for a file in UTF-16 or with UTF-8's mark, which
+// they keep as it is.
+bool WriteEntries(const wchar_t* path, const char* section, std::span<const ProfileEntry> entries)
 {
     return std::all_of(entries.begin(), entries.end(), [&](const ProfileEntry& entry) {
-        return ::WritePrivateProfileStringW(section.c_str(), WidenAnsi(entry.key).c_str(),
+        return ::WritePrivateProfileStringW(WidenAnsi(section).c_str(), WidenAnsi(entry.key).c_str(),
                                             WidenAnsi(entry.text).c_str(), path) != FALSE;
     });
 }
 
-// The file's bytes in the copy, which is no longer read-only if the file was; a missing file
-// leaves the copy empty.
-bool CopyBytes(const std::wstring& path, const wchar_t* copy)
+bool IsUnicodeText(std::string_view bytes)
 {
-    if (!::CopyFileW(path.c_str(), copy, FALSE))
-        return ::GetLastError() == ERROR_FILE_NOT_FOUND;
-    return ::SetFileAttributesW(copy, FILE_ATTRIBUTE_NORMAL) != FALSE;
+    return bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF") || bytes.starts_with("\xEF\xBB\xBF");
 }
 
-// A copy of the file beside it, with the entries written into it and read back whole; nothing
-// where that cannot be done, and then no copy stays behind. Each copy has a name of its own, so
-// that two programs saving at once never write into the same one.
-std::optional<std::wstring> WholeCopy(const std::wstring& path, const std::wstring& section,
-                                      std::span<const ProfileEntry> entries)
+struct FileTraits {
+    static void Free(HANDLE handle) { ::CloseHandle(handle); }
+};
+using CFile = UniqueHandle<HANDLE, FileTraits>;
+
+constexpr DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
+
+CFile OpenFile(const std::wstring& path, DWORD access, DWORD share, DWORD creation)
 {
-    wchar_t copy[MAX_PATH] = {};
-    if (!::GetTempFileNameW(FolderOf(path).c_str(), L"Tar", 0, copy))
+    const HANDLE hFile = ::CreateFileW(path.c_str(), access, share, nullptr, creation, FILE_ATTRIBUTE_NORMAL, nullptr);
+    return CFile(hFile != INVALID_HANDLE_VALUE ? hFile : nullptr);
+}
+
+// What another program's brief hold on the file answers: a virus scanner, an indexer or a sync
+// client that opened it just as the save came.
+bool IsHeld(DWORD error)
+{
+    return error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION || error == ERROR_ACCESS_DENIED ||
+           error == ERROR_UNABLE_TO_REMOVE_REPLACED;
+}
+
+// A step tried again while the file is held, over about half a second; false with the last
+// step's error.
+template <class Step>
+bool Retried(Step step)
+{
+    for (int nTry = 1;; ++nTry) {
+        if (step())
+            return true;
+        if (nTry == 6 || !IsHeld(::GetLastError()))
+            return false;
+        ::Sleep(100);
+    }
+}
+
+// Everything the file holds, up to a size that a settings file never reaches.
+std::optional<std::string> ReadAll(HANDLE hFile)
+{
+    LARGE_INTEGER size{};
+    const LARGE_INTEGER start{};
+    if (!::GetFileSizeEx(hFile, &size) || size.QuadPart > (64 << 20) ||
+        !::SetFilePointerEx(hFile, start, nullptr, FILE_BEGIN))
         return std::nullopt;
-    ForgetCached(copy);
-    bool bWhole = CopyBytes(path, copy) && WriteEntries(copy, section, entries);
-    // Read back from the disk, not from what the profile functions remember having written.
-    ForgetCached(copy);
-    bWhole = bWhole && HoldsWhole(copy, path, section, entries);
-    ForgetCached(copy);
-    if (bWhole)
-        return std::wstring(copy);
-    ::DeleteFileW(copy);
-    return std::nullopt;
+    std::string bytes(static_cast<std::size_t>(size.QuadPart), '\0');
+    DWORD nRead = 0;
+    if (!bytes.empty() && (!::ReadFile(hFile, bytes.data(), static_cast<DWORD>(bytes.size()), &nRead, nullptr) ||
+                           nRead != bytes.size()))
+        return std::nullopt;
+    return bytes;
+}
+
+bool WriteAll(HANDLE hFile, const std::string& text)
+{
+    DWORD nWritten = 0;
+    return text.empty() || (::WriteFile(hFile, text.data(), static_cast<DWORD>(text.size()), &nWritten, nullptr) &&
+                            nWritten == text.size());
+}
+
+// The settings file as a save finds it.
+struct FoundFile {
+    std::wstring path;  // of the file itself: what a link names
+    std::string bytes;
+    DWORD attributes = FILE_ATTRIBUTE_NORMAL;
+    // A file of more than one name, or one whose place cannot be told, is written where it lies.
+    bool bInPlace = false;
+};
+
+// Where the file lies, in the plain form that the copy's name and the profile functions take;
+// nothing where that form would be too long.
+std::optional<std::wstring> FinalPath(HANDLE hFile)
+{
+    wchar_t path[MAX_PATH + 8];
+    const DWORD nLength =
+        ::GetFinalPathNameByHandleW(hFile, path, MAX_PATH + 8, FILE_NAME_NORMALIZED | VOLUME_NAME_DOS);
+    if (nLength == 0 || nLength >= MAX_PATH + 8)
+        return std::nullopt;
+    std::wstring plain(path, nLength);
+    if (plain.starts_with(L"\\\\?\\UNC\\"))
+        plain.replace(0, 8, L"\\\\");
+    else if (plain.starts_with(L"\\\\?\\"))
+        plain.erase(0, 4);
+    if (plain.size() + 4 >= MAX_PATH)
+        return std::nullopt;
+    return plain;
+}
+
+// The file at the path, read while another program lets it be read; a missing file holds nothing.
+std::optional<FoundFile> FindFile(const std::wstring& path)
+{
+    CFile file;
+    if (!Retried([&] { return static_cast<bool>(file = OpenFile(path, GENERIC_READ, kShareAll, OPEN_EXISTING)); })) {
+        if (::GetLastError() == ERROR_FILE_NOT_FOUND)
+            return FoundFile{path, {}, FILE_ATTRIBUTE_NORMAL, false};
+        return std::nullopt;
+    }
+    BY_HANDLE_FILE_INFORMATION info{};
+    std::optional<std::string> bytes = ReadAll(file.Get());
+    if (!bytes || !::GetFileInformationByHandle(file.Get(), &info))
+        return std::nullopt;
+    const std::optional<std::wstring> final = FinalPath(file.Get());
+    return FoundFile{final.value_or(path), std::move(*bytes), info.dwFileAttributes, !final || info.nNumberOfLinks > 1};
+}
+
+// The whole new text over the file in one write. The file first grows to its new length, so that
+// a full disk refuses the save before a byte of it changes.
+bool WriteInPlace(const std::wstring& path, const char* section, std::span<const ProfileEntry> entries)
+{
+    CFile file = OpenFile(path, GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, OPEN_ALWAYS);
+    const std::optional<std::string> bytes = file ? ReadAll(file.Get()) : std::nullopt;
+    if (!bytes)
+        return false;
+    if (IsUnicodeText(*bytes)) {
+        file.Reset();
+        return WriteEntries(path.c_str(), section, entries);
+    }
+    const std::optional<std::string> text = WithEntries(*bytes, section, entries, AnsiCharacterBytes);
+    LARGE_INTEGER end{};
+    end.QuadPart = text ? static_cast<LONGLONG>(text->size()) : 0;
+    const LARGE_INTEGER start{};
+    const HANDLE hFile = file.Get();
+    return text && (text->size() <= bytes->size() ||
+                    (::SetFilePointerEx(hFile, end, nullptr, FILE_BEGIN) && ::SetEndOfFile(hFile))) &&
+           ::SetFilePointerEx(hFile, start, nullptr, FILE_BEGIN) && WriteAll(hFile, *text) && ::SetEndOfFile(hFile) &&
+           ::FlushFileBuffers(hFile);
+}
+
+// A file that an earlier save left under one of its names, even a read-only one, goes.
+void RemoveStale(const std::wstring& name)
+{
+    if (IsFile(name)) {
+        ::SetFileAttributesW(name.c_str(), FILE_ATTRIBUTE_NORMAL);
+        ::DeleteFileW(name.c_str());
+    }
+}
+
+// The copy beside the file, made anew: a stale one is taken over. Nothing where something else
+// holds the name (a folder, a file that cannot be deleted) or the folder takes no new file.
+CFile NewCopy(const std::wstring& copy)
+{
+    RemoveStale(copy);
+    return OpenFile(copy, GENERIC_READ | GENERIC_WRITE, 0, CREATE_NEW);
+}
+
+// The text in the copy, on the disk and read back as written; moving it would not flush it.
+bool Fill(HANDLE hCopy, const std::string& text)
+{
+    if (!WriteAll(hCopy, text) || !::FlushFileBuffers(hCopy))
+        return false;
+    const std::optional<std::string> bytes = ReadAll(hCopy);
+    return bytes && *bytes == text;
+}
+
+// The copy read as the program will read the file: each entry as it was written.
+bool ReadsEntries(const std::wstring& copy, const char* section, std::span<const ProfileEntry> entries)
+{
+    const std::wstring wideSection = WidenAnsi(section);
+    const bool bRead = std::all_of(entries.begin(), entries.end(), [&](const ProfileEntry& entry) {
+        return ProfileText(wideSection.c_str(), WidenAnsi(entry.key).c_str(), copy.c_str()) ==
+               AsRead(WidenAnsi(entry.text));
+    });
+    ForgetCached(copy.c_str());
+    return bRead;
+}
+
+// The copy in the file's place, the file's attributes and security kept; while another program
+// holds the file for a moment, tried again. The old file takes a name of its own for the moment
+// of the replace: without one, Wine leaves it behind under a temporary name. Where the system
+// cannot replace at all (no file yet, or a volume without it), moved.
+bool Replace(const std::wstring& path, const std::wstring& copy, DWORD attributes)
+{
+    const std::wstring old = path + L".alt";
+    RemoveStale(old);
+    const bool bReplaced = Retried([&] {
+        return ::ReplaceFileW(path.c_str(), copy.c_str(), old.c_str(), REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr,
+                              nullptr) != FALSE;
+    });
+    if (!bReplaced && IsHeld(::GetLastError()))
+        return false;
+    const bool bStored =
+        bReplaced || ::MoveFileExW(copy.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+    // A replace that stopped halfway left the old file under the other name.
+    if (!IsFile(path))
+        ::MoveFileExW(old.c_str(), path.c_str(), 0);
+    ::DeleteFileW(old.c_str());
+    // Wine's replace gives the file the copy's attributes; Windows keeps the file's own.
+    const DWORD kKept = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
+    const DWORD kSettable = kKept | FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_TEMPORARY;
+    const DWORD now = ::GetFileAttributesW(path.c_str());
+    if (bStored && now != INVALID_FILE_ATTRIBUTES && (now & kKept) != (attributes & kKept)) {
+        const DWORD kept = (now & kSettable & ~kKept) | (attributes & kKept);
+        ::SetFileAttributesW(path.c_str(), kept ? kept : FILE_ATTRIBUTE_NORMAL);
+    }
+    return bStored;
+}
+
+// What a save through the copy came to: stored, failed with the file as it was, or to be written
+// in place since no copy could be made or put in the file's place.
+enum class CopySave { kStored, kFailed, kInPlace };
+
+CopySave SaveThroughCopy(const FoundFile& found, const char* section, std::span<const ProfileEntry> entries)
+{
+    if (IsUnicodeText(found.bytes))
+        return CopySave::kInPlace;
+    const std::optional<std::string> text = WithEntries(found.bytes, section, entries, AnsiCharacterBytes);
+    if (!text)
+        return CopySave::kFailed;
+    const std::wstring copy = found.path + L".neu";
+    CFile file = NewCopy(copy);
+    if (!file)
+        return CopySave::kInPlace;
+    const bool bWhole = Fill(file.Get(), *text);
+    file.Reset();
+    if (!bWhole || !ReadsEntries(copy, section, entries)) {
+        ::DeleteFileW(copy.c_str());
+        return CopySave::kFailed;
+    }
+    if (Replace(found.path, copy, found.attributes))
+        return CopySave::kStored;
+    ::DeleteFileW(copy.c_str());
+    return CopySave::kInPlace;
 }
 
 }  // namespace
@@ -231,20 +392,19 @@ bool ProgramSettingsFile::WriteKeys(const char* section, std::span<const Profile
 {
     if (!m_bStore)
         return false;
-    // The user's folder may have gone since the start.
+    // The user's folder may have gone since the start; a folder in the file's place takes nothing.
     ::CreateDirectoryW(FolderOf(m_path).c_str(), nullptr);
-    const std::wstring wideSection = WidenAnsi(section);
-    const std::optional<std::wstring> copy = WholeCopy(m_path, wideSection, entries);
-    if (!copy)
+    const DWORD attributes = ::GetFileAttributesW(m_path.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY))
         return false;
-    if (::MoveFileExW(copy->c_str(), m_path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-        ForgetCached(m_path.c_str());
-        return true;
-    }
-    // Another program holds the file open and does not let it go: written where it lies, as
-    // that program would write it, rather than losing the change.
-    ::DeleteFileW(copy->c_str());
-    return WriteEntries(m_path.c_str(), wideSection, entries);
+    const std::optional<FoundFile> found = FindFile(m_path);
+    if (!found)
+        return false;
+    const CopySave result = found->bInPlace ? CopySave::kInPlace : SaveThroughCopy(*found, section, entries);
+    const bool bStored =
+        result == CopySave::kStored || (result == CopySave::kInPlace && WriteInPlace(found->path, section, entries));
+    ForgetCached(m_path.c_str());
+    return bStored;
 }
 
 CharacterBytes ProgramSettingsFile::CodePage() const

@@ -177,3 +177,36 @@ TEST(SettingsMapping, AChordThatTypesAnAltGrCharacterOrCameBeforeStaysUnregister
         EXPECT_EQ(decided + letters(chordStates), row.states) << row.texts[0];
     }
 }
+
+// A save's text: the entries go into the first section of their name, in place of each key's
+// first line there or after that section's last line, and every other byte stays.
+TEST(SettingsMapping, ASavedTextChangesOnlyTheLinesOfItsEntries)
+{
+    const CharacterBytes doubleByte = [](unsigned char lead) -> std::size_t { return lead >= 0x81 ? 2 : 1; };
+    const struct {
+        const char* name;
+        std::string before;
+        CharacterBytes codePage;
+        std::string after;
+    } rows[] = {
+        {"a section missing after a last line without its end", "; Notiz\r\n[Anderes]\r\nA=1", SingleByteCharacter,
+         "; Notiz\r\n[Anderes]\r\nA=1\r\n[POS]\r\nX1=-12\r\nY1=0\r\n"},
+        {"... in the section", "[POS]\r\nX1=5", SingleByteCharacter, "[POS]\r\nX1=-12\r\nY1=0\r\n"},
+        {"spelling, spaces, blank lines and a second section of the name kept",
+         "[pos]\n  x1 = 7 ; alt\nZ=1\n\n[Pos]\nY1=3\n", SingleByteCharacter,
+         "[pos]\n  x1 =-12\nZ=1\nY1=0\r\n\n[Pos]\nY1=3\n"},
+        {"line ends CR alone, a key twice", "[POS]\rY1=1\rY1=2\r", SingleByteCharacter,
+         "[POS]\rY1=0\rY1=2\rX1=-12\r\n"},
+        {"a bracket as the second byte of a character: a key", "[POS]\r\n[\x81]=1\r\nX1=5\r\n", doubleByte,
+         "[POS]\r\n[\x81]=1\r\nX1=-12\r\nY1=0\r\n"},
+        {"... a header in a code page of single bytes", "[POS]\r\n[\x81]=1\r\nX1=5\r\n", SingleByteCharacter,
+         "[POS]\r\nX1=-12\r\nY1=0\r\n[\x81]=1\r\nX1=5\r\n"},
+    };
+    const ProfileEntry entries[] = {{"X1", "-12"}, {"Y1", "0"}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(WithEntries(row.before, "POS", entries, row.codePage), row.after);
+    }
+    const ProfileEntry broken[] = {{"Alarm", "a.wav\r\n[POS]"}};
+    EXPECT_EQ(WithEntries("", "EINHEIT", broken, SingleByteCharacter), std::nullopt);
+}

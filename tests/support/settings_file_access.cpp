@@ -16,13 +16,23 @@ const ProgramSettingsFile& TestSettingsFile()
 
 std::string SettingsBytes()
 {
-    std::ifstream file(std::filesystem::path(TestSettingsFile().GetPath()), std::ios::binary);
+    return BytesAt(TestSettingsFile().GetPath());
+}
+
+std::string BytesAt(const std::wstring& path)
+{
+    std::ifstream file(std::filesystem::path(path), std::ios::binary);
     return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
 }
 
 void WriteSettings(const std::string& bytes)
 {
-    std::ofstream file(std::filesystem::path(TestSettingsFile().GetPath()), std::ios::binary);
+    WriteBytesAt(TestSettingsFile().GetPath(), bytes);
+}
+
+void WriteBytesAt(const std::wstring& path, const std::string& bytes)
+{
+    std::ofstream file(std::filesystem::path(path), std::ios::binary);
     file << bytes;
 }
 
@@ -38,4 +48,10 @@ void RemoveSettings()
     ::SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
     ::DeleteFileW(path.c_str());
     ::RemoveDirectoryW(path.c_str());
+}
+
+bool SaveLeftBehind(const std::wstring& path)
+{
+    return ::GetFileAttributesW((path + L".neu").c_str()) != INVALID_FILE_ATTRIBUTES ||
+           ::GetFileAttributesW((path + L".alt").c_str()) != INVALID_FILE_ATTRIBUTES;
 }

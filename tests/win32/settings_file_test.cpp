@@ -3,10 +3,13 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
+#include <utility>
 
 #include "core/settings_file.h"
 #include "settings_file_access.h"
+#include "win32/file_exists.h"
 #include "win32/profile_file.h"
 
 namespace {
@@ -112,6 +115,76 @@ TEST_F(SettingsFileTest, UmlautsAreKeptAsSingleBytesInANewFileAndInAnExistingOne
     }
 }
 
+// What lies around the file stays, and the change is in the file by every name it has: a hidden
+// file stays hidden, a second name (a hard link) reads the change, a stale copy is taken over, a
+// folder in the copy's place or a file held without delete sharing for 200 ms by another program
+// has the file written where it lies (or the save waits for it).
+TEST_F(SettingsFileTest, ASaveStoresTheChangeInTheFileAndKeepsWhatLiesAroundIt)
+{
+    const std::wstring path = m_file.GetPath(), copy = path + L".neu";
+    const std::wstring secondName = path.substr(0, path.find_last_of(L'\\') + 1) + L"Zweitname.ini";
+    HANDLE hHolder = nullptr;
+    const std::pair<const char*, std::function<void()>> kCases[] = {
+        {"hidden", [&] { ::SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_HIDDEN); }},
+        {"a second name", [&] { ASSERT_TRUE(::CreateHardLinkW(secondName.c_str(), path.c_str(), nullptr)); }},
+        {"a stale copy, hidden and read-only", [&] {
+             WriteBytesAt(copy, "[EINHEIT]\r\nArb");
+             ::SetFileAttributesW(copy.c_str(), FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_READONLY);
+         }},
+        {"a folder in the copy's place", [&] { ::CreateDirectoryW(copy.c_str(), nullptr); }},
+        {"held without delete sharing for 200 ms", [&] {
+             HANDLE hFile = ::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                          OPEN_EXISTING, 0, nullptr);
+             auto release = [](void* hHeld) -> DWORD { return ::Sleep(200), ::CloseHandle(hHeld); };
+             hHolder = ::CreateThread(nullptr, 0, release, hFile, 0, nullptr);
+         }},
+    };
+    for (const auto& [name, arrange] : kCases) {
+        SCOPED_TRACE(name);
+        RemoveSettings();
+        WriteSettings("[EINHEIT]\r\nArbeit=12\r\n");
+        arrange();
+        const DWORD kept = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM, attributes = ::GetFileAttributesW(path.c_str());
+        SettingsFile::WriteInt("EINHEIT", "Arbeit", 26, m_file);
+        EXPECT_EQ(SettingsBytes(), "[EINHEIT]\r\nArbeit=26\r\n");
+        EXPECT_EQ(::GetFileAttributesW(path.c_str()) & kept, attributes & kept);
+        EXPECT_EQ(BytesAt(secondName), IsFile(secondName) ? SettingsBytes() : "");
+        ::DeleteFileW(secondName.c_str());
+        if (hHolder && ::WaitForSingleObject(hHolder, INFINITE) == WAIT_OBJECT_0)
+            ::CloseHandle(std::exchange(hHolder, nullptr));
+        EXPECT_EQ(::RemoveDirectoryW(copy.c_str()) != FALSE, kCases[3].first == name) << "the folder went";
+        EXPECT_FALSE(SaveLeftBehind(path)) << "a copy stayed behind";
+    }
+}
+
+// A symbolic link stays a link, and the file it names takes the change. A folder that takes no
+// new file (immutable, set by root) has the file in it, which may be written, written in place.
+// ctest's fixture locked_places makes both beside the test program, as Wine cannot.
+TEST_F(SettingsFileTest, ASaveWritesTheFileThatALinkNamesOrInAFolderThatTakesNoNewFile)
+{
+    const std::wstring path = m_file.GetPath(), folder = path.substr(0, path.find_last_of(L'\\') + 1);
+    const std::wstring link = folder + L"Verweis\\Tarnovell.ini", target = folder + L"Verweis\\Ziel\\Tarnovell.ini";
+    const std::wstring locked = folder + L"Gesperrt\\Tarnovell.ini";
+    if (!IsFile(link) || !IsFile(locked))
+        GTEST_SKIP() << "no Verweis or Gesperrt beside the test: ctest's fixture locked_places makes them";
+    WriteBytesAt(target, "[EINHEIT]\r\nArbeit=12\r\n");
+    SettingsFile::WriteInt("EINHEIT", "Arbeit", 26, ProgramSettingsFile(link));
+    EXPECT_EQ(BytesAt(target), "[EINHEIT]\r\nArbeit=26\r\n");
+    WriteBytesAt(target, "[EINHEIT]\r\nArbeit=27\r\n");
+    EXPECT_EQ(BytesAt(link), "[EINHEIT]\r\nArbeit=27\r\n") << "the link became a file of its own";
+    EXPECT_FALSE(SaveLeftBehind(link) || SaveLeftBehind(target)) << "a copy stayed behind";
+
+    const std::string why = BytesAt(folder + L"Gesperrt\\nicht-gesperrt.txt");
+    if (!why.empty())
+        GTEST_SKIP() << why;
+    ASSERT_FALSE(::CreateDirectoryW((folder + L"Gesperrt\\Neu").c_str(), nullptr)) << "the folder took a new one";
+    WriteBytesAt(locked, "[EINHEIT]\r\nArbeit=12\r\n[POS]\r\nX1=5\r\n");
+    SettingsFile::SaveChordsActive(0, ProgramSettingsFile(locked));
+    SettingsFile::SaveWindowPos({-12, 0, 446, 35}, ProgramSettingsFile(locked));
+    EXPECT_EQ(BytesAt(locked),
+              "[EINHEIT]\r\nArbeit=12\r\n[POS]\r\nX1=-12\r\nY1=0\r\nX2=446\r\nY2=35\r\n[TASTEN]\r\nAktiv=0\r\n");
+}
+
 // Run by itself under a file size limit of 1024 bytes, which the program meets as a full disk. A
 // file of 1000 bytes: the section [Fremd] of 17 + 865 bytes, [EINHEIT] of 82, [POS] of 36.
 TEST_F(SettingsFileTest, OnAFullDiskASaveStoresItsKeysWholeOrLeavesTheFileAsItWas)
@@ -121,7 +194,6 @@ TEST_F(SettingsFileTest, OnAFullDiskASaveStoresItsKeysWholeOrLeavesTheFileAsItWa
                                "Alarm=Alarm.wav\r\n[POS]\r\nX1=-12\r\nY1=0\r\nX2=446\r\nY2=35\r\n";
     ASSERT_EQ(before.size(), 1000u);
     const std::wstring path = m_file.GetPath();
-    const std::wstring copies = path.substr(0, path.find_last_of(L'\\') + 1) + L"Tar*.tmp";
     // 30 more characters of alarm would make 1030 bytes; values of the same length still fit.
     TimerSettings longer = DialogDefaults();
     longer.m_strAlarmFile += std::string(30, 'w');
@@ -137,6 +209,5 @@ TEST_F(SettingsFileTest, OnAFullDiskASaveStoresItsKeysWholeOrLeavesTheFileAsItWa
     SettingsFile::SaveTimerSettings(same, m_file);
     SettingsFile::SaveWindowPos({-13, 1, 445, 36}, m_file);
     EXPECT_EQ(SettingsBytes(), after);
-    WIN32_FIND_DATAW found{};
-    EXPECT_EQ(::FindFirstFileW(copies.c_str(), &found), INVALID_HANDLE_VALUE) << "a copy stayed behind";
+    EXPECT_FALSE(SaveLeftBehind(path)) << "a copy stayed behind";
 }
