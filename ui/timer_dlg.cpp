@@ -480,6 +480,7 @@ UINT CTimerDlg::TrackStripMenu(POINT point) const
 
 void CTimerDlg::OnOK()
 {
+    m_bEnding = true;
     if (m_bCaption == 1)
         SendMessage(WM_COMMAND, IDC_CAPTION);
     const RECT rect = GetWindowRect();
@@ -488,6 +489,12 @@ void CTimerDlg::OnOK()
     for (CIcon& image : m_hReplacedImage)
         image.Reset();
     CDialog::OnOK();
+}
+
+void CTimerDlg::OnCancel()
+{
+    m_bEnding = true;
+    CDialog::OnCancel();
 }
 
 // Each action's entry shows its chord right-aligned, or that another program holds it.
@@ -556,6 +563,7 @@ void CTimerDlg::EndAsCloseCommand()
 {
     // A menu or a dialog that the strip opened ends with it, as its own cancel would end it:
     // nothing may hold the run once the strip is gone.
+    m_bEnding = true;
     ::EndMenu();
     const HWND hStrip = m_hWnd;
     ::EnumThreadWindows(
@@ -590,11 +598,14 @@ void CTimerDlg::SavePlace() const
         SettingsFile::SaveWindowPos(CompactPlace(), m_settingsFile);
 }
 
-void CTimerDlg::BringIntoView()
+bool CTimerDlg::BringIntoView()
 {
+    if (m_bEnding || !m_hWnd)
+        return false;
     m_bHiddenByChord = false;
     ShowAsPresence();
     ::SetWindowPos(m_hWnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    return true;
 }
 
 void CTimerDlg::ShowAsPresence()
