@@ -1083,7 +1083,8 @@ TEST_F(StripTest, ASessionEndSavesTheCompactPlaceAndACloseToTheOwnerEndsTheStrip
         const LONG h0 = dlg.m_rcInitial.bottom - dlg.m_rcInitial.top;
         EXPECT_EQ(SettingsBytes(),
                   "[POS]\r\nX1=40\r\nY1=30\r\nX2=" + std::to_string(w0) + "\r\nY2=" + std::to_string(h0) + "\r\n");
-        // Nothing else: the strip goes on in its form.
+        // Nothing else: the strip goes on in its form, and a second start finds it shown.
+        EXPECT_EQ(::SendMessageA(HostOf(hDlg), CStripHost::kBringIntoViewMessage, 0, 0), CStripHost::kStripShown);
         EXPECT_TRUE(::IsWindowVisible(hDlg));
         EXPECT_EQ(WindowSize(hDlg).cy, 2 * h0);
     });
@@ -1093,19 +1094,25 @@ TEST_F(StripTest, ASessionEndSavesTheCompactPlaceAndACloseToTheOwnerEndsTheStrip
         RemoveSettings();
         RecordingTimerDlg closed;
         HWND hHost = nullptr;
+        LRESULT nAnswer = 0;
         const INT_PTR closedResult = Run(closed, [&](HWND hDlg) {
             hHost = HostOf(hDlg);
             if (!bSettingsOpen) {
                 ::PostMessageA(hHost, WM_CLOSE, 0, 0);
                 return;
             }
-            RunWhenIdle([&] { ::SendMessageA(hHost, WM_CLOSE, 0, 0); });
+            // A second start that asks while the strip ends waits for the end instead of leaving.
+            RunWhenIdle([&] {
+                ::SendMessageA(hHost, WM_CLOSE, 0, 0);
+                nAnswer = ::SendMessageA(hHost, CStripHost::kBringIntoViewMessage, 0, 0);
+            });
             Command(hDlg, IDC_SETTINGS);
             EXPECT_FALSE(::IsWindow(hDlg) && ::IsWindowVisible(hDlg) && FindThreadWindow("Einstellungen"));
         });
         EXPECT_EQ(closedResult, IDCANCEL) << bSettingsOpen;
         EXPECT_FALSE(SettingsExist());
         EXPECT_TRUE(::IsWindow(hHost)) << "the close destroyed the owner";
+        EXPECT_EQ(nAnswer, bSettingsOpen ? CStripHost::kStripEnding : 0);
     }
 }
 
