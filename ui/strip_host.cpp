@@ -37,7 +37,10 @@ void AdmitFromLowerPrograms(HWND hWnd, UINT message)
 }  // namespace
 
 CStripHost::CStripHost(CTimerDlg& strip, const std::wstring& instanceName)
-    : CMessageMapped(kClassName), m_strip(strip), m_watcher([this](DWORD event, HWND hWnd) { OnWinEvent(event, hWnd); }), m_session(m_hWnd)
+    : CMessageMapped(kClassName),
+      m_strip(strip),
+      m_watcher([this](DWORD event, HWND hWnd) { OnWinEvent(event, hWnd); }),
+      m_session(m_hWnd)
 {
     ::SetWindowTextW(m_hWnd, instanceName.c_str());
     AdmitFromLowerPrograms(m_hWnd, kBringIntoViewMessage);

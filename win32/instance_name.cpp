@@ -9,19 +9,19 @@
 
 namespace {
 
-// The text in upper case as a file system compares names, non-ASCII letters among them; as it
-// is where the system cannot fold it.
+// The text in upper case as a file system compares names, non-ASCII letters among them; the text
+// as it is where the system cannot fold it.
 std::wstring Folded(const std::wstring& text)
 {
     using LCMapStringExFunction = int WINAPI(LPCWSTR, DWORD, LPCWSTR, int, LPWSTR, int, LPNLSVERSIONINFO, LPVOID,
                                              LPARAM);
     static LazyImport<LCMapStringExFunction> mapString("kernel32.dll", "LCMapStringEx");
     auto* pfn = mapString.Get();
+    if (!pfn || text.empty())
+        return text;
     const DWORD flags = LCMAP_UPPERCASE | LCMAP_LINGUISTIC_CASING;
     const int nLength = static_cast<int>(text.size());
-    const int nSize = pfn && nLength ? pfn(LOCALE_NAME_INVARIANT, flags, text.c_str(), nLength, nullptr, 0,
-                                           nullptr, nullptr, 0)
-                                     : 0;
+    const int nSize = pfn(LOCALE_NAME_INVARIANT, flags, text.c_str(), nLength, nullptr, 0, nullptr, nullptr, 0);
     if (nSize <= 0)
         return text;
     std::wstring folded(static_cast<std::size_t>(nSize), L'\0');
@@ -34,14 +34,16 @@ std::wstring Folded(const std::wstring& text)
 std::wstring LongFullPath(const std::wstring& path)
 {
     std::wstring full(::GetFullPathNameW(path.c_str(), 0, nullptr, nullptr), L'\0');
-    if (full.empty() || ::GetFullPathNameW(path.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr) >= full.size())
+    const DWORD nFull = ::GetFullPathNameW(path.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
+    if (nFull == 0 || nFull >= full.size())
         return path;
-    full.resize(full.find(L'\0'));
-    std::wstring long_(::GetLongPathNameW(full.c_str(), nullptr, 0), L'\0');
-    if (long_.empty() || ::GetLongPathNameW(full.c_str(), long_.data(), static_cast<DWORD>(long_.size())) >= long_.size())
+    full.resize(nFull);
+    std::wstring longPath(::GetLongPathNameW(full.c_str(), nullptr, 0), L'\0');
+    const DWORD nLong = ::GetLongPathNameW(full.c_str(), longPath.data(), static_cast<DWORD>(longPath.size()));
+    if (nLong == 0 || nLong >= longPath.size())
         return full;
-    long_.resize(long_.find(L'\0'));
-    return long_;
+    longPath.resize(nLong);
+    return longPath;
 }
 
 // The folder's file index, through every link on its way. Neither its volume's serial number nor
