@@ -48,6 +48,32 @@ bool IsFolderBelowRoot(std::wstring_view folder)
     return nRoot != 0 && folder.find_first_not_of(L"\\/", nRoot) != std::wstring_view::npos;
 }
 
+constexpr uint64_t kHashBasis = 14695981039346656037ULL;
+
+uint64_t HashStep(uint64_t nHash, uint64_t nUnit)
+{
+    return (nHash ^ nUnit) * 1099511628211ULL;
+}
+
+// FNV-1a over the UTF-16 code units, each ASCII letter folded to upper case.
+uint64_t HashText(uint64_t nHash, std::wstring_view text)
+{
+    for (wchar_t c : text) {
+        if (c >= L'a' && c <= L'z')
+            c = static_cast<wchar_t>(c - L'a' + L'A');
+        nHash = HashStep(nHash, static_cast<uint16_t>(c));
+    }
+    return nHash;
+}
+
+std::wstring NameOf(uint64_t nHash)
+{
+    std::wstring name = L"Tarnovell-";
+    for (int nShift = 60; nShift >= 0; nShift -= 4)
+        name += L"0123456789ABCDEF"[(nHash >> nShift) & 0xF];
+    return name;
+}
+
 }  // namespace
 
 std::wstring SettingsPathFor(std::wstring_view exePath)
@@ -99,17 +125,16 @@ std::string_view CutToCharacters(std::string_view text, std::size_t nMax, Charac
     return text.substr(0, nEnd);
 }
 
-std::wstring InstanceName(std::wstring_view settingsPath)
+std::wstring InstanceName(uint64_t nFolderIndex, std::wstring_view name)
 {
-    // FNV-1a over the UTF-16 code units, each ASCII letter folded to upper case.
-    uint64_t nHash = 14695981039346656037ULL;
-    for (wchar_t c : settingsPath) {
-        if (c >= L'a' && c <= L'z')
-            c = static_cast<wchar_t>(c - L'a' + L'A');
-        nHash = (nHash ^ static_cast<uint16_t>(c)) * 1099511628211ULL;
-    }
-    std::wstring name = L"Tarnovell-";
-    for (int nShift = 60; nShift >= 0; nShift -= 4)
-        name += L"0123456789ABCDEF"[(nHash >> nShift) & 0xF];
-    return name;
+    // FNV-1a over the index's bytes, lowest first, and then over the name.
+    uint64_t nHash = kHashBasis;
+    for (int nShift = 0; nShift < 64; nShift += 8)
+        nHash = HashStep(nHash, (nFolderIndex >> nShift) & 0xFF);
+    return NameOf(HashText(nHash, name));
+}
+
+std::wstring InstanceName(std::wstring_view foldedPath)
+{
+    return NameOf(HashText(kHashBasis, foldedPath));
 }

@@ -80,7 +80,10 @@ std::string_view CutToCharacters(std::string_view text, std::size_t nMax, Charac
 // with a drive or a root (and for an empty one), which is always used as written.
 std::wstring AlarmPathBeside(std::wstring_view exePath, std::wstring_view alarm);
 
-// The name that one running strip per settings file holds: the same for every spelling of the
-// path that differs only in the case of its ASCII letters, and at most 40 characters, so that it
-// fits any name the platform gives to locks and windows.
-std::wstring InstanceName(std::wstring_view settingsPath);
+// The name that one running strip per settings file holds, at most 40 characters, so that it fits
+// any name the platform gives to locks and windows. Named for the file `name` in the folder of this
+// file index, which tells the folder from every other on its volume however its path is spelled;
+// or, where the folder cannot be asked, for the file's whole path folded to one case. The platform
+// folds every letter; this folds the ASCII letters once more.
+std::wstring InstanceName(uint64_t nFolderIndex, std::wstring_view name);
+std::wstring InstanceName(std::wstring_view foldedPath);

@@ -4,14 +4,47 @@
 #include "core/window_layout.h"
 #include "timer_dlg.h"
 #include "win32/full_screen.h"
+#include "win32/instance_name.h"
+#include "win32/lazy_import.h"
+#include "win32/wide_text.h"
+#include "win32/window_program.h"
+
+namespace {
+
+// The host of a running strip named so: a window of the host's class that this very program made,
+// so that a window of another program titled alike never gets a second start's message.
+HWND FindRunningHost(const std::wstring& instanceName)
+{
+    const std::wstring program = InstanceNameOf(ExecutablePath());
+    for (HWND hHost = ::FindWindowExW(nullptr, nullptr, CStripHost::kClassName, instanceName.c_str()); hHost;
+         hHost = ::FindWindowExW(nullptr, hHost, CStripHost::kClassName, instanceName.c_str())) {
+        const std::wstring path = WindowProgramPath(hHost);
+        if (!path.empty() && InstanceNameOf(path) == program)
+            return hHost;
+    }
+    return nullptr;
+}
+
+// An elevated strip takes a second start's message from a program that is not.
+void AdmitFromLowerPrograms(HWND hWnd, UINT message)
+{
+    static LazyImport<decltype(::ChangeWindowMessageFilterEx)> changeFilter("user32.dll",
+                                                                            "ChangeWindowMessageFilterEx");
+    if (auto* pfn = changeFilter.Get())
+        pfn(hWnd, message, MSGFLT_ALLOW, nullptr);
+}
+
+}  // namespace
 
 CStripHost::CStripHost(CTimerDlg& strip, const std::wstring& instanceName, const AltGrLayouts& layouts)
-    : m_strip(strip),
+    : CMessageMapped(kClassName),
+      m_strip(strip),
       m_layouts(layouts),
       m_watcher([this](DWORD event, HWND hWnd) { OnWinEvent(event, hWnd); }),
       m_session(m_hWnd)
 {
     ::SetWindowTextW(m_hWnd, instanceName.c_str());
+    AdmitFromLowerPrograms(m_hWnd, kBringIntoViewMessage);
     SubclassWindow(m_hWnd);
 }
 
@@ -37,15 +70,20 @@ bool CStripHost::RegisterChord(int nAction, KeyChord chord)
                                        chord.m_nKey);
 }
 
-bool CStripHost::BringRunningStripIntoView(const std::wstring& instanceName)
+CStripHost::RunningStrip CStripHost::BringRunningStripIntoView(const std::wstring& instanceName)
 {
-    // The running strip may be starting itself still: its host comes within moments.
-    for (int nTry = 0; nTry < 50; ++nTry) {
-        if (HWND hHost = ::FindWindowW(L"Static", instanceName.c_str()))
-            return ::PostMessageW(hHost, kBringIntoViewMessage, 0, 0) != FALSE;
+    // A strip that has just taken the lock makes its host within moments.
+    HWND hHost = FindRunningHost(instanceName);
+    for (int nTry = 0; nTry < 5 && !hHost; ++nTry) {
         ::Sleep(100);
+        hHost = FindRunningHost(instanceName);
     }
-    return false;
+    if (!hHost)
+        return RunningStrip::None;
+    DWORD_PTR nAnswer = 0;
+    if (!::SendMessageTimeoutW(hHost, kBringIntoViewMessage, 0, 0, SMTO_ABORTIFHUNG, 2000, &nAnswer))
+        return RunningStrip::Ending;
+    return nAnswer == kStripShown ? RunningStrip::Shown : RunningStrip::Ending;
 }
 
 void CStripHost::OnHotKey(int nId)
@@ -92,9 +130,9 @@ void CStripHost::OnDisplayChange()
     m_strip.KeepOnMonitor();
 }
 
-void CStripHost::OnBringIntoView()
+LRESULT CStripHost::OnBringIntoView()
 {
-    m_strip.BringIntoView();
+    return m_strip.BringIntoView() ? kStripShown : kStripEnding;
 }
 
 void CStripHost::OnSessionChange(UINT nStatus)

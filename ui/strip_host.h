@@ -19,8 +19,13 @@ class CTimerDlg;
 
 class CStripHost : public CMessageMapped<CStripHost, CHiddenOwner> {
 public:
-    // Posted by a second start of the program to the host of the running strip.
+    // The class of the host's window, which a second start looks for.
+    static constexpr wchar_t kClassName[] = L"TarnovellStripHost";
+    // Sent by a second start of the program to the host of the running strip, which answers
+    // whether the strip is shown or ending.
     static constexpr UINT kBringIntoViewMessage = WM_APP + 1;
+    static constexpr LRESULT kStripShown = 1;
+    static constexpr LRESULT kStripEnding = 2;
 
     // Named for the strip's settings file, so that a second start with the same file finds it;
     // the layouts tell which chords type an AltGr character.
@@ -34,9 +39,12 @@ public:
     void RetryTakenChords(const ChordSettings& chords);
     ChordState GetChordState(ChordAction action) const { return m_chordStates.m_state[static_cast<int>(action)]; }
 
+    // What a second start learns of the running strip of its settings file: shown now, ending
+    // (or not answering within 2 s), or none of this program to be found.
+    enum class RunningStrip { Shown, Ending, None };
     // Called by a second start: brings the running strip of the same settings file into view,
-    // found by its host's name. False when no running strip answers.
-    static bool BringRunningStripIntoView(const std::wstring& instanceName);
+    // found by its host's class and name and by the program that made it.
+    static RunningStrip BringRunningStripIntoView(const std::wstring& instanceName);
 
     // Whether a full-screen program runs on the strip's monitor: Windows reports one, or the
     // foreground window, none of the strip's nor the shell's, covers that whole monitor.
@@ -50,7 +58,7 @@ private:
     void OnSysColorChange();
     void OnSettingChange(UINT nAction);
     void OnDisplayChange();
-    void OnBringIntoView();
+    LRESULT OnBringIntoView();
     void OnSessionChange(UINT nStatus);
     void OnTimer(UINT_PTR nId);
     void OnWinEvent(DWORD event, HWND hWnd);

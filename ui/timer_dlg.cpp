@@ -498,6 +498,7 @@ UINT CTimerDlg::TrackStripMenu(POINT point) const
 
 void CTimerDlg::OnOK()
 {
+    m_bEnding = true;
     if (m_bCaption == 1)
         SendMessage(WM_COMMAND, IDC_CAPTION);
     const RECT rect = GetWindowRect();
@@ -506,6 +507,12 @@ void CTimerDlg::OnOK()
     for (CIcon& image : m_hReplacedImage)
         image.Reset();
     CDialog::OnOK();
+}
+
+void CTimerDlg::OnCancel()
+{
+    m_bEnding = true;
+    CDialog::OnCancel();
 }
 
 // Each action's entry shows its chord right-aligned, and why the chord is not registered.
@@ -579,6 +586,7 @@ void CTimerDlg::EndAsCloseCommand()
 {
     // A menu or a dialog that the strip opened ends with it, as its own cancel would end it:
     // nothing may hold the run once the strip is gone.
+    m_bEnding = true;
     ::EndMenu();
     const HWND hStrip = m_hWnd;
     ::EnumThreadWindows(
@@ -613,11 +621,14 @@ void CTimerDlg::SavePlace() const
         SettingsFile::SaveWindowPos(CompactPlace(), m_settingsFile);
 }
 
-void CTimerDlg::BringIntoView()
+bool CTimerDlg::BringIntoView()
 {
+    if (m_bEnding || !m_hWnd)
+        return false;
     m_bHiddenByChord = false;
     ShowAsPresence();
     ::SetWindowPos(m_hWnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    return true;
 }
 
 void CTimerDlg::ShowAsPresence()

@@ -39,8 +39,9 @@ public:
     void EndAsCloseCommand();
     // Saves the place as the exit button would, in the compact form's size, and changes nothing.
     void SavePlace() const;
-    // Shows the strip, in front of the other topmost windows, without taking the focus.
-    void BringIntoView();
+    // Shows the strip, in front of the other topmost windows, without taking the focus; false,
+    // showing nothing, once the strip is ending.
+    bool BringIntoView();
     // Reads the system's colours and the high-contrast switch again and repaints.
     void FollowSystemColours();
     // Moves a strip that is no longer wholly on a monitor onto one, as at start-up.
@@ -57,6 +58,7 @@ protected:
     BOOL OnInitDialog() override;
     void DoDataExchange() override;
     void OnOK() override;
+    void OnCancel() override;
 
     // Starts the alarm sound; it plays while the countdown goes on.
     virtual void PlayAlarm(const wchar_t* file);
@@ -116,6 +118,8 @@ private:
     bool m_bHiddenByChord = false;
     bool m_bLocked = false;
     bool m_bPausedByLock = false;
+    // From the moment its exit or close begins: a second start then waits for it to end.
+    bool m_bEnding = false;
     ULONGLONG m_nFullScreenAsked = 0;
 
     void OnSysCommand(UINT nID);

@@ -4,13 +4,21 @@
 #include "window.h"
 
 // The shell gives a taskbar button and an Alt+Tab entry to every visible window without an
-// owner; a window owned by this one gets neither. It lives exactly as long as the object.
+// owner; a window owned by this one gets neither. It lives exactly as long as the object. Its
+// class is one the program registers for it, so that no window of another program is taken for it.
 class CHiddenOwner : public CWnd {
 public:
-    CHiddenOwner()
+    explicit CHiddenOwner(const wchar_t* className)
     {
-        m_hWnd = ::CreateWindowExA(0, "STATIC", nullptr, WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
-                                   ::GetModuleHandleA(nullptr), nullptr);
+        WNDCLASSEXW windowClass{};
+        windowClass.cbSize = sizeof windowClass;
+        windowClass.lpfnWndProc = ::DefWindowProcW;
+        windowClass.hInstance = ::GetModuleHandleW(nullptr);
+        windowClass.lpszClassName = className;
+        // A second owner of the class finds it registered already.
+        ::RegisterClassExW(&windowClass);
+        m_hWnd = ::CreateWindowExW(0, className, nullptr, WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+                                   windowClass.hInstance, nullptr);
     }
     ~CHiddenOwner() override
     {

@@ -49,8 +49,15 @@ TEST(SettingsPath, AFileLiesOnlyInAFolderOfAWholeAbsolutePathShorterThan260Chara
     for (const wchar_t* folder : {L"", L"\\", L"AppData\\Local", L"C:\\", L"\\\\server\\home"})
         EXPECT_EQ(UserSettingsPathFor(folder), L"");
 
-    // One running strip per file, whatever the case of its path; FNV-1a of no text is its offset basis.
+    // One running strip per file, named for its folder's file index and its name, or else for its
+    // whole path, whatever the case of their ASCII letters. FNV-1a of no text is its offset basis;
+    // the others are worked out byte by byte, the index's lowest byte first.
     EXPECT_EQ(InstanceName(L""), L"Tarnovell-CBF29CE484222325");
+    EXPECT_EQ(InstanceName(0, L""), L"Tarnovell-A8C7F832281A39C5");
+    EXPECT_EQ(InstanceName(0xA72002, L"TARNOVELL.INI"), L"Tarnovell-DEACF9210ADB004D");
+    EXPECT_EQ(InstanceName(0xA72002, L"tarnovell.ini"), L"Tarnovell-DEACF9210ADB004D");
+    EXPECT_EQ(InstanceName(0xA72003, L"TARNOVELL.INI"), L"Tarnovell-7A7CFBCA3ACD0A6E");
+    EXPECT_EQ(InstanceName(0x0200A7, L"TARNOVELL.INI"), L"Tarnovell-A96F36059419FC55");
     const std::wstring name = InstanceName(L"C:\\Tools\\Tarnovell.ini");
     EXPECT_EQ(InstanceName(L"c:\\TOOLS\\tarnovell.INI"), name);
     EXPECT_NE(InstanceName(L"C:\\Tools2\\Tarnovell.ini"), name);

@@ -9,6 +9,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -210,11 +211,13 @@ TEST(RealProgram, InADownloadsFolderItLoadsNoDllFromThereAndKeepsSettingsWhereIt
     ::DeleteFileW(exe.c_str());
 }
 
-// A second start with the same settings file shows the running strip that its chord hid and
-// ends without a strip of its own, writing nothing; a copy with a settings file of its own runs.
+// A second start with the same settings file, through its short name or a linked folder, shows
+// the running strip that its chord hid and ends without a strip of its own, writing nothing; a
+// copy with a settings file of its own runs. A start during the strip's exit waits for it and runs,
+// and one beside a lock that another program holds runs at once, sending nothing to its windows.
 TEST(RealProgram, ASecondStartBringsTheRunningStripIntoViewAndEndsWritingNothing)
 {
-    const std::wstring folder = Directory() + L"Zweimal\\";
+    const std::wstring folder = Directory() + L"Zweimal gestartet\\";
     const std::wstring other = Directory() + L"Woanders\\";
     const std::string settings = "[EINHEIT]\r\nArbeit=10\r\n";
     for (const std::wstring& dir : {folder, other}) {
@@ -228,17 +231,34 @@ TEST(RealProgram, ASecondStartBringsTheRunningStripIntoViewAndEndsWritingNothing
     ::PostMessageA(::GetWindow(hStrip, GW_OWNER), WM_HOTKEY, 4, 0);
     EXPECT_TRUE(WaitUntilShown(hStrip, false)) << "the chord did not hide the strip";
 
-    std::wstring command = L"\"" + folder + L"Tarnovell.exe\"";
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION second{};
-    ASSERT_TRUE(::CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                                 &second));
-    EXPECT_EQ(::WaitForSingleObject(second.hProcess, 10000), WAIT_OBJECT_0) << "the second start did not end";
-    EXPECT_TRUE(WaitUntilShown(hStrip, true)) << "the running strip was not brought into view";
-    EXPECT_EQ(FindStripWindow(second.dwProcessId), nullptr);
-    ::CloseHandle(second.hThread);
-    ::CloseHandle(second.hProcess);
+    // The short name Wine, unlike Windows, tells the program as the long one; the link is made
+    // as the Linux side makes one.
+    wchar_t shortExe[MAX_PATH] = {};
+    ::GetShortPathNameW((folder + L"Tarnovell.exe").c_str(), shortExe, MAX_PATH);
+    ASSERT_EQ(std::wstring(shortExe).find(L"Zweimal gestartet"), std::wstring::npos) << "no short name";
+    const std::wstring link = Directory() + L"Verknuepft";
+    const auto unixPath = [](std::wstring path) {
+        std::replace(path.begin(), path.end(), L'\\', L'/');
+        return L"\"" + path.substr(2) + L"\"";
+    };
+    ASSERT_EQ(link.rfind(L"Z:\\", 0), 0u) << "the test's folder is not on Z:, Wine's drive of the root";
+    ASSERT_TRUE(StartHostProgram(L"Z:\\bin\\ln", L"ln -sfn " + unixPath(folder) + L" " + unixPath(link)));
+    for (int i = 0; i < 50 && ::GetFileAttributesW(link.c_str()) == INVALID_FILE_ATTRIBUTES; ++i)
+        ::Sleep(100);
+    for (const std::wstring& exe : {std::wstring(shortExe), link + L"\\Tarnovell.exe"}) {
+        std::wstring command = L"\"" + exe + L"\"";
+        STARTUPINFOW startup{};
+        startup.cb = sizeof startup;
+        PROCESS_INFORMATION second{};
+        ASSERT_TRUE(::CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                                     &startup, &second));
+        EXPECT_EQ(::WaitForSingleObject(second.hProcess, 10000), WAIT_OBJECT_0) << "it did not end: " << exe;
+        EXPECT_TRUE(WaitUntilShown(hStrip, true)) << "the running strip was not brought into view";
+        EXPECT_EQ(FindStripWindow(second.dwProcessId), nullptr);
+        ::CloseHandle(second.hThread);
+        ::CloseHandle(second.hProcess);
+    }
+    StartHostProgram(L"Z:\\bin\\rm", L"rm " + unixPath(link));
     EXPECT_EQ(ReadFile(folder + L"Tarnovell.ini"), settings);
 
     PROCESS_INFORMATION elsewhere{};
@@ -246,7 +266,51 @@ TEST(RealProgram, ASecondStartBringsTheRunningStripIntoViewAndEndsWritingNothing
     ASSERT_NE(hOther, nullptr) << "a copy with its own settings file did not start";
     EXPECT_NE(hOther, hStrip);
     ASSERT_TRUE(EndStrip(hOther, elsewhere));
-    ASSERT_TRUE(EndStrip(hStrip, first));
+
+    // The exit held up for 3 s, as a busy disk would hold it: longer than a start waits for an answer.
+    wchar_t name[64] = {};
+    wchar_t hostClass[64] = {};
+    ::GetWindowTextW(::GetWindow(hStrip, GW_OWNER), name, 64);
+    ::GetClassNameW(::GetWindow(hStrip, GW_OWNER), hostClass, 64);
+    ::SuspendThread(first.hThread);
+    ::PostMessageA(hStrip, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    HANDLE hResume = nullptr;
+    ::CreateTimerQueueTimer(&hResume, nullptr, [](void* hThread, BOOLEAN) { ::ResumeThread(hThread); },
+                            first.hThread, 3000, 0, WT_EXECUTEONLYONCE);
+    PROCESS_INFORMATION third{};
+    hStrip = StartStrip(folder + L"Tarnovell.exe", third);
+    ASSERT_NE(hStrip, nullptr) << "no strip came up after the first one's exit";
+    EXPECT_EQ(::WaitForSingleObject(first.hProcess, 0), WAIT_OBJECT_0);
+    ASSERT_TRUE(EndStrip(hStrip, third));
+    ::DeleteTimerQueueTimer(nullptr, hResume, nullptr);
+
+    // Windows titled as the host: one of another class, one of the host's class in this program.
+    const HANDLE hLock = ::CreateMutexW(nullptr, TRUE, (std::wstring(L"Local\\") + name).c_str());
+    static int nHeard = 0;
+    HWND hTitled[2] = {};
+    for (int i = 0; i < 2; ++i) {
+        WNDCLASSW windowClass{};
+        windowClass.lpfnWndProc = [](HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) -> LRESULT {
+            nHeard += message == WM_APP + 1;
+            return ::DefWindowProcW(hWnd, message, wParam, lParam);
+        };
+        windowClass.lpszClassName = i == 0 ? hostClass : L"Fremd";
+        ::RegisterClassW(&windowClass);
+        hTitled[i] = ::CreateWindowExW(0, windowClass.lpszClassName, name, WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+                                       nullptr, nullptr);
+    }
+    const ULONGLONG nStarted = ::GetTickCount64();
+    hStrip = StartStrip(folder + L"Tarnovell.exe", third);
+    ASSERT_NE(hStrip, nullptr) << "no strip came up beside the held lock";
+    EXPECT_LT(::GetTickCount64() - nStarted, 8000u) << "it waited for the lock";
+    PumpUntil([] { return false; }, 200);
+    EXPECT_EQ(nHeard, 0) << "a window titled as the host heard from the start";
+    ASSERT_TRUE(EndStrip(hStrip, third));
+    for (HWND hWnd : hTitled)
+        ::DestroyWindow(hWnd);
+    ::CloseHandle(hLock);
+    ::CloseHandle(first.hThread);
+    ::CloseHandle(first.hProcess);
     for (const std::wstring& dir : {folder, other}) {
         ::DeleteFileW((dir + L"Tarnovell.ini").c_str());
         ::DeleteFileW((dir + L"Tarnovell.exe").c_str());

@@ -1076,7 +1076,8 @@ TEST_F(StripTest, ASessionEndSavesTheCompactPlaceAndACloseToTheOwnerEndsTheStrip
         const LONG h0 = dlg.m_rcInitial.bottom - dlg.m_rcInitial.top;
         EXPECT_EQ(SettingsBytes(),
                   "[POS]\r\nX1=40\r\nY1=30\r\nX2=" + std::to_string(w0) + "\r\nY2=" + std::to_string(h0) + "\r\n");
-        // Nothing else: the strip goes on in its form.
+        // Nothing else: the strip goes on in its form, and a second start finds it shown.
+        EXPECT_EQ(::SendMessageA(HostOf(hDlg), CStripHost::kBringIntoViewMessage, 0, 0), CStripHost::kStripShown);
         EXPECT_TRUE(::IsWindowVisible(hDlg));
         EXPECT_EQ(WindowSize(hDlg).cy, 2 * h0);
     });
@@ -1088,6 +1089,7 @@ TEST_F(StripTest, ASessionEndSavesTheCompactPlaceAndACloseToTheOwnerEndsTheStrip
         RemoveSettings();
         RecordingTimerDlg closed;
         HWND hHost = nullptr;
+        LRESULT nAnswer = 0;
         const INT_PTR closedResult = Run(closed, [&](HWND hDlg) {
             hHost = HostOf(hDlg);
             HWND hTarget = bToStrip ? hDlg : hHost;
@@ -1095,7 +1097,11 @@ TEST_F(StripTest, ASessionEndSavesTheCompactPlaceAndACloseToTheOwnerEndsTheStrip
                 ::PostMessageA(hTarget, WM_CLOSE, 0, 0);
                 return;
             }
-            RunWhenIdle([&] { ::SendMessageA(hTarget, WM_CLOSE, 0, 0); });
+            // A second start that asks while the strip ends waits for the end instead of leaving.
+            RunWhenIdle([&] {
+                ::SendMessageA(hTarget, WM_CLOSE, 0, 0);
+                nAnswer = ::SendMessageA(hHost, CStripHost::kBringIntoViewMessage, 0, 0);
+            });
             ::SendMessageA(hDlg, nOpened == IDM_ABOUTBOX ? WM_SYSCOMMAND : WM_COMMAND, nOpened, 0);
             EXPECT_EQ(FindThreadWindowIf([](HWND hWnd) { return IsDialogWindow(hWnd) && ::IsWindowVisible(hWnd); }),
                       nullptr) << bToStrip << nOpened;
@@ -1103,6 +1109,7 @@ TEST_F(StripTest, ASessionEndSavesTheCompactPlaceAndACloseToTheOwnerEndsTheStrip
         EXPECT_EQ(closedResult, IDCANCEL) << bToStrip << nOpened;
         EXPECT_FALSE(SettingsExist());
         EXPECT_TRUE(::IsWindow(hHost)) << "the close destroyed the owner";
+        EXPECT_EQ(nAnswer, nOpened != 0 ? CStripHost::kStripEnding : 0);
     }
 }
 
