@@ -82,10 +82,12 @@ protected:
 private:
     void RunPhase()
     {
-        const HWND hProgress = m_progress.GetSafeHwnd();
+        const HWND hProgress = GetDlgItem(IDC_PROGRESS);
         // Whatever the start left to paint is painted before counting begins.
         ::RedrawWindow(m_hWnd, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
-        m_nWidth = m_progress.GetClientRect().right;
+        RECT rcBar{};
+        ::GetClientRect(hProgress, &rcBar);
+        m_nWidth = rcBar.right;
         SendMessage(WM_COMMAND, MAKEWPARAM(IDC_START, BN_CLICKED));
         PaintCounter counter;
         counter.Install(hProgress);
@@ -101,7 +103,9 @@ private:
                 ++m_nTicksWithBoth;
         }
         counter.Remove(hProgress);
-        m_strLastText = m_progress.GetWindowText();
+        char text[64] = {};
+        ::GetWindowTextA(hProgress, text, sizeof text);
+        m_strLastText = text;
         EndDialog(IDCANCEL);
     }
 };

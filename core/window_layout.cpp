@@ -108,7 +108,7 @@ bool IsTaskSwitcherClass(std::string_view className)
 
 bool IsShellWindowClass(std::string_view className)
 {
-    return IsShellTaskbarClass(className) || className == "Progman" || className == "WorkerW" ||
-           className == "#32769";
+    return IsShellTaskbarClass(className) || IsTaskSwitcherClass(className) || className == "Progman" ||
+           className == "WorkerW" || className == "#32769" || className == "Windows.UI.Core.CoreWindow";
 }
 }  // namespace WindowLayout

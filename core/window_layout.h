@@ -38,8 +38,8 @@ FormExtent DialogWindowSize(FormExtent units, FormExtent baseUnits, const Screen
 // every topmost window.
 inline constexpr const char* kShellTaskbarClasses[] = {"Shell_TrayWnd", "Shell_SecondaryTrayWnd"};
 bool IsShellTaskbarClass(std::string_view className);
-// The desktop's and the shell's own windows, the taskbars among them: none of them is a
-// full-screen program, whatever its size.
+// The desktop's and the shell's own windows, the taskbars, the switcher and the panels of
+// emoji, clipboard and input among them: none of them is a full-screen program, whatever its size.
 bool IsShellWindowClass(std::string_view className);
 // Windows 11's host of Task View, the Alt+Tab switcher and the snap layouts.
 bool IsTaskSwitcherClass(std::string_view className);

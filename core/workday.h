@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 #include "window_layout.h"
 
@@ -30,6 +31,28 @@ StripPresence PresenceFor(int32_t bSwitch, bool bFullScreen, bool bHiddenByChord
 // A window that covers the whole monitor, or more.
 bool CoversMonitor(const ScreenRect& window, const ScreenRect& monitor);
 
+// What the strip knows of the window in front when it asks about a full-screen program.
+struct FrontWindow {
+    // False where no window is in front, or one that is hidden, minimised or the strip's own.
+    bool bThere = false;
+    std::string className;
+    ScreenRect rect;
+    bool bMaximised = false;
+    bool bCaptioned = false;
+    // Hidden by the system though shown, as the windows of another virtual desktop are.
+    bool bCloaked = false;
+    // Whether it lies most on the monitor the strip lies most on, and that monitor.
+    bool bOnStripMonitor = false;
+    ScreenRect monitor;
+};
+
+// A full-screen program runs on the strip's monitor: the window in front lies there, covers that
+// whole monitor, and is no maximised or captioned window, none cloaked and none of the shell's.
+// A presentation that Windows reports is one wherever the window in front lies on the strip's
+// monitor; any other report of the shell (a Direct3D program, busy) counts only with such a
+// window, as a report that never clears must not hide the strip for good.
+bool IsFullScreenProgram(const FrontWindow& front, bool bPresentationMode);
+
 // What the countdown does about the lock of the screen, asked at every lock and unlock and at
 // every change of phase: a running work unit pauses while the screen is locked, and only a
 // countdown that the lock paused goes on at the unlock.
@@ -54,4 +77,74 @@ struct SessionAway {
     // Takes a change of the session; false for one that says nothing of the desk.
     bool Take(uint32_t nStatus);
     bool IsAway() const { return bLocked || bDisconnected; }
+};
+
+// The countdown as the working day sees it.
+struct CountState {
+    bool bWork = true;
+    bool bRunning = false;
+};
+
+// What the countdown does at an event of the working day: nothing, hold a running work unit, or
+// go on with what the day held.
+enum class CountStep { None, Hold, GoOn };
+
+// The strip's presence and rhythm through a working day: hidden by its chord, out of the way of a
+// full-screen program unless the user asked for it, and a work unit held while nobody can be at
+// the desk (the screen locked, the session disconnected, the machine asleep). It takes the events
+// and answers what the strip does; the strip carries the answers out.
+class Workday {
+public:
+    // A tick asks about a full-screen program at most this often.
+    static constexpr uint64_t kFullScreenAskMs = 500;
+
+    const WorkdaySettings& Settings() const { return m_settings; }
+    // New switches; a lock that holds now, or no longer, is the step.
+    CountStep SetSettings(const WorkdaySettings& settings, CountState count);
+
+    // Whether the strip shows and a phase change rings.
+    StripPresence Presence() const;
+    // The chord hides a shown strip and shows a hidden one, also one that stepped aside for a
+    // full screen: the user wins until that full screen ends. A second start only shows.
+    void ToggleByChord();
+    void BringIntoView();
+    // Whether a full-screen program runs on the strip's monitor, as last asked; true where the
+    // strip shows or hides from now on.
+    bool SetFullScreen(bool bFullScreen);
+    // Whether a tick at nNowMs asks about a full-screen program: the switch is on, and the last
+    // tick that asked was kFullScreenAskMs ago or more.
+    bool IsFullScreenAskDue(uint64_t nNowMs);
+
+    // A change of the session by its number as Windows tells it.
+    CountStep TakeSessionChange(uint32_t nStatus, CountState count);
+    // The machine goes to sleep at nNowMs: a running work unit holds, and ticks count nothing.
+    CountStep Suspend(uint64_t nNowMs, CountState count);
+    bool IsAsleep() const { return m_bAsleep; }
+    // The seconds a running pause counts on for the sleep that ends at nNowMs, once: 0 when the
+    // machine did not sleep, the switch is off or the countdown does not run a pause.
+    int32_t SecondsAsleep(uint64_t nNowMs, CountState count) const;
+    // The sleep ended, and its seconds are counted: what held goes on, unless the screen is
+    // locked still or a work unit began while the machine slept, which waits for the user or the
+    // unlock.
+    CountStep Wake(CountState count);
+    // A phase began by a tick: a work unit that begins while nobody is there waits.
+    CountStep AtPhaseStart(CountState count);
+    // The user started or paused the countdown: what the lock held is the user's again.
+    void UserStartedOrPaused() { m_bHeldByAway = m_bBegunAsleep = false; }
+
+private:
+    bool IsAway() const { return m_away.IsAway() || m_bAsleep; }
+    CountStep Step(CountState count);
+
+    WorkdaySettings m_settings;
+    bool m_bHiddenByChord = false;
+    bool m_bFullScreen = false;
+    bool m_bShownOverFullScreen = false;
+    bool m_bAskedAtTick = false;
+    uint64_t m_nAskedAtMs = 0;
+    SessionAway m_away;
+    bool m_bAsleep = false;
+    uint64_t m_nAsleepSinceMs = 0;
+    bool m_bHeldByAway = false;
+    bool m_bBegunAsleep = false;
 };

@@ -2,14 +2,18 @@
 #include "strip_host.h"
 
 #include "core/window_layout.h"
-#include "timer_dlg.h"
-#include "win32/full_screen.h"
+#include "core/workday.h"
 #include "win32/instance_name.h"
 #include "win32/lazy_import.h"
 #include "win32/wide_text.h"
 #include "win32/window_program.h"
 
 namespace {
+
+// Moves of the window in front come in a rush: they are folded into one look for a full-screen
+// program this long after the last of them.
+constexpr UINT_PTR kFullScreenTimer = 1;
+constexpr UINT kFoldMs = 250;
 
 // The host of a running strip named so: a window of the host's class that this very program made,
 // so that a window of another program titled alike never gets a second start's message.
@@ -36,10 +40,10 @@ void AdmitFromLowerPrograms(HWND hWnd, UINT message)
 
 }  // namespace
 
-CStripHost::CStripHost(CTimerDlg& strip, const std::wstring& instanceName, const AltGrLayouts& layouts)
+CStripHost::CStripHost(IStripOperations& strip, const std::wstring& instanceName, const DesktopQuestions& questions)
     : CMessageMapped(kClassName),
       m_strip(strip),
-      m_layouts(layouts),
+      m_questions(questions),
       m_watcher([this](DWORD event, HWND hWnd) { OnWinEvent(event, hWnd); }),
       m_session(m_hWnd)
 {
@@ -53,7 +57,7 @@ void CStripHost::RegisterChords(const ChordSettings& chords)
     for (CHotKey& hotKey : m_hotKeys)
         hotKey.Unregister();
     const auto typesAltGr = [this](KeyChord chord) {
-        return m_layouts.IsTypedInAny(chord.m_nKey, (chord.m_nModifiers & kChordShift) != 0);
+        return m_questions.layouts.IsTypedInAny(chord.m_nKey, (chord.m_nModifiers & kChordShift) != 0);
     };
     m_chordStates.Decide(chords, typesAltGr,
                          [this](int nAction, KeyChord chord) { return RegisterChord(nAction, chord); });
@@ -137,14 +141,27 @@ LRESULT CStripHost::OnBringIntoView()
 
 void CStripHost::OnSessionChange(UINT nStatus)
 {
-    if (m_away.Take(nStatus))
-        m_strip.SetLocked(m_away.IsAway());
+    m_strip.TakeSessionChange(nStatus);
+}
+
+// A wake is told twice where the user is there (automatic, then by the user): the strip takes
+// the first and is awake at the second.
+void CStripHost::OnPowerBroadcast(UINT nEvent)
+{
+    if (nEvent == PBT_APMSUSPEND)
+        m_strip.Suspend();
+    else if (nEvent == PBT_APMRESUMEAUTOMATIC || nEvent == PBT_APMRESUMESUSPEND)
+        m_strip.Resume();
 }
 
 void CStripHost::OnTimer(UINT_PTR nId)
 {
-    if (nId == CSessionNotification::kRetryTimer)
+    if (nId == CSessionNotification::kRetryTimer) {
         m_session.Retry();
+    } else if (nId == kFullScreenTimer) {
+        ::KillTimer(m_hWnd, kFullScreenTimer);
+        m_strip.FollowFullScreen();
+    }
 }
 
 void CStripHost::OnWinEvent(DWORD event, HWND hWnd)
@@ -159,7 +176,7 @@ void CStripHost::OnWinEvent(DWORD event, HWND hWnd)
             KeepAboveTaskbars();
         m_bSwitcherInFront = bSwitcher;
     }
-    m_strip.FollowFullScreen();
+    ::SetTimer(m_hWnd, kFullScreenTimer, kFoldMs, nullptr);
 }
 
 // The switcher leaves the taskbar raised without a foreground event of its own.
@@ -174,19 +191,6 @@ void CStripHost::KeepAboveTaskbars()
 
 bool CStripHost::IsFullScreenNow() const
 {
-    if (FullScreen::IsReported())
-        return true;
-    HWND hForeground = ::GetForegroundWindow();
-    const HWND hStrip = m_strip.GetSafeHwnd();
-    if (!hForeground || !hStrip || hForeground == ::GetDesktopWindow() || hForeground == ::GetShellWindow() ||
-        !::IsWindowVisible(hForeground) || ::IsIconic(hForeground))
-        return false;
-    // The strip and its dialogs are no full-screen program.
-    for (HWND hOwner = hForeground; hOwner; hOwner = ::GetWindow(hOwner, GW_OWNER)) {
-        if (hOwner == hStrip || hOwner == m_hWnd)
-            return false;
-    }
-    char className[64] = {};
-    ::GetClassNameA(hForeground, className, sizeof className);
-    return !WindowLayout::IsShellWindowClass(className) && FullScreen::CoversMonitorOf(hForeground, hStrip);
+    const HWND hStrip = m_strip.StripWindow();
+    return hStrip && IsFullScreenProgram(m_questions.pFrontWindow(hStrip), m_questions.pPresentationMode());
 }

@@ -1,21 +1,19 @@
 // CStripHost: the strip's hidden owner, which answers what comes from outside the strip: the
 // chords, the end of the session, a close sent to it, display and colour changes, the taskbar
-// coming to the front, a full-screen program, the lock of the screen and a second start of the
-// program.
+// coming to the front, a full-screen program, the lock of the screen, the machine's sleep and a
+// second start of the program.
 #pragma once
 
 #include <optional>
 #include <string>
 
 #include "core/chord.h"
-#include "core/workday.h"
-#include "win32/altgr_character.h"
+#include "strip_operations.h"
+#include "win32/desktop_questions.h"
 #include "win32/hidden_owner.h"
 #include "win32/hot_key.h"
 #include "win32/foreground_watcher.h"
 #include "win32/session_notification.h"
-
-class CTimerDlg;
 
 class CStripHost : public CMessageMapped<CStripHost, CHiddenOwner> {
 public:
@@ -28,8 +26,10 @@ public:
     static constexpr LRESULT kStripEnding = 2;
 
     // Named for the strip's settings file, so that a second start with the same file finds it;
-    // the layouts tell which chords type an AltGr character.
-    CStripHost(CTimerDlg& strip, const std::wstring& instanceName, const AltGrLayouts& layouts);
+    // asks the platform what it asks through the questions it is given.
+    CStripHost(IStripOperations& strip, const std::wstring& instanceName, const DesktopQuestions& questions);
+
+    const DesktopQuestions& Questions() const { return m_questions; }
 
     // Registers the chords the settings name, all of them only while they are switched on, but
     // none that types an AltGr character in an installed layout or that an action before has; a
@@ -46,8 +46,7 @@ public:
     // found by its host's class and name and by the program that made it.
     static RunningStrip BringRunningStripIntoView(const std::wstring& instanceName);
 
-    // Whether a full-screen program runs on the strip's monitor: Windows reports one, or the
-    // foreground window, none of the strip's nor the shell's, covers that whole monitor.
+    // Whether a full-screen program runs on the strip's monitor.
     bool IsFullScreenNow() const;
 
 private:
@@ -60,6 +59,7 @@ private:
     void OnDisplayChange();
     LRESULT OnBringIntoView();
     void OnSessionChange(UINT nStatus);
+    void OnPowerBroadcast(UINT nEvent);
     void OnTimer(UINT_PTR nId);
     void OnWinEvent(DWORD event, HWND hWnd);
     // Puts the strip back above every taskbar that has come above it.
@@ -67,13 +67,12 @@ private:
 
     bool RegisterChord(int nAction, KeyChord chord);
 
-    CTimerDlg& m_strip;
-    AltGrLayouts m_layouts;
+    IStripOperations& m_strip;
+    DesktopQuestions m_questions;
     CHotKey m_hotKeys[kChordActions];
     ChordStates m_chordStates;
     CForegroundWatcher m_watcher;
     CSessionNotification m_session;
-    SessionAway m_away;
     // Task View or the Alt+Tab switcher in front: the taskbar may come up with it.
     bool m_bSwitcherInFront = false;
 
@@ -88,6 +87,7 @@ private:
         OnPlainMessage<WM_DISPLAYCHANGE, &CStripHost::OnDisplayChange>(),
         OnPlainMessage<kBringIntoViewMessage, &CStripHost::OnBringIntoView>(),
         OnSessionChangeMessage<&CStripHost::OnSessionChange>(),
+        OnPowerBroadcastMessage<&CStripHost::OnPowerBroadcast>(),
         OnTimerMessage<&CStripHost::OnTimer>(),
     };
 };

@@ -5,8 +5,6 @@
 #include <algorithm>
 #include <optional>
 #include <string>
-#include <string_view>
-#include <utility>
 
 #include "about_dlg.h"
 #include "core/settings_file.h"
@@ -14,53 +12,17 @@
 #include "core/window_layout.h"
 #include "resource.h"
 #include "settings_dlg.h"
+#include "strip_menu.h"
 #include "win32/alarm_sound.h"
-#include "win32/high_contrast.h"
-#include "win32/icon_image.h"
 #include "win32/monitor.h"
-#include "win32/resource_string.h"
 #include "win32/wide_text.h"
 
 namespace {
-
-constexpr UINT_PTR kCountdownTimer = 0;
-constexpr UINT_PTR kStopwatchTimer = 1;
-// A tick asks for a full-screen program at most this often: at one tick a second every tick asks,
-// and ticks that come faster (a queue of them after a busy moment) do not each ask again.
-constexpr ULONGLONG kFullScreenAskMs = 500;
 
 HICON LoadProgramIcon(int nIconID)
 {
     return ::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(nIconID));
 }
-
-// Appends the about entry to the menu, after a separator if asked; where the menu or the entry's
-// text is missing, the menu stays as it was and the answer is false.
-bool AppendAboutEntry(const CMenu& menu, bool bSeparator)
-{
-    const std::wstring text = ProgramString(IDS_ABOUTBOX);
-    if (!menu.GetSafeHmenu() || text.empty())
-        return false;
-    if (bSeparator)
-        menu.AppendMenu(MF_SEPARATOR);
-    menu.AppendMenu(MF_STRING, IDM_ABOUTBOX, text.c_str());
-    return true;
-}
-
-// The menu entry of each chord action, in the order of the actions.
-constexpr UINT kChordEntries[kChordActions] = {IDM_CHORD_START_PAUSE, IDM_CHORD_NEXT, IDM_CHORD_STOPWATCH,
-                                               IDM_CHORD_SHOW_HIDE};
-
-// What an entry shows after its chord when the chord is not registered. A chord that would take
-// an AltGr character greys its entry; a taken or doubled one leaves the entry running its action.
-constexpr struct {
-    ChordState state;
-    const wchar_t* separator;
-    UINT nString;
-    UINT nFlags;
-} kChordNotes[] = {{ChordState::Taken, L" ", IDS_CHORD_TAKEN, 0},
-                   {ChordState::AltGr, L": ", IDS_CHORD_ALTGR, MF_GRAYED},
-                   {ChordState::Doubled, L" ", IDS_CHORD_DOUBLED, 0}};
 
 SystemPalette ReadSystemPalette()
 {
@@ -70,20 +32,20 @@ SystemPalette ReadSystemPalette()
 
 }  // namespace
 
-const CTimerDlg::ImageSlot CTimerDlg::kImageSlotTable[kImageSlots] = {
-    {&CTimerDlg::m_btnCaption, IDI_CAPTION_DOWN}, {&CTimerDlg::m_btnStart, IDI_START},
-    {&CTimerDlg::m_btnNext, IDI_NEXT},           {&CTimerDlg::m_btnSettings, IDI_SETTINGS},
-    {&CTimerDlg::m_btnExit, IDI_EXIT},           {&CTimerDlg::m_btnStopwatchStart, IDI_START},
-    {&CTimerDlg::m_btnStopwatchReset, IDI_RESET},
-};
-
-CTimerDlg::CTimerDlg(const ProfileFile& file, const std::wstring& instanceName, const AltGrLayouts& layouts)
+CTimerDlg::CTimerDlg(const ProfileFile& file, const std::wstring& instanceName, const DesktopQuestions& questions)
     : CMessageMapped(IDD_TIMER_DIALOG, &m_owner),
       m_hMainIcon(LoadProgramIcon(IDR_MAINFRAME)),
-      m_owner(*this, instanceName, layouts),
+      m_buttons({{&m_btnCaption, IDI_CAPTION_DOWN},
+                 {&m_btnStart, IDI_START},
+                 {&m_btnNext, IDI_NEXT},
+                 {&m_btnSettings, IDI_SETTINGS},
+                 {&m_btnExit, IDI_EXIT},
+                 {&m_btnStopwatchStart, IDI_START},
+                 {&m_btnStopwatchReset, IDI_RESET}}),
+      m_owner(*this, instanceName, questions),
       m_settingsFile(file),
       m_system(ReadSystemPalette()),
-      m_bHighContrast(HighContrast::IsOn())
+      m_bHighContrast(questions.pHighContrast())
 {
 }
 
@@ -109,8 +71,8 @@ BOOL CTimerDlg::OnInitDialog()
     HideFromTaskbar();
     m_nDpi = LayoutDpi();
     m_progress.SetDpi(m_nDpi);
-    SetInitialButtonImages();
-    NameButtons();
+    m_buttons.ShowAtDpi(m_nDpi);
+    m_buttons.Name(*this);
     m_rcInitial = GetWindowRect();
     ApplySettings();
     m_stopwatch.Reset();
@@ -133,28 +95,6 @@ void CTimerDlg::HideFromTaskbar()
         ::SetWindowPos(m_hWnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
-void CTimerDlg::SetInitialButtonImages()
-{
-    for (int nSlot = 0; nSlot < kImageSlots; ++nSlot)
-        ShowButtonIcon(nSlot, kImageSlotTable[nSlot].nFirstIcon);
-}
-
-// Each button's name is the string with the button's id.
-void CTimerDlg::NameButtons()
-{
-    const bool bTips = m_toolTip.Create(*this);
-    for (const ImageSlot& slot : kImageSlotTable) {
-        const CButton& button = this->*slot.pButton;
-        const std::wstring name = ProgramString(static_cast<UINT>(::GetDlgCtrlID(button.GetSafeHwnd())));
-        if (name.empty())
-            continue;
-        // A screen reader reads a button's window text; an icon button shows none of it.
-        button.SetWindowText(name.c_str());
-        if (bTips)
-            m_toolTip.AddTool(button.GetSafeHwnd(), name.c_str());
-    }
-}
-
 void CTimerDlg::RestorePlace()
 {
     const WindowPos initial{m_rcInitial.left, m_rcInitial.top, m_rcInitial.right - m_rcInitial.left,
@@ -174,22 +114,7 @@ void CTimerDlg::RestorePlace()
 
 void CTimerDlg::SetButtonIcon(const CButton& button, int nIconID)
 {
-    for (int nSlot = 0; nSlot < kImageSlots; ++nSlot) {
-        if (&(this->*kImageSlotTable[nSlot].pButton) == &button)
-            ShowButtonIcon(nSlot, nIconID);
-    }
-}
-
-void CTimerDlg::ShowButtonIcon(int nSlot, int nIconID)
-{
-    m_hReplacedImage[nSlot].Reset();
-    CIcon image(LoadIconImage(::GetModuleHandleA(nullptr), nIconID, WindowLayout::ButtonIconSize(m_nDpi)));
-    // The button gives back the image it showed until now, the one in m_hShownImage: it is kept
-    // until the button's next change and released then.
-    (this->*kImageSlotTable[nSlot].pButton).SetIcon(image.Get());
-    m_hReplacedImage[nSlot] = std::move(m_hShownImage[nSlot]);
-    m_hShownImage[nSlot] = std::move(image);
-    m_nShownIcon[nSlot] = nIconID;
+    m_buttons.Show(button, nIconID);
 }
 
 void CTimerDlg::OnSysCommand(UINT nID)
@@ -243,8 +168,8 @@ void CTimerDlg::ApplySettings()
     m_progress.SetPos(0);
     m_progress.SetBarColour(kBarGreen);
     m_nInterval = 1000;
-    m_bPausedByLock = false;
-    m_workday = SettingsFile::LoadWorkdaySettings(m_settingsFile);
+    m_day.UserStartedOrPaused();
+    CarryOut(m_day.SetSettings(SettingsFile::LoadWorkdaySettings(m_settingsFile), Count()));
     LoadChords();
     // With the caption flag set, the toggle always lands in the compact form.
     m_bCaption = 1;
@@ -263,24 +188,32 @@ void CTimerDlg::OnTimer(UINT_PTR nIDEvent)
     Default();
 }
 
+// Ticks that Wine rings while the machine sleeps count nothing: the wake counts the time.
 void CTimerDlg::CountdownTick()
 {
     KillTimer(kCountdownTimer);
+    if (m_day.IsAsleep())
+        return;
     FollowFullScreenAtTick();
+    const bool bCounts = CountSecond();
+    UpdateDisplay();
+    if (bCounts)
+        ArmNextSecond(kCountdownTimer, m_countdownGrid);
+}
+
+bool CTimerDlg::CountSecond()
+{
     if (m_cycle.CountDown()) {
         ChangePhase();
-        if (PresenceFor(m_workday.m_bFullScreen, m_bFullScreen, m_bHiddenByChord).bSound)
+        if (m_day.Presence().bSound)
             PlayAlarm(AlarmToPlay(m_strAlarmFile).c_str());
-        // A work unit that begins while the screen is locked waits, at its full length.
-        if (ApplyLockStep() == LockStep::Pause) {
-            UpdateDisplay();
-            return;
-        }
+        // A work unit that begins while nobody is at the desk waits, at its full length.
+        if (CarryOut(m_day.AtPhaseStart(Count())) == CountStep::Hold)
+            return false;
     }
     // The tick that ends a phase counts as the first second of the next.
     m_cycle.CountElapsed();
-    UpdateDisplay();
-    ArmNextSecond(kCountdownTimer, m_countdownGrid);
+    return true;
 }
 
 // The grid's step is m_nInterval; the time left until a second is due is read off the system's
@@ -361,7 +294,12 @@ void CTimerDlg::MoveToForm(bool bExpanded)
 
 void CTimerDlg::OnStartPause()
 {
-    m_bPausedByLock = false;
+    m_day.UserStartedOrPaused();
+    ToggleCountdown();
+}
+
+void CTimerDlg::ToggleCountdown()
+{
     if (m_cycle.ToggleRunning() == 1) {
         ArmFirstSecond(kCountdownTimer, m_countdownGrid);
         SetButtonIcon(m_btnStart, IDI_PAUSE);
@@ -443,14 +381,13 @@ void CTimerDlg::ShowAtDpi(int nDpi)
     if (!WindowLayout::IsUsableDpi(nDpi))
         return;
     m_nDpi = nDpi;
-    for (int nSlot = 0; nSlot < kImageSlots; ++nSlot)
-        ShowButtonIcon(nSlot, m_nShownIcon[nSlot]);
+    m_buttons.ShowAtDpi(nDpi);
     m_progress.SetDpi(nDpi);
 }
 
 void CTimerDlg::OnContextMenu(HWND hSource, POINT point)
 {
-    const bool bOnButton = IsIconButton(hSource);
+    const bool bOnButton = m_buttons.Contains(hSource);
     const bool bFromKeyboard = point.x == -1 && point.y == -1;
     // A button passes its right click on with its own handle: a click on a button opens nothing.
     if (bOnButton && !bFromKeyboard)
@@ -465,35 +402,10 @@ void CTimerDlg::OnContextMenu(HWND hSource, POINT point)
     }
     // A chord that another program held may have been let go since.
     m_owner.RetryTakenChords(m_chords);
-    const UINT nChosen = TrackStripMenu(point);
-    if (nChosen == IDM_ABOUTBOX)
-        SendMessage(WM_SYSCOMMAND, IDM_ABOUTBOX);
-    else if (nChosen == IDM_CHORDS_ACTIVE)
-        ToggleChords();
-    else if (nChosen == IDM_AWAY_FULL_SCREEN)
-        ToggleWorkday(kKeyFullScreen, &WorkdaySettings::m_bFullScreen);
-    else if (nChosen == IDM_AWAY_LOCK)
-        ToggleWorkday(kKeyLock, &WorkdaySettings::m_bLock);
-    for (int nAction = 0; nAction < kChordActions; ++nAction) {
-        if (nChosen == kChordEntries[nAction])
-            RunChordAction(static_cast<ChordAction>(nAction));
-    }
-}
-
-bool CTimerDlg::IsIconButton(HWND hWnd) const
-{
-    return std::any_of(std::begin(kImageSlotTable), std::end(kImageSlotTable),
-                       [&](const ImageSlot& slot) { return hWnd && (this->*slot.pButton).GetSafeHwnd() == hWnd; });
-}
-
-UINT CTimerDlg::TrackStripMenu(POINT point) const
-{
-    const CPopupMenu menu(::CreatePopupMenu());
-    AppendChordEntries(CMenu(menu.Get()));
-    if (!AppendAboutEntry(CMenu(menu.Get()), ::GetMenuItemCount(menu.Get()) > 0))
-        return 0;
-    return static_cast<UINT>(::TrackPopupMenu(menu.Get(), TPM_RIGHTBUTTON | TPM_RETURNCMD | TPM_NONOTIFY, point.x,
-                                              point.y, 0, m_hWnd, nullptr));
+    StripMenuState state{m_chords, {}, m_day.Settings()};
+    for (int nAction = 0; nAction < kChordActions; ++nAction)
+        state.states[nAction] = m_owner.GetChordState(static_cast<ChordAction>(nAction));
+    RunMenuCommand(TrackStripMenu(m_hWnd, point, state));
 }
 
 void CTimerDlg::OnOK()
@@ -504,8 +416,7 @@ void CTimerDlg::OnOK()
     const RECT rect = GetWindowRect();
     SettingsFile::SaveWindowPos(WindowPos{rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top},
                                m_settingsFile);
-    for (CIcon& image : m_hReplacedImage)
-        image.Reset();
+    m_buttons.ReleaseReplaced();
     CDialog::OnOK();
 }
 
@@ -515,202 +426,11 @@ void CTimerDlg::OnCancel()
     CDialog::OnCancel();
 }
 
-// Each action's entry shows its chord right-aligned, and why the chord is not registered.
-void CTimerDlg::AppendChordEntries(const CMenu& menu) const
-{
-    if (!menu.GetSafeHmenu())
-        return;
-    for (int nAction = 0; nAction < kChordActions; ++nAction) {
-        std::wstring text = ProgramString(kChordEntries[nAction]);
-        if (text.empty())
-            continue;
-        UINT nFlags = MF_STRING;
-        if (const std::optional<KeyChord>& chord = m_chords.m_chord[nAction]; chord && m_chords.m_bActive == 1) {
-            text += L'\t' + WidenAnsi(ChordText(*chord));
-            const ChordState state = m_owner.GetChordState(static_cast<ChordAction>(nAction));
-            for (const auto& note : kChordNotes) {
-                if (note.state == state) {
-                    text += note.separator + ProgramString(note.nString);
-                    nFlags |= note.nFlags;
-                }
-            }
-        }
-        menu.AppendMenu(nFlags, kChordEntries[nAction], text.c_str());
-    }
-    const struct {
-        UINT nID;
-        int32_t bOn;
-    } switches[] = {{IDM_CHORDS_ACTIVE, m_chords.m_bActive},
-                    {IDM_AWAY_FULL_SCREEN, m_workday.m_bFullScreen},
-                    {IDM_AWAY_LOCK, m_workday.m_bLock}};
-    for (const auto& entry : switches) {
-        const std::wstring text = ProgramString(entry.nID);
-        if (!text.empty())
-            menu.AppendMenu(MF_STRING | (entry.bOn == 1 ? MF_CHECKED : MF_UNCHECKED), entry.nID, text.c_str());
-    }
-}
-
-void CTimerDlg::LoadChords()
-{
-    m_chords = SettingsFile::LoadChordSettings(m_settingsFile);
-    m_owner.RegisterChords(m_chords);
-}
-
-void CTimerDlg::ToggleChords()
-{
-    SettingsFile::SaveChordsActive(m_chords.m_bActive == 1 ? 0 : 1, m_settingsFile);
-    LoadChords();
-}
-
-void CTimerDlg::RunChordAction(ChordAction action)
-{
-    switch (action) {
-    case ChordAction::StartPause:
-        OnStartPause();
-        break;
-    case ChordAction::Next:
-        OnNextUnit();
-        break;
-    case ChordAction::Stopwatch:
-        OnStopwatchStartStop();
-        break;
-    case ChordAction::ShowHide:
-        // Hidden, the strip counts on and rings as usual.
-        m_bHiddenByChord = !m_bHiddenByChord;
-        ShowAsPresence();
-        break;
-    }
-}
-
-void CTimerDlg::EndAsCloseCommand()
-{
-    // A menu or a dialog that the strip opened ends with it, as its own cancel would end it:
-    // nothing may hold the run once the strip is gone.
-    m_bEnding = true;
-    ::EndMenu();
-    const HWND hStrip = m_hWnd;
-    ::EnumThreadWindows(
-        ::GetCurrentThreadId(),
-        [](HWND hWnd, LPARAM lParam) -> BOOL {
-            char className[8] = {};
-            ::GetClassNameA(hWnd, className, sizeof className);
-            const auto hStrip = reinterpret_cast<HWND>(lParam);
-            bool bOpenedByStrip = false;
-            for (HWND hOwner = ::GetWindow(hWnd, GW_OWNER); hOwner; hOwner = ::GetWindow(hOwner, GW_OWNER))
-                bOpenedByStrip = bOpenedByStrip || hOwner == hStrip;
-            if (bOpenedByStrip && std::string_view(className) == "#32770")
-                ::EndDialog(hWnd, IDCANCEL);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(hStrip));
-    EndDialog(IDCANCEL);
-}
-
-WindowPos CTimerDlg::CompactPlace() const
-{
-    const RECT rect = GetWindowRect();
-    const FormExtent size = WindowLayout::FormSize(m_rcInitial.right - m_rcInitial.left,
-                                                   m_rcInitial.bottom - m_rcInitial.top, m_bStopwatch,
-                                                   WindowForm::Compact);
-    return WindowPos{rect.left, rect.top, size.cx, size.cy};
-}
-
-void CTimerDlg::SavePlace() const
-{
-    if (m_hWnd)
-        SettingsFile::SaveWindowPos(CompactPlace(), m_settingsFile);
-}
-
-bool CTimerDlg::BringIntoView()
-{
-    if (m_bEnding || !m_hWnd)
-        return false;
-    m_bHiddenByChord = false;
-    ShowAsPresence();
-    ::SetWindowPos(m_hWnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    return true;
-}
-
-void CTimerDlg::ShowAsPresence()
-{
-    const bool bShown = PresenceFor(m_workday.m_bFullScreen, m_bFullScreen, m_bHiddenByChord).bShown;
-    if (bShown != (::IsWindowVisible(m_hWnd) != FALSE))
-        ShowWindow(bShown ? SW_SHOWNA : SW_HIDE);
-}
-
-void CTimerDlg::FollowFullScreen()
-{
-    const bool bFullScreen = m_workday.m_bFullScreen == 1 && m_owner.IsFullScreenNow();
-    if (bFullScreen == m_bFullScreen)
-        return;
-    m_bFullScreen = bFullScreen;
-    ShowAsPresence();
-}
-
-void CTimerDlg::FollowFullScreenAtTick()
-{
-    const ULONGLONG nNow = ::GetTickCount64();
-    if (m_nFullScreenAsked != 0 && nNow - m_nFullScreenAsked < kFullScreenAskMs)
-        return;
-    m_nFullScreenAsked = nNow;
-    FollowFullScreen();
-}
-
-void CTimerDlg::SetLocked(bool bLocked)
-{
-    m_bLocked = bLocked;
-    ApplyLockStep();
-}
-
-LockStep CTimerDlg::ApplyLockStep()
-{
-    const LockStep step = LockStepFor(m_workday.m_bLock, m_bLocked, m_cycle.m_bPause == 0, m_cycle.m_bRunning == 1,
-                                      m_bPausedByLock);
-    if (step == LockStep::Pause) {
-        OnStartPause();
-        m_bPausedByLock = true;
-    } else if (step == LockStep::Resume) {
-        m_bPausedByLock = false;
-        if (m_cycle.m_bRunning != 1)
-            OnStartPause();
-    }
-    return step;
-}
-
-void CTimerDlg::ToggleWorkday(const char* key, int32_t WorkdaySettings::*pSwitch)
-{
-    SettingsFile::WriteInt(kSectionWorkday, key, m_workday.*pSwitch == 1 ? 0 : 1, m_settingsFile);
-    m_workday = SettingsFile::LoadWorkdaySettings(m_settingsFile);
-    FollowFullScreen();
-    ApplyLockStep();
-}
-
 void CTimerDlg::FollowSystemColours()
 {
     m_progress.ReadSystemColours();
     m_system = ReadSystemPalette();
-    m_bHighContrast = HighContrast::IsOn();
+    m_bHighContrast = m_owner.Questions().pHighContrast();
     ApplyPalette();
     ::RedrawWindow(m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
-}
-
-void CTimerDlg::KeepOnMonitor()
-{
-    const RECT rect = GetWindowRect();
-    const WindowPos place{rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
-    // A strip on no monitor at all goes to the nearest one, so that it can be reached.
-    const std::optional<MonitorAreas> areas = MonitorAreasUnder(place, true);
-    if (!areas)
-        return;
-    const WindowPos moved = WindowLayout::MoveOntoMonitor(place, areas->monitor, areas->work);
-    if (moved != place)
-        ::SetWindowPos(m_hWnd, nullptr, moved.m_nLeft, moved.m_nTop, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
-// Only a visible strip that the window really stands above moves: no re-assert of a strip that is
-// on top already, so that two topmost programs never take turns.
-void CTimerDlg::KeepAbove(HWND hWnd)
-{
-    if (::IsWindowVisible(m_hWnd) && IsAbove(hWnd, m_hWnd))
-        ::SetWindowPos(m_hWnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }

@@ -9,50 +9,53 @@
 #include "core/second_grid.h"
 #include "core/settings_file.h"
 #include "core/status_display.h"
-#include "core/workday.h"
 #include "core/stopwatch.h"
 #include "core/unit_cycle.h"
+#include "core/workday.h"
+#include "icon_buttons.h"
 #include "resource.h"
+#include "strip_host.h"
+#include "strip_operations.h"
 #include "win32/controls.h"
+#include "win32/desktop_questions.h"
 #include "win32/dialog.h"
 #include "win32/gdi.h"
-#include "strip_host.h"
 
-class CTimerDlg : public CMessageMapped<CTimerDlg, CDialog> {
-    // The icon buttons in the order of their image slots.
-    static constexpr int kImageSlots = 7;
-
+class CTimerDlg : public CMessageMapped<CTimerDlg, CDialog>, public IStripOperations {
 public:
     // Reads and saves its settings through the file it is given, which outlives it; its host
-    // takes the instance name, by which a second start finds the running strip, and the layouts
-    // that tell which chords type an AltGr character.
-    CTimerDlg(const ProfileFile& file, const std::wstring& instanceName, const AltGrLayouts& layouts = {});
+    // takes the instance name, by which a second start finds the running strip, and the
+    // questions it asks the platform.
+    CTimerDlg(const ProfileFile& file, const std::wstring& instanceName, const DesktopQuestions& questions = {});
 
     // Reads the run's settings, pauses a running countdown, starts again at work unit 1 and
     // makes the strip compact with the width the stopwatch switch gives it.
     void ApplySettings();
 
+    // What the tests and the bench read of the strip, and nothing they could change.
+    struct View {
+        const UnitCycle& m_cycle;
+        const Stopwatch& m_stopwatch;
+        const RECT& m_rcInitial;
+        const std::string& m_strAlarmFile;
+        const int& m_bStopwatch;
+        const int& m_bCaption;
+    };
+    View Read() const { return {m_cycle, m_stopwatch, m_rcInitial, m_strAlarmFile, m_bStopwatch, m_bCaption}; }
+
     // What the host calls for what comes from outside the strip.
-    // Runs what the chord's button runs; the fourth hides the strip or shows it again.
-    void RunChordAction(ChordAction action);
-    // Ends the strip as its own close command does, and every dialog it opened with it.
-    void EndAsCloseCommand();
-    // Saves the place as the exit button would, in the compact form's size, and changes nothing.
-    void SavePlace() const;
-    // Shows the strip, in front of the other topmost windows, without taking the focus; false,
-    // showing nothing, once the strip is ending.
-    bool BringIntoView();
-    // Reads the system's colours and the high-contrast switch again and repaints.
-    void FollowSystemColours();
-    // Moves a strip that is no longer wholly on a monitor onto one, as at start-up.
-    void KeepOnMonitor();
-    // Puts the strip back above a window that has come above it.
-    void KeepAbove(HWND hWnd);
-    // Asks whether a full-screen program runs, while the switch is on, and steps aside for it or
-    // comes back.
-    void FollowFullScreen();
-    // Pauses a running work unit while the screen is locked, and goes on at the unlock.
-    void SetLocked(bool bLocked);
+    HWND StripWindow() const override { return m_hWnd; }
+    void RunChordAction(ChordAction action) override;
+    void EndAsCloseCommand() override;
+    void SavePlace() const override;
+    bool BringIntoView() override;
+    void FollowSystemColours() override;
+    void KeepOnMonitor() override;
+    void KeepAbove(HWND hWnd) override;
+    void FollowFullScreen() override;
+    void TakeSessionChange(UINT nStatus) override;
+    void Suspend() override;
+    void Resume() override;
 
 protected:
     BOOL OnInitDialog() override;
@@ -63,13 +66,13 @@ protected:
     // Starts the alarm sound; it plays while the countdown goes on.
     virtual void PlayAlarm(const wchar_t* file);
 
-public:
+private:
+    static constexpr UINT_PTR kCountdownTimer = 0;
+    static constexpr UINT_PTR kStopwatchTimer = 1;
+
     std::string m_strAlarmFile;
     Stopwatch m_stopwatch;
     RECT m_rcInitial{};
-    // The images the buttons gave back, released at the button's next change. The images are the
-    // strip's own, made for its DPI: none is destroyed while a button shows it.
-    CIcon m_hReplacedImage[kImageSlots];
     int m_bStopwatch = 0;
     int m_bCaption = 0;
     int m_nInterval = 0;
@@ -85,21 +88,9 @@ public:
     CTextProgressCtrl m_progress;
     // Shared by the system (LoadIconA): releasing it frees nothing.
     CIcon m_hMainIcon;
-
-private:
-    // An icon button by its member, and the image it starts with.
-    struct ImageSlot {
-        CButton CTimerDlg::*pButton;
-        int nFirstIcon;
-    };
-    static const ImageSlot kImageSlotTable[kImageSlots];
-
-    // The DPI the strip is shown at: its buttons' pictures and the bar's text are made for it.
+    // The pictures of the icon buttons, made for the DPI the strip is shown at.
+    CIconButtons m_buttons;
     int m_nDpi = 96;
-    // The images the buttons show, with the icon each was made from.
-    CIcon m_hShownImage[kImageSlots];
-    int m_nShownIcon[kImageSlots] = {};
-    CToolTipCtrl m_toolTip;
     // Owns the strip and never shows: an owned window has no taskbar button and no Alt+Tab
     // entry. Made before the dialog and gone after it.
     CStripHost m_owner;
@@ -113,14 +104,10 @@ private:
     ChordSettings m_chords;
     SystemPalette m_system;
     bool m_bHighContrast = false;
-    WorkdaySettings m_workday;
-    bool m_bFullScreen = false;
-    bool m_bHiddenByChord = false;
-    bool m_bLocked = false;
-    bool m_bPausedByLock = false;
+    // Shown or hidden, counting or held, ringing or silent through the working day.
+    Workday m_day;
     // From the moment its exit or close begins: a second start then waits for it to end.
     bool m_bEnding = false;
-    ULONGLONG m_nFullScreenAsked = 0;
 
     void OnSysCommand(UINT nID);
     void OnPaint();
@@ -137,11 +124,14 @@ private:
     void OnContextMenu(HWND hSource, POINT point);
 
     void HideFromTaskbar();
-    void SetInitialButtonImages();
     void RestorePlace();
     void CountdownTick();
+    // One second of the countdown; false where the phase it began holds the countdown.
+    bool CountSecond();
     void StopwatchTick();
     void ChangePhase();
+    // Starts or pauses the countdown, whoever asks.
+    void ToggleCountdown();
     void PauseCountdown();
     // Arms the timer for the first second of a count started now, or for its next due second.
     void ArmFirstSecond(UINT_PTR nTimer, SecondGrid& grid);
@@ -152,32 +142,23 @@ private:
     // The place in the compact form's size at the strip's corner, as the exit button leaves it.
     WindowPos CompactPlace() const;
     void LoadChords();
-    // Switches every chord on or off and writes the switch.
-    void ToggleChords();
+    // Runs a command of the strip's small menu.
+    void RunMenuCommand(UINT nCommand);
     // Switches one key of section ARBEITSTAG and writes it.
     void ToggleWorkday(const char* key, int32_t WorkdaySettings::*pSwitch);
-    // Shows or hides the strip as the chord and a full-screen program leave it.
+    // Shows or hides the strip as the working day has it.
     void ShowAsPresence();
     // What a tick of a running count asks about a full-screen program, which Wine tells by no
-    // event: at most every kFullScreenAskMs.
+    // event: at most every Workday::kFullScreenAskMs.
     void FollowFullScreenAtTick();
-    // Pauses or resumes the countdown as the lock of the screen asks; the step taken.
-    LockStep ApplyLockStep();
+    // The countdown as the working day sees it, and a step of the day carried out.
+    CountState Count() const;
+    CountStep CarryOut(CountStep step);
     void SetButtonIcon(const CButton& button, int nIconID);
-    // Releases the image that the slot's button gave back at its last change, shows the icon on
-    // it and keeps the image it replaces for release at its next change.
-    void ShowButtonIcon(int nSlot, int nIconID);
     void MoveToForm(bool bExpanded);
     // The size of the strip's present form at nDpi: that of a fresh start there.
     FormExtent FormSizeAt(int nDpi) const;
     void ShowAtDpi(int nDpi);
-    // Gives each icon button its German name as window text and as tooltip, from one string.
-    void NameButtons();
-    bool IsIconButton(HWND hWnd) const;
-    // Shows the strip's own small menu at the point and returns the command chosen, or 0.
-    UINT TrackStripMenu(POINT point) const;
-    // The chord entries above the about entry.
-    void AppendChordEntries(const CMenu& menu) const;
 
     friend CMessageMapped;
     static constexpr MessageEntry<CTimerDlg> kMessageMap[] = {

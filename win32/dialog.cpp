@@ -1,6 +1,7 @@
 // CDialog: a modal dialog on a numbered template, and the binding of its controls by id.
 #include "dialog.h"
 
+#include <string_view>
 #include <utility>
 
 #include "app.h"
@@ -132,4 +133,26 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND hWnd, UINT message, WPARAM wParam, LPA
     } catch (...) {
         return FALSE;
     }
+}
+
+void EndDialogsOwnedBy(HWND hOwner, INT_PTR nResult)
+{
+    struct Ending {
+        HWND hOwner;
+        INT_PTR nResult;
+    } ending{hOwner, nResult};
+    ::EnumThreadWindows(
+        ::GetCurrentThreadId(),
+        [](HWND hWnd, LPARAM lParam) -> BOOL {
+            const auto& e = *reinterpret_cast<const Ending*>(lParam);
+            char className[8] = {};
+            ::GetClassNameA(hWnd, className, sizeof className);
+            bool bOwned = false;
+            for (HWND hOwner = ::GetWindow(hWnd, GW_OWNER); hOwner; hOwner = ::GetWindow(hOwner, GW_OWNER))
+                bOwned = bOwned || hOwner == e.hOwner;
+            if (bOwned && std::string_view(className) == "#32770")
+                ::EndDialog(hWnd, e.nResult);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&ending));
 }

@@ -4,6 +4,9 @@
 #include "core/window_layout.h"
 #include "window.h"
 
+// Ends every dialog of this thread that hOwner owns, directly or through others, with nResult.
+void EndDialogsOwnedBy(HWND hOwner, INT_PTR nResult);
+
 class CDialog : public CWnd {
 public:
     explicit CDialog(UINT nIDTemplate, CWnd* pParent = nullptr) : m_nIDTemplate(nIDTemplate), m_pParent(pParent) {}

@@ -197,6 +197,16 @@ constexpr auto OnGetTextMessage()
     });
 }
 
+// void OnPowerBroadcast(UINT nEvent): the machine goes to sleep or wakes; the message is granted.
+template <auto pfn>
+constexpr auto OnPowerBroadcastMessage()
+{
+    return Cracked<pfn>(WM_POWERBROADCAST, [](HandlerClass<pfn>& self, WPARAM wParam, LPARAM) -> LRESULT {
+        (self.*pfn)(static_cast<UINT>(wParam));
+        return TRUE;
+    });
+}
+
 // void OnSettingChange(UINT nAction): the system parameter that changed.
 template <auto pfn>
 constexpr auto OnSettingChangeMessage()

@@ -1,6 +1,8 @@
 // The decisions of the full-screen and the lock switches, as two tables.
 #include <gtest/gtest.h>
 
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "core/workday.h"
@@ -61,4 +63,76 @@ TEST(Workday, AFullScreenProgramHidesAndSilencesTheStripAndTheLockHoldsOnlyARunn
             EXPECT_EQ(session.IsAway(), row.away[i]) << i << " of " << row.changes.size();
         }
     }
+}
+
+TEST(Workday, OnlyAWindowThatReallyCoversTheStripsMonitorIsAFullScreenProgram)
+{
+    const ScreenRect monitor{1280, 0, 2560, 1024};
+    const auto front = [&](std::string className, ScreenRect rect, bool bMaximised = false, bool bCaptioned = false,
+                           bool bCloaked = false, bool bOnStripMonitor = true) {
+        return FrontWindow{true, std::move(className), rect, bMaximised, bCaptioned, bCloaked, bOnStripMonitor, monitor};
+    };
+    const ScreenRect whole{1280, 0, 2560, 1024};
+    const ScreenRect overhanging{1272, -8, 2568, 1032};
+    const struct {
+        FrontWindow window;
+        bool bPresentation, bFullScreen;
+    } rows[] = {
+        {front("Game", whole), false, true},
+        {front("Game", overhanging, true), false, false},  // maximised where the taskbar hides itself
+        {front("Game", whole, false, true), false, false},
+        {front("Game", whole, false, false, true), false, false},
+        {front("Game", whole, false, false, false, false), true, false},  // on the other monitor
+        {front("XamlExplorerHostIslandWindow", whole), false, false},
+        {front("Windows.UI.Core.CoreWindow", whole), false, false},
+        {front("Progman", whole), false, false},
+        {front("Editor", {1280, 0, 2560, 984}), false, false},  // a report of busy that never clears
+        {front("Editor", {1280, 0, 2560, 984}), true, true},
+        {FrontWindow{}, true, false},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(IsFullScreenProgram(row.window, row.bPresentation), row.bFullScreen) << row.window.className;
+}
+
+TEST(Workday, TheUserWinsOverAFullScreenAndSleepHoldsAWorkUnitAndCountsAPauseOnOnce)
+{
+    const CountState work{true, true}, heldWork{true, false}, pause{false, true};
+    Workday day;
+    EXPECT_TRUE(day.SetFullScreen(true));
+    EXPECT_EQ(day.Presence(), (StripPresence{false, false}));
+    day.ToggleByChord();
+    EXPECT_EQ(day.Presence(), (StripPresence{true, true}));
+    EXPECT_FALSE(day.SetFullScreen(false));
+    EXPECT_TRUE(day.SetFullScreen(true));
+    day.BringIntoView();
+    EXPECT_EQ(day.Presence(), (StripPresence{true, true}));
+    day.ToggleByChord();
+    EXPECT_EQ(day.Presence(), (StripPresence{false, false}));
+    EXPECT_FALSE(day.SetFullScreen(false));
+    EXPECT_EQ(day.Presence(), (StripPresence{false, true}));
+    EXPECT_TRUE(day.IsFullScreenAskDue(1000));
+    EXPECT_FALSE(day.IsFullScreenAskDue(1499));
+    EXPECT_TRUE(day.IsFullScreenAskDue(1500));
+
+    // A work unit holds through the sleep and goes on at the wake, the screen unlocked.
+    EXPECT_EQ(day.Suspend(10'000, work), CountStep::Hold);
+    EXPECT_EQ(day.Suspend(11'000, heldWork), CountStep::None);
+    EXPECT_EQ(day.SecondsAsleep(70'000, heldWork), 0);
+    EXPECT_EQ(day.Wake(heldWork), CountStep::GoOn);
+    EXPECT_EQ(day.Wake(work), CountStep::None);
+    // A pause counts on by 240 whole seconds of the 240.9 slept; the unit it ran out into waits,
+    // for the user or an unlock.
+    EXPECT_EQ(day.Suspend(100'000, pause), CountStep::None);
+    EXPECT_EQ(day.SecondsAsleep(340'900, pause), 240);
+    EXPECT_EQ(day.AtPhaseStart(work), CountStep::Hold);
+    EXPECT_EQ(day.Wake(heldWork), CountStep::None);
+    EXPECT_EQ(day.TakeSessionChange(kSessionUnlock, heldWork), CountStep::GoOn);
+    // Locked before the sleep, the unit waits for the unlock; with the switch off, sleep is no event.
+    EXPECT_EQ(day.TakeSessionChange(kSessionLock, work), CountStep::Hold);
+    EXPECT_EQ(day.Suspend(0, heldWork), CountStep::None);
+    EXPECT_EQ(day.Wake(heldWork), CountStep::None);
+    EXPECT_EQ(day.TakeSessionChange(kSessionUnlock, heldWork), CountStep::GoOn);
+    EXPECT_EQ(day.SetSettings(WorkdaySettings{1, 0}, work), CountStep::None);
+    EXPECT_EQ(day.Suspend(0, work), CountStep::None);
+    EXPECT_FALSE(day.IsAsleep());
 }

@@ -10,8 +10,8 @@
 
 class RecordingTimerDlg : public CTimerDlg {
 public:
-    explicit RecordingTimerDlg(const AltGrLayouts& layouts = {})
-        : CTimerDlg(TestSettingsFile(), L"Tarnovell test strip", layouts) {}
+    explicit RecordingTimerDlg(const DesktopQuestions& questions = {})
+        : CTimerDlg(TestSettingsFile(), L"Tarnovell test strip", questions) {}
 
     std::vector<std::wstring> m_alarms;
 

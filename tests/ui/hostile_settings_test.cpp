@@ -62,7 +62,7 @@ StartResult StartAndEnd(bool bExitButton)
         HWND hDlg = dlg.GetSafeHwnd();
         result.status = StatusOf(hDlg);
         ::GetWindowRect(hDlg, &result.place);
-        result.initial = dlg.m_rcInitial;
+        result.initial = dlg.Read().m_rcInitial;
         ExpectReachable(hDlg);
         ::SendMessageA(hDlg, WM_COMMAND, IDC_START, 0);
         for (int i = 0; i < 3; ++i)
@@ -71,7 +71,7 @@ StartResult StartAndEnd(bool bExitButton)
         ::SendMessageA(hDlg, WM_TIMER, 0, 0);
         result.statusAfterTicks = StatusOf(hDlg);
         result.nAlarms = static_cast<int>(dlg.m_alarms.size());
-        result.alarm = dlg.m_strAlarmFile;
+        result.alarm = dlg.Read().m_strAlarmFile;
         if (!dlg.m_alarms.empty())
             result.lastAlarm = dlg.m_alarms.back();
         if (bExitButton)

@@ -24,9 +24,7 @@
 #include "recording_timer_dlg.h"
 #include "resource.h"
 #include "settings_file_access.h"
-#include "win32/high_contrast.h"
 #include "win32/foreground_watcher.h"
-#include "win32/full_screen.h"
 #include "win32/profile_file.h"
 #include "win32/session_notification.h"
 
@@ -223,8 +221,8 @@ TEST_F(StripTest, StartsCompactTopmostStoppedAtUnitOne)
         EXPECT_EQ(AskBar(hDlg, PBM_GETBARCOLOR), RGB(0, 255, 0));
         EXPECT_EQ(AskBar(hDlg, CTextProgressCtrl::kGetTextColour, FALSE), RGB(0, 0, 255));
         EXPECT_EQ(ItemText(hDlg, IDC_STOPWATCH_TEXT), "00:00:00");
-        EXPECT_EQ(dlg.m_cycle.m_bRunning, 0);
-        EXPECT_EQ(dlg.m_stopwatch.m_bSwRunning, 0);
+        EXPECT_EQ(dlg.Read().m_cycle.m_bRunning, 0);
+        EXPECT_EQ(dlg.Read().m_stopwatch.m_bSwRunning, 0);
 
         const LONG_PTR style = ::GetWindowLongPtrA(hDlg, GWL_STYLE);
         const LONG_PTR exStyle = ::GetWindowLongPtrA(hDlg, GWL_EXSTYLE);
@@ -235,8 +233,8 @@ TEST_F(StripTest, StartsCompactTopmostStoppedAtUnitOne)
         HWND hOwner = ::GetWindow(hDlg, GW_OWNER);
         EXPECT_TRUE(hOwner && !::IsWindowVisible(hOwner));
         const SIZE size = WindowSize(hDlg);
-        EXPECT_EQ(size.cx, dlg.m_rcInitial.right - dlg.m_rcInitial.left);
-        EXPECT_EQ(size.cy, dlg.m_rcInitial.bottom - dlg.m_rcInitial.top);
+        EXPECT_EQ(size.cx, dlg.Read().m_rcInitial.right - dlg.Read().m_rcInitial.left);
+        EXPECT_EQ(size.cy, dlg.Read().m_rcInitial.bottom - dlg.Read().m_rcInitial.top);
         EXPECT_EQ(::SendMessageA(hDlg, WM_GETICON, ICON_BIG, 0), reinterpret_cast<LRESULT>(ProgramIcon(IDR_MAINFRAME)));
         EXPECT_EQ(::GetDlgCtrlID(::GetFocus()), IDOK);
         // The hourglass is also what a dragged iconic strip shows.
@@ -356,7 +354,7 @@ TEST_F(StripTest, ACycleWithTheDefaultsRingsExactlyAtTheEndsOfPhases)
         EXPECT_EQ(ItemText(hDlg, IDC_PROGRESS), "25:00 --- Einheit 1");
         EXPECT_EQ(dlg.m_alarms.size(), 8u);
         EXPECT_EQ(dlg.m_alarms.front(), L"ALARM.WAV");
-        EXPECT_EQ(dlg.m_cycle.m_bRunning, 1);
+        EXPECT_EQ(dlg.Read().m_cycle.m_bRunning, 1);
     });
 }
 
@@ -373,13 +371,13 @@ TEST_F(StripTest, NextUnitSkipsWithoutAlarmAndKeepsTheRunningState)
         EXPECT_EQ(ItemText(hDlg, IDC_PROGRESS), "5:00 --- PAUSE");
         EXPECT_EQ(AskBar(hDlg, PBM_GETPOS), 0);
         EXPECT_EQ(AskBar(hDlg, PBM_GETRANGE, FALSE), 300);
-        EXPECT_EQ(dlg.m_cycle.m_bRunning, 0);
+        EXPECT_EQ(dlg.Read().m_cycle.m_bRunning, 0);
         EXPECT_EQ(ButtonImage(hDlg, IDC_START), DrawnPicture(IDI_START));
 
         Command(hDlg, IDC_START);
         Command(hDlg, IDC_NEXT);
         EXPECT_EQ(ItemText(hDlg, IDC_PROGRESS), "25:00 --- Einheit 2");
-        EXPECT_EQ(dlg.m_cycle.m_bRunning, 1);
+        EXPECT_EQ(dlg.Read().m_cycle.m_bRunning, 1);
         EXPECT_EQ(ButtonImage(hDlg, IDC_START), DrawnPicture(IDI_PAUSE));
         // A phase begun by the button ends at the upper bound, not above it.
         Ticks(hDlg, 0, 1500);
@@ -396,10 +394,10 @@ TEST_F(StripTest, PauseAndStartWithinOnePeriodCountNoSecond)
         Ticks(hDlg, 0, 3);
         Command(hDlg, IDC_START);
         EXPECT_EQ(ButtonImage(hDlg, IDC_START), DrawnPicture(IDI_START));
-        EXPECT_EQ(dlg.m_cycle.m_bRunning, 0);
+        EXPECT_EQ(dlg.Read().m_cycle.m_bRunning, 0);
         Command(hDlg, IDC_START);
         EXPECT_EQ(ItemText(hDlg, IDC_PROGRESS), "24:57 --- Einheit 1");
-        EXPECT_EQ(dlg.m_cycle.m_bRunning, 1);
+        EXPECT_EQ(dlg.Read().m_cycle.m_bRunning, 1);
     });
 }
 
@@ -415,9 +413,9 @@ TEST_F(StripTest, SettingsReloadedWhileRunningPauseAndStartAgainAtUnitOne)
         EXPECT_EQ(ItemText(hDlg, IDC_PROGRESS), "10:00 --- Einheit 1");
         EXPECT_EQ(AskBar(hDlg, PBM_GETRANGE, FALSE), 600);
         EXPECT_EQ(AskBar(hDlg, PBM_GETPOS), 0);
-        EXPECT_EQ(dlg.m_cycle.m_bRunning, 0);
+        EXPECT_EQ(dlg.Read().m_cycle.m_bRunning, 0);
         EXPECT_EQ(ButtonImage(hDlg, IDC_START), DrawnPicture(IDI_START));
-        EXPECT_EQ(dlg.m_strAlarmFile, "Gong.wav");
+        EXPECT_EQ(dlg.Read().m_strAlarmFile, "Gong.wav");
     });
 }
 
@@ -450,14 +448,14 @@ TEST_F(StripTest, StopwatchCountsStopsAndZeroesIndependently)
         // Zeroing a running stopwatch leaves it running.
         Command(hDlg, IDC_STOPWATCH_RESET);
         EXPECT_EQ(ItemText(hDlg, IDC_STOPWATCH_TEXT), "00:00:00");
-        EXPECT_EQ(dlg.m_stopwatch.m_bSwRunning, 1);
+        EXPECT_EQ(dlg.Read().m_stopwatch.m_bSwRunning, 1);
         Ticks(hDlg, 1, 1);
         EXPECT_EQ(ItemText(hDlg, IDC_STOPWATCH_TEXT), "00:00:01");
         Command(hDlg, IDC_STOPWATCH_START);
         EXPECT_EQ(ButtonImage(hDlg, IDC_STOPWATCH_START), DrawnPicture(IDI_START));
         Command(hDlg, IDC_STOPWATCH_RESET);
         EXPECT_EQ(ItemText(hDlg, IDC_STOPWATCH_TEXT), "00:00:00");
-        EXPECT_EQ(dlg.m_stopwatch.m_bSwRunning, 0);
+        EXPECT_EQ(dlg.Read().m_stopwatch.m_bSwRunning, 0);
     });
 }
 
@@ -469,8 +467,8 @@ TEST_F(StripTest, TheToggleSwitchesFormsAtTheSameCorner)
         RecordingTimerDlg dlg;
         Run(dlg, [&](HWND hDlg) {
             SCOPED_TRACE(file);
-            const int w0 = dlg.m_rcInitial.right - dlg.m_rcInitial.left;
-            const int h0 = dlg.m_rcInitial.bottom - dlg.m_rcInitial.top;
+            const int w0 = dlg.Read().m_rcInitial.right - dlg.Read().m_rcInitial.left;
+            const int h0 = dlg.Read().m_rcInitial.bottom - dlg.Read().m_rcInitial.top;
             const int width = bFullWidth ? w0 : static_cast<int>(w0 * 0.74);
             // A new settings load makes the strip compact at the width its switch gives.
             dlg.ApplySettings();
@@ -510,7 +508,7 @@ TEST_F(StripTest, ExitSavesTheCompactPlaceAndTheNextStartPutsItBack)
             ::MoveWindow(hDlg, 40, 30, 300, 20, TRUE);
             Command(hDlg, IDC_CAPTION);
             Command(hDlg, IDOK);
-            EXPECT_EQ(dlg.m_bCaption, 0);
+            EXPECT_EQ(dlg.Read().m_bCaption, 0);
             ::GetWindowRect(hDlg, &saved);
         });
         EXPECT_EQ(result, IDOK);
@@ -575,14 +573,14 @@ TEST_F(StripTest, SavedPlacesOnAMonitorAreRestoredAndOthersCentredAndShownThereA
         RecordingTimerDlg dlg;
         Run(dlg, [&](HWND hDlg) {
             SCOPED_TRACE(c.pos);
-            const LONG w0 = dlg.m_rcInitial.right - dlg.m_rcInitial.left;
-            const LONG h0 = dlg.m_rcInitial.bottom - dlg.m_rcInitial.top;
+            const LONG w0 = dlg.Read().m_rcInitial.right - dlg.Read().m_rcInitial.left;
+            const LONG h0 = dlg.Read().m_rcInitial.bottom - dlg.Read().m_rcInitial.top;
             const LONG width = c.bNarrow ? static_cast<LONG>(w0 * 0.74) : w0;
             const LONG left = c.corner.x == kAtRightEdge ? monitor.rcMonitor.right - width : c.corner.x;
             const RECT restored{left, c.corner.y, left + width, c.corner.y + h0};
             RECT rect{};
             ::GetWindowRect(hDlg, &rect);
-            EXPECT_TRUE(::EqualRect(&rect, c.bRestored ? &restored : &dlg.m_rcInitial));
+            EXPECT_TRUE(::EqualRect(&rect, c.bRestored ? &restored : &dlg.Read().m_rcInitial));
             EXPECT_TRUE(::EqualRect(&g_rcFirstShown, &rect)) << "first shown at " << g_rcFirstShown.left;
         });
         ::UnhookWindowsHookEx(hHook);
@@ -684,20 +682,20 @@ TEST_F(StripTest, SettingsOkRestartsTheCycleAndNarrowsTheStripWhileCancelChanges
             });
             Command(hDlg, IDC_SETTINGS);
 
-            const int w0 = dlg.m_rcInitial.right - dlg.m_rcInitial.left;
-            const int h0 = dlg.m_rcInitial.bottom - dlg.m_rcInitial.top;
+            const int w0 = dlg.Read().m_rcInitial.right - dlg.Read().m_rcInitial.left;
+            const int h0 = dlg.Read().m_rcInitial.bottom - dlg.Read().m_rcInitial.top;
             const SIZE size = WindowSize(hDlg);
             EXPECT_EQ(ItemText(hDlg, IDC_STOPWATCH_TEXT), "00:00:02");
             if (bOk) {
                 EXPECT_EQ(ItemText(hDlg, IDC_PROGRESS), "24:00 --- Einheit 1");
-                EXPECT_EQ(dlg.m_cycle.m_bRunning, 0);
+                EXPECT_EQ(dlg.Read().m_cycle.m_bRunning, 0);
                 EXPECT_EQ(ButtonImage(hDlg, IDC_START), DrawnPicture(IDI_START));
                 EXPECT_EQ(size.cx, static_cast<int>(w0 * 0.74));
                 EXPECT_EQ(size.cy, h0);
-                EXPECT_EQ(dlg.m_bStopwatch, 0);
+                EXPECT_EQ(dlg.Read().m_bStopwatch, 0);
             } else {
                 EXPECT_EQ(ItemText(hDlg, IDC_PROGRESS), "24:52 --- Einheit 1");
-                EXPECT_EQ(dlg.m_cycle.m_bRunning, 1);
+                EXPECT_EQ(dlg.Read().m_cycle.m_bRunning, 1);
                 EXPECT_EQ(ButtonImage(hDlg, IDC_START), DrawnPicture(IDI_PAUSE));
                 EXPECT_EQ(size.cx, w0);
                 EXPECT_EQ(size.cy, 2 * h0);
@@ -802,7 +800,7 @@ TEST_F(StripTest, ATypedAlarmPathTheCodePageCannotHoldIsNotKept)
         });
     });
     EXPECT_NE(std::wstring(said).find(typed), std::wstring::npos) << said;
-    EXPECT_EQ(dlg.m_strAlarmFile, "C:\\Vorher.wav");
+    EXPECT_EQ(dlg.Read().m_strAlarmFile, "C:\\Vorher.wav");
     EXPECT_EQ(SettingsBytes().find("mega"), std::string::npos) << "a look-alike of the typed path was saved";
 }
 
@@ -838,7 +836,7 @@ TEST_F(StripTest, ADpiChangeGivesTheFormsPicturesAndTextOfAFreshStartThere)
             for (const int nID : {IDC_CAPTION, IDC_START, IDC_NEXT, IDC_SETTINGS, IDOK, IDC_STOPWATCH_START,
                                   IDC_STOPWATCH_RESET})
                 EXPECT_EQ(ButtonImage(hDlg, nID).nWidth, cxPicture) << nDpi << " " << nID;
-            EXPECT_EQ(ButtonImage(hDlg, IDC_CAPTION), DrawnPicture(dlg.m_bCaption ? IDI_CAPTION_UP : IDI_CAPTION_DOWN, nDpi));
+            EXPECT_EQ(ButtonImage(hDlg, IDC_CAPTION), DrawnPicture(dlg.Read().m_bCaption ? IDI_CAPTION_UP : IDI_CAPTION_DOWN, nDpi));
             const LONG nText = BarTextRect(hDlg).bottom;
             EXPECT_GE(nText * nDesktop, nDesktopText * nDpi - 2 * nDesktop) << nDpi;
             EXPECT_TRUE(nDpi != nDesktop || nText == nDesktopText);
@@ -848,7 +846,7 @@ TEST_F(StripTest, ADpiChangeGivesTheFormsPicturesAndTextOfAFreshStartThere)
             RemoveSettings();
             dlg.ApplySettings();
             for (int nToggle = 0; nToggle < 3; ++nToggle) {
-                expectSize(compact.cx, compact.cy * (dlg.m_bCaption + 1));
+                expectSize(compact.cx, compact.cy * (dlg.Read().m_bCaption + 1));
                 Command(hDlg, IDC_CAPTION);
             }
         }
@@ -949,18 +947,23 @@ std::vector<std::wstring> StripMenu(HWND hDlg, int nDown, UINT* pActiveState = n
     return texts;
 }
 
-BOOL WINAPI HighContrastOn(UINT nAction, UINT nParam, void* pParam, UINT nWinIni)
-{
-    if (nAction != SPI_GETHIGHCONTRAST)
-        return ::SystemParametersInfoW(nAction, nParam, pParam, nWinIni);
-    static_cast<HIGHCONTRASTW*>(pParam)->dwFlags = HCF_HIGHCONTRASTON;
-    return TRUE;
-}
+// A desktop as Wine cannot make one: high contrast switched on, a presentation with a window in
+// front on the strip's monitor, and a clock that the test moves on.
+bool g_bHighContrast = false;
+bool g_bPresentation = false;
+ULONGLONG g_nNow = 1'000'000;
 
-HRESULT WINAPI PresentationMode(QUERY_USER_NOTIFICATION_STATE* pState)
+DesktopQuestions FakeDesktop()
 {
-    *pState = QUNS_PRESENTATION_MODE;
-    return S_OK;
+    DesktopQuestions questions;
+    questions.pHighContrast = [] { return g_bHighContrast; };
+    questions.pPresentationMode = [] { return g_bPresentation; };
+    questions.pFrontWindow = [](HWND hStrip) {
+        return g_bPresentation ? FrontWindow{true, "Folien", {0, 0, 640, 480}, false, true, false, true, {}}
+                               : FrontWindowOf(hStrip);
+    };
+    questions.pNow = [] { return g_nNow; };
+    return questions;
 }
 
 // How often the strip was shown since the count was last set to 0.
@@ -1044,12 +1047,12 @@ TEST_F(StripTest, ChordsRunTheButtonsActionsHideAndShowTheStripAndTheMenuShowsAn
     // the keys that type a character with AltGr there: neither is registered and both entries are
     // greyed, " (grau)"; the second action with Strg+Alt+P is doubled.
     WriteSettings("[TASTEN]\r\nWeiter=Strg+Alt+Q\r\nLeiste=alt+strg+p\r\n");
-    RecordingTimerDlg altGr(AltGrLayouts{
+    RecordingTimerDlg altGr(DesktopQuestions{AltGrLayouts{
         [] { return std::vector<HKL>{reinterpret_cast<HKL>(0x04070407), reinterpret_cast<HKL>(0x04150415)}; },
         [](HKL hLayout, UINT nKey, bool) {
             const std::string_view keys = hLayout == reinterpret_cast<HKL>(0x04070407) ? "QEM237890" : "SNAEZXCLO";
             return keys.find(static_cast<char>(nKey)) != std::string_view::npos;
-        }});
+        }}});
     Run(altGr, [&](HWND hDlg) {
         std::vector<std::wstring> entries = StripMenu(hDlg, 0);
         entries.resize(4);
@@ -1072,8 +1075,8 @@ TEST_F(StripTest, ASessionEndSavesTheCompactPlaceAndACloseToTheOwnerEndsTheStrip
         ::SendMessageA(HostOf(hDlg), WM_ENDSESSION, FALSE, ENDSESSION_LOGOFF);
         EXPECT_FALSE(SettingsExist());
         ::SendMessageA(HostOf(hDlg), WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
-        const LONG w0 = dlg.m_rcInitial.right - dlg.m_rcInitial.left;
-        const LONG h0 = dlg.m_rcInitial.bottom - dlg.m_rcInitial.top;
+        const LONG w0 = dlg.Read().m_rcInitial.right - dlg.Read().m_rcInitial.left;
+        const LONG h0 = dlg.Read().m_rcInitial.bottom - dlg.Read().m_rcInitial.top;
         EXPECT_EQ(SettingsBytes(),
                   "[POS]\r\nX1=40\r\nY1=30\r\nX2=" + std::to_string(w0) + "\r\nY2=" + std::to_string(h0) + "\r\n");
         // Nothing else: the strip goes on in its form, and a second start finds it shown.
@@ -1154,7 +1157,7 @@ TEST_F(StripTest, ColoursFollowTheSystemAndHighContrastDrawsInTheSystemsColoursA
     for (int i = 0; i < 4; ++i)
         original[i] = ::GetSysColor(elements[i]);
     WriteSettings("[EINHEIT]\r\nArbeit=1\r\n");
-    RecordingTimerDlg dlg;
+    RecordingTimerDlg dlg(FakeDesktop());
     Run(dlg, [&](HWND hDlg) {
         HWND hBar = ::GetDlgItem(hDlg, IDC_PROGRESS);
         const auto pixels = [&] {
@@ -1176,13 +1179,13 @@ TEST_F(StripTest, ColoursFollowTheSystemAndHighContrastDrawsInTheSystemsColoursA
         EXPECT_EQ(pixels(), std::pair(RGB(127, 128, 0), RGB(10, 20, 30)));
         EXPECT_EQ(texts(), std::pair(LRESULT{RGB(10, 20, 30)}, LRESULT{RGB(0, 0, 255)}));
 
-        HighContrast::Lookup().Substitute(&HighContrastOn);
+        g_bHighContrast = true;
         ::SendMessageA(HostOf(hDlg), WM_SETTINGCHANGE, SPI_SETHIGHCONTRAST, 0);
         Ticks(hDlg, 0, 1);
         EXPECT_EQ(pixels(), std::pair(RGB(200, 0, 100), RGB(10, 20, 30)));
         EXPECT_EQ(texts(), std::pair(LRESULT{RGB(1, 2, 3)}, LRESULT{RGB(250, 240, 230)}));
 
-        HighContrast::Lookup().Substitute(&::SystemParametersInfoW);
+        g_bHighContrast = false;
         ::SetSysColors(4, elements, original);
         ::SendMessageA(HostOf(hDlg), WM_SYSCOLORCHANGE, 0, 0);
         EXPECT_EQ(pixels(), std::pair(RGB(131, 124, 0), original[0]));
@@ -1288,35 +1291,89 @@ TEST_F(StripTest, AFullScreenWindowHidesTheStripWithoutAShowOrASoundUntilItClose
     ::UnhookWindowsHookEx(hHook);
 }
 
-TEST_F(StripTest, WindowsReportOfFullScreenHidesTheStripButNotAgainstTheChordNorWithTheSwitchOff)
+TEST_F(StripTest, APresentationHidesTheStripUntilTheUserShowsItAndNotWithTheSwitchOff)
 {
-    RecordingTimerDlg dlg;
+    RecordingTimerDlg dlg(FakeDesktop());
     Run(dlg, [&](HWND hDlg) {
-        auto& report = FullScreen::Lookup();
-        auto* pReal = report.Get();
         Command(hDlg, IDC_STOPWATCH_START);
-        const auto reportAndTick = [&](bool bFullScreen) {
-            report.Substitute(bFullScreen ? &PresentationMode : pReal);
+        const auto reportAndTick = [&](bool bPresentation) {
+            g_bPresentation = bPresentation;
             Ticks(hDlg, 1, 1);
-            // Ticks that come this fast ask once: the strip's own foreground event asks again.
+            // Ticks on a clock that stands ask once: the strip's own foreground event asks again,
+            // once the moves that may follow it are over.
             ::NotifyWinEvent(EVENT_SYSTEM_FOREGROUND, hDlg, OBJID_WINDOW, CHILDID_SELF);
             int nRounds = 0;
-            PumpUntil([&] { return ++nRounds > 10; });
+            PumpUntil([&] { return ++nRounds > 40; });
+            return ::IsWindowVisible(hDlg) != FALSE;
+        };
+        const auto chord = [&] {
+            ::SendMessageA(HostOf(hDlg), WM_HOTKEY, 4, 0);
             return ::IsWindowVisible(hDlg) != FALSE;
         };
         EXPECT_FALSE(reportAndTick(true));
         EXPECT_TRUE(reportAndTick(false));
-        ::SendMessageA(HostOf(hDlg), WM_HOTKEY, 4, 0);
+        EXPECT_FALSE(chord());
         EXPECT_FALSE(reportAndTick(true));
         EXPECT_FALSE(reportAndTick(false)) << "the chord's hiding ended with the full screen";
-        ::SendMessageA(HostOf(hDlg), WM_HOTKEY, 4, 0);
-        EXPECT_TRUE(::IsWindowVisible(hDlg));
+        EXPECT_TRUE(chord());
+        // The chord and a second start show a strip that stepped aside until that full screen
+        // ends; the next one hides it again.
+        EXPECT_FALSE(reportAndTick(true));
+        EXPECT_TRUE(chord());
+        EXPECT_TRUE(reportAndTick(true));
+        EXPECT_TRUE(reportAndTick(false));
+        EXPECT_FALSE(reportAndTick(true));
+        EXPECT_EQ(::SendMessageA(HostOf(hDlg), CStripHost::kBringIntoViewMessage, 0, 0), CStripHost::kStripShown);
+        EXPECT_TRUE(reportAndTick(true));
+        EXPECT_TRUE(reportAndTick(false));
         // Switched off in the menu, written, and the report no longer counts.
         StripMenu(hDlg, 6);
         EXPECT_EQ(SettingsBytes(), "[ARBEITSTAG]\r\nVollbild=0\r\n");
         EXPECT_TRUE(reportAndTick(true));
-        EXPECT_EQ(ItemText(hDlg, IDC_STOPWATCH_TEXT), "00:00:05");
-        report.Substitute(pReal);
+        EXPECT_EQ(ItemText(hDlg, IDC_STOPWATCH_TEXT), "00:00:11");
+        g_bPresentation = false;
+    });
+}
+
+TEST_F(StripTest, SleepHoldsAWorkUnitAndAPauseCountsTheTimeSleptOnOnceRingingAtTheWake)
+{
+    RecordingTimerDlg dlg(FakeDesktop());
+    Run(dlg, [&](HWND hDlg) {
+        const auto power = [&](WPARAM nEvent) {
+            EXPECT_EQ(::SendMessageA(HostOf(hDlg), WM_POWERBROADCAST, nEvent, 0), TRUE);
+        };
+        Command(hDlg, IDC_START);
+        Ticks(hDlg, 0, 2);
+        power(PBT_APMSUSPEND);
+        EXPECT_EQ(ButtonImage(hDlg, IDC_START), DrawnPicture(IDI_START));
+        // Wine rings on through a sleep: nothing counts, and an hour away is no time of the unit.
+        Ticks(hDlg, 0, 5);
+        g_nNow += 3'600'000;
+        power(PBT_APMRESUMEAUTOMATIC);
+        EXPECT_EQ(ItemText(hDlg, IDC_PROGRESS), "24:58 --- Einheit 1");
+        EXPECT_EQ(ButtonImage(hDlg, IDC_START), DrawnPicture(IDI_PAUSE));
+
+        // A pause counts on by the 240 whole seconds of 240.9 slept, once for both wakes.
+        Command(hDlg, IDC_NEXT);
+        Ticks(hDlg, 0, 1);
+        power(PBT_APMSUSPEND);
+        Ticks(hDlg, 0, 3);
+        g_nNow += 240'900;
+        power(PBT_APMRESUMEAUTOMATIC);
+        power(PBT_APMRESUMESUSPEND);
+        EXPECT_EQ(ItemText(hDlg, IDC_PROGRESS), "0:59 --- PAUSE");
+        Ticks(hDlg, 0, 1);
+        EXPECT_EQ(ItemText(hDlg, IDC_PROGRESS), "0:58 --- PAUSE");
+        // Asleep past its end, the pause rings once at the wake, and the next unit waits at its
+        // full length for the user or the unlock.
+        power(PBT_APMSUSPEND);
+        g_nNow += 120'000;
+        power(PBT_APMRESUMEAUTOMATIC);
+        EXPECT_EQ(dlg.m_alarms.size(), 1u);
+        EXPECT_EQ(ItemText(hDlg, IDC_PROGRESS), "25:00 --- Einheit 2");
+        EXPECT_EQ(dlg.Read().m_cycle.m_bRunning, 0);
+        ::SendMessageA(HostOf(hDlg), WM_WTSSESSION_CHANGE, WTS_SESSION_UNLOCK, 1);
+        EXPECT_EQ(dlg.Read().m_cycle.m_bRunning, 1);
     });
 }
 
@@ -1330,7 +1387,7 @@ TEST_F(StripTest, TheLockPausesAWorkUnitLetsAPauseRunOutAndTheUnlockGoesOn)
         Ticks(hDlg, 0, 2);
         session(WTS_SESSION_LOCK);
         EXPECT_EQ(ButtonImage(hDlg, IDC_START), DrawnPicture(IDI_START));
-        EXPECT_EQ(dlg.m_stopwatch.m_bSwRunning, 1);
+        EXPECT_EQ(dlg.Read().m_stopwatch.m_bSwRunning, 1);
         Ticks(hDlg, 0, 5);
         EXPECT_EQ(ItemText(hDlg, IDC_PROGRESS), "24:58 --- Einheit 1");
         session(WTS_SESSION_UNLOCK);
@@ -1352,14 +1409,14 @@ TEST_F(StripTest, TheLockPausesAWorkUnitLetsAPauseRunOutAndTheUnlockGoesOn)
         Command(hDlg, IDC_START);
         session(WTS_SESSION_LOCK);
         session(WTS_SESSION_UNLOCK);
-        EXPECT_EQ(dlg.m_cycle.m_bRunning, 0);
+        EXPECT_EQ(dlg.Read().m_cycle.m_bRunning, 0);
 
         // A disconnected session is away as a locked one is, until it connects again.
         Command(hDlg, IDC_START);
         session(WTS_REMOTE_DISCONNECT);
-        EXPECT_EQ(dlg.m_cycle.m_bRunning, 0);
+        EXPECT_EQ(dlg.Read().m_cycle.m_bRunning, 0);
         session(WTS_REMOTE_CONNECT);
-        EXPECT_EQ(dlg.m_cycle.m_bRunning, 1);
+        EXPECT_EQ(dlg.Read().m_cycle.m_bRunning, 1);
     });
 }
 

@@ -1,0 +1,20 @@
+// The questions about the desktop that the strip and its host ask the platform, as one record of
+// plain functions that the strip hands its host: a test hands in others that answer as a desktop
+// that Wine cannot make would.
+#pragma once
+
+#include <windows.h>
+
+#include "altgr_character.h"
+#include "front_window.h"
+#include "high_contrast.h"
+#include "presentation_mode.h"
+
+struct DesktopQuestions {
+    AltGrLayouts layouts;
+    FrontWindow (*pFrontWindow)(HWND hStrip) = FrontWindowOf;
+    bool (*pPresentationMode)() = IsPresentationMode;
+    bool (*pHighContrast)() = IsHighContrastOn;
+    // The milliseconds since the start of the machine, counted on through its sleep.
+    ULONGLONG (*pNow)() = ::GetTickCount64;
+};
