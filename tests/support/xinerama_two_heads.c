@@ -1,10 +1,12 @@
 /* A stand-in for libXinerama.so.1 that splits the X screen into two heads side by side, the left
  * and the right half, so that Wine under Xvfb sees a desktop of two monitors. Xvfb's own
- * Xinerama puts every screen at 0,0, and Wine then sees one monitor; Wine's X11 driver asks
- * Xinerama for its monitors where RANDR is missing, through dlopen("libXinerama.so.1"), so this
- * library, built natively and found first through LD_LIBRARY_PATH, is all it takes. It answers
- * without asking the server for the extension, and carries the whole client API so that any
- * other program that loads it in its place finds what it looks for. */
+ * Xinerama puts every screen at 0,0, and Wine then sees one monitor. Wine's X11 driver loads it
+ * with dlopen("libXinerama.so.1"), so this library, built natively and found first through
+ * LD_LIBRARY_PATH, takes the real one's place: Wine 8 takes its monitors from it where RandR
+ * is missing, and asks it which heads a full-screen window spans; the RandR stand-in beside it
+ * reports the same halves. It answers without asking the server for the extension, and carries
+ * the whole client API so that any other program that loads it in its place finds what it looks
+ * for. */
 #include <stdlib.h>
 
 #include <X11/Xlib.h>

@@ -627,7 +627,8 @@ TEST_F(StripTest, OnTwoMonitorsAPlaceOnTheSecondStaysThereAndOnePartlyOffItMoves
             RECT rc{};
             ::GetWindowRect(hDlg, &rc);
             const LONG left = c.corner.x == kAtRightEdge ? 2560 - width : c.corner.x;
-            EXPECT_EQ((std::array{rc.left, rc.top, rc.right - rc.left}), (std::array{left, c.corner.y, width})) << c.pos;
+            const std::array place{rc.left, rc.top, rc.right - rc.left};
+            EXPECT_EQ(place, (std::array{left, c.corner.y, width})) << c.pos;
         });
     }
 }
