@@ -2,11 +2,11 @@
  * and the right half, so that Wine under Xvfb sees a desktop of two monitors. Xvfb's own
  * Xinerama puts every screen at 0,0, and Wine then sees one monitor. Wine's X11 driver loads it
  * with dlopen("libXinerama.so.1"), so this library, built natively and found first through
- * LD_LIBRARY_PATH, takes the real one's place: Wine 8 takes its monitors from it where RandR
- * is missing, and asks it which heads a full-screen window spans; the RandR stand-in beside it
- * reports the same halves. It answers without asking the server for the extension, and carries
- * the whole client API so that any other program that loads it in its place finds what it looks
- * for. */
+ * LD_LIBRARY_PATH, takes the real one's place. Where RandR answers, as the stand-in beside this
+ * one does, Wine takes its monitors from RandR; what it still asks of Xinerama (the host's main
+ * monitor, the heads a full-screen window spans) then names the same halves. It answers without
+ * asking the server for the extension, and carries the whole client API so that any other
+ * program that loads it in its place finds what it looks for. */
 #include <stdlib.h>
 
 #include <X11/Xlib.h>
