@@ -7,6 +7,7 @@
 #include <oleacc.h>
 
 #include <algorithm>
+#include <array>
 #include <cstdlib>
 #include <cwchar>
 #include <functional>
@@ -584,6 +585,49 @@ TEST_F(StripTest, SavedPlacesOnAMonitorAreRestoredAndOthersCentredAndShownThereA
             EXPECT_TRUE(::EqualRect(&g_rcFirstShown, &rect)) << "first shown at " << g_rcFirstShown.left;
         });
         ::UnhookWindowsHookEx(hHook);
+    }
+}
+
+TEST_F(StripTest, OnTwoMonitorsAPlaceOnTheSecondStaysThereAndOnePartlyOffItMovesOntoIt)
+{
+    using Edges = std::array<LONG, 4>;
+    std::vector<Edges> monitors;
+    ::EnumDisplayMonitors(nullptr, nullptr, [](HMONITOR hMonitor, HDC, LPRECT, LPARAM lParam) -> BOOL {
+        MONITORINFO info{};
+        info.cbSize = sizeof info;
+        ::GetMonitorInfoA(hMonitor, &info);
+        const RECT& rc = info.rcMonitor;
+        reinterpret_cast<std::vector<Edges>*>(lParam)->push_back({rc.left, rc.top, rc.right, rc.bottom});
+        return TRUE;
+    }, reinterpret_cast<LPARAM>(&monitors));
+    if (monitors.size() < 2)
+        GTEST_SKIP() << "a desktop of " << monitors.size() << " monitor; timer_dlg_tests_two_monitors has two";
+    // The two-monitor desktop: two 1280 x 1024 monitors side by side, the first at the origin.
+    std::sort(monitors.begin(), monitors.end());
+    EXPECT_EQ(monitors, (std::vector<Edges>{{0, 0, 1280, 1024}, {1280, 0, 2560, 1024}}));
+    // Wholly on the second it stays; off its right edge it comes back to that edge; mostly on
+    // the second but reaching 80 pixels onto the first, it moves onto the second, though the
+    // desktop holds it whole.
+    constexpr LONG kAtRightEdge = -1;
+    const struct {
+        const char* pos;
+        POINT corner;
+    } cases[] = {
+        {"X1=1500\r\nY1=100\r\n", {1500, 100}},
+        {"X1=2400\r\nY1=200\r\n", {kAtRightEdge, 200}},
+        {"X1=1200\r\nY1=300\r\n", {1280, 300}},
+    };
+    for (const auto& c : cases) {
+        WriteSettings(std::string("[POS]\r\n") + c.pos + "X2=300\r\nY2=40\r\n");
+        RecordingTimerDlg dlg;
+        Run(dlg, [&](HWND hDlg) {
+            const LONG width = dlg.m_rcInitial.right - dlg.m_rcInitial.left;
+            RECT rc{};
+            ::GetWindowRect(hDlg, &rc);
+            const LONG left = c.corner.x == kAtRightEdge ? 2560 - width : c.corner.x;
+            const std::array place{rc.left, rc.top, rc.right - rc.left};
+            EXPECT_EQ(place, (std::array{left, c.corner.y, width})) << c.pos;
+        });
     }
 }
 
