@@ -621,7 +621,7 @@ TEST_F(StripTest, OnTwoMonitorsAPlaceOnTheSecondStaysThereAndOnePartlyOffItMoves
         WriteSettings(std::string("[POS]\r\n") + c.pos + "X2=300\r\nY2=40\r\n");
         RecordingTimerDlg dlg;
         Run(dlg, [&](HWND hDlg) {
-            const LONG width = dlg.m_rcInitial.right - dlg.m_rcInitial.left;
+            const LONG width = dlg.Read().m_rcInitial.right - dlg.Read().m_rcInitial.left;
             RECT rc{};
             ::GetWindowRect(hDlg, &rc);
             const LONG left = c.corner.x == kAtRightEdge ? 2560 - width : c.corner.x;
@@ -629,6 +629,47 @@ TEST_F(StripTest, OnTwoMonitorsAPlaceOnTheSecondStaysThereAndOnePartlyOffItMoves
             EXPECT_EQ(place, (std::array{left, c.corner.y, width})) << c.pos;
         });
     }
+}
+
+TEST_F(StripTest, OnTwoMonitorsOnlyABorderlessWindowOverTheStripsOwnIsAFullScreenProgram)
+{
+    if (::GetSystemMetrics(SM_CMONITORS) < 2)
+        GTEST_SKIP() << "one monitor; timer_dlg_tests_two_monitors has two";
+    WriteSettings("[POS]\r\nX1=1500\r\nY1=100\r\nX2=300\r\nY2=40\r\n");
+    RecordingTimerDlg dlg;
+    Run(dlg, [&](HWND hDlg) {
+        const RECT second{1280, 0, 2560, 1024};
+        const struct {
+            RECT rect;
+            DWORD style;
+            int nShow;
+            bool bHides;
+        } cases[] = {
+            {{0, 0, 1280, 1024}, WS_POPUP, SW_SHOW, false},
+            {second, WS_POPUP, SW_SHOW, true},
+            {{1500, 200, 1900, 600}, WS_OVERLAPPEDWINDOW, SW_SHOWMAXIMIZED, false},
+        };
+        const auto inFront = [&](HWND hWnd) {
+            ::SetForegroundWindow(hWnd);
+            ::NotifyWinEvent(EVENT_SYSTEM_FOREGROUND, hWnd, OBJID_WINDOW, CHILDID_SELF);
+            int nRounds = 0;
+            PumpUntil([&] { return ++nRounds > 40; });
+        };
+        for (const auto& c : cases) {
+            HWND hWnd = ::CreateWindowExA(0, "Static", "", c.style, c.rect.left, c.rect.top, c.rect.right - c.rect.left,
+                                          c.rect.bottom - c.rect.top, nullptr, nullptr, nullptr, nullptr);
+            ::ShowWindow(hWnd, c.nShow);
+            RECT rc{};
+            ::GetWindowRect(hWnd, &rc);
+            EXPECT_TRUE(c.nShow != SW_SHOWMAXIMIZED || (rc.left <= 1280 && rc.right >= 2560 && rc.bottom >= 1024))
+                << "the maximised window leaves the monitor uncovered";
+            inFront(hWnd);
+            EXPECT_EQ(::IsWindowVisible(hDlg) == FALSE, c.bHides) << c.rect.left << " " << c.nShow;
+            ::DestroyWindow(hWnd);
+            inFront(hDlg);
+            EXPECT_TRUE(::IsWindowVisible(hDlg)) << c.rect.left << " " << c.nShow;
+        }
+    });
 }
 
 TEST_F(StripTest, ARelativeAlarmPathNamesTheFileBesideTheProgramWhereOneLiesThere)
