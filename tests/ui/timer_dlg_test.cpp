@@ -1036,13 +1036,14 @@ std::vector<std::wstring> StripMenu(HWND hDlg, int nDown, UINT* pActiveState = n
 // front on the strip's monitor, and a clock that the test moves on.
 bool g_bHighContrast = false;
 bool g_bPresentation = false;
+int g_nPresentationAsked = 0;
 ULONGLONG g_nNow = 1'000'000;
 
 DesktopQuestions FakeDesktop()
 {
     DesktopQuestions questions;
     questions.pHighContrast = [] { return g_bHighContrast; };
-    questions.pPresentationMode = [] { return g_bPresentation; };
+    questions.pPresentationMode = [] { return ++g_nPresentationAsked, g_bPresentation; };
     questions.pFrontWindow = [](HWND hStrip) {
         return g_bPresentation ? FrontWindow{true, "Folien", {0, 0, 640, 480}, false, true, false, true, {}}
                                : FrontWindowOf(hStrip);
@@ -1412,6 +1413,13 @@ TEST_F(StripTest, APresentationHidesTheStripUntilTheUserShowsItAndNotWithTheSwit
         EXPECT_EQ(::SendMessageA(HostOf(hDlg), CStripHost::kBringIntoViewMessage, 0, 0), CStripHost::kStripShown);
         EXPECT_TRUE(reportAndTick(true, true));
         EXPECT_TRUE(reportAndTick(false, true));
+        // A rush of a hundred events asks once, after the last.
+        g_nPresentationAsked = 0;
+        for (int i = 0; i < 100; ++i)
+            ::NotifyWinEvent(EVENT_SYSTEM_FOREGROUND, hDlg, OBJID_WINDOW, CHILDID_SELF);
+        int nRounds = 0;
+        PumpUntil([&] { return ++nRounds > 40 && g_nPresentationAsked > 0; });
+        EXPECT_EQ(g_nPresentationAsked, 1);
         // Switched off in the menu, written, and the report no longer counts.
         StripMenu(hDlg, 6);
         EXPECT_EQ(SettingsBytes(), "[ARBEITSTAG]\r\nVollbild=0\r\n");
