@@ -250,3 +250,49 @@ WorkdaySettings SettingsFile::LoadWorkdaySettings(const ProfileFile& file)
 {
     return WorkdaySettings{ReadInt(kSectionWorkday, kKeyFullScreen, 1, file), ReadInt(kSectionWorkday, kKeyLock, 1, file)};
 }
+
+namespace {
+
+int32_t ReadNumber(const char* key, int32_t nDefault, const ProfileFile& file)
+{
+    return SettingNumber(SettingsFile::ReadString(kSectionPhaseEnd, key, "", file)).value_or(nDefault);
+}
+
+std::string SwitchText(bool bOn)
+{
+    return bOn ? "1" : "0";
+}
+
+}  // namespace
+
+PhaseEndSettings SettingsFile::LoadPhaseEndSettings(const ProfileFile& file)
+{
+    const PhaseEndSettings defaults;
+    PhaseEndSettings settings;
+    settings.m_bPauseBySelf = SwitchFrom(ReadNumber(kKeyPauseBySelf, defaults.m_bPauseBySelf, file));
+    settings.m_bUnitBySelf = SwitchFrom(ReadNumber(kKeyUnitBySelf, defaults.m_bUnitBySelf, file));
+    settings.m_bUnitAtInput = SwitchFrom(ReadNumber(kKeyUnitAtInput, defaults.m_bUnitAtInput, file));
+    settings.m_nRepeatSecs = RepeatSecondsFrom(ReadNumber(kKeyRepeat, defaults.m_nRepeatSecs, file));
+    settings.m_nWarningMins = WarningMinutesFrom(ReadNumber(kKeyWarning, defaults.m_nWarningMins, file));
+    settings.m_strWarningSound = ReadString(kSectionPhaseEnd, kKeyWarningSound, "", file);
+    settings.m_strPauseAlarm = ReadString(kSectionPhaseEnd, kKeyPauseAlarm, "", file);
+    settings.m_nLevel = LevelFrom(ReadNumber(kKeyLevel, defaults.m_nLevel, file));
+    settings.m_bStartAtOnce = SwitchFrom(ReadNumber(kKeyStartAtOnce, defaults.m_bStartAtOnce, file));
+    return settings;
+}
+
+void SettingsFile::SavePhaseEndSettings(const PhaseEndSettings& settings, const ProfileFile& file)
+{
+    const ProfileEntry entries[] = {
+        {kKeyPauseBySelf, SwitchText(settings.m_bPauseBySelf)},
+        {kKeyUnitBySelf, SwitchText(settings.m_bUnitBySelf)},
+        {kKeyUnitAtInput, SwitchText(settings.m_bUnitAtInput)},
+        {kKeyRepeat, IntText(settings.m_nRepeatSecs)},
+        {kKeyWarning, IntText(settings.m_nWarningMins)},
+        {kKeyWarningSound, settings.m_strWarningSound},
+        {kKeyPauseAlarm, settings.m_strPauseAlarm},
+        {kKeyLevel, IntText(settings.m_nLevel)},
+        {kKeyStartAtOnce, SwitchText(settings.m_bStartAtOnce)},
+    };
+    file.WriteKeys(kSectionPhaseEnd, entries);
+}

@@ -10,6 +10,7 @@
 #include <utility>
 
 #include "chord.h"
+#include "phase_end.h"
 #include "settings.h"
 #include "workday.h"
 
@@ -82,4 +83,7 @@ public:
     static void SaveChordsActive(int32_t bActive, const ProfileFile& file);
     // Section ARBEITSTAG, written a key at a time when the user switches one in the menu.
     static WorkdaySettings LoadWorkdaySettings(const ProfileFile& file);
+    // Section ABLAUF, every value in its bounds: a text without a number reads as the default.
+    static PhaseEndSettings LoadPhaseEndSettings(const ProfileFile& file);
+    static void SavePhaseEndSettings(const PhaseEndSettings& settings, const ProfileFile& file);
 };
