@@ -138,6 +138,13 @@ void CTextProgressCtrl::OnSize()
     m_nBarWidth = -1;
 }
 
+void CTextProgressCtrl::OnClick()
+{
+    const int nId = ::GetDlgCtrlID(m_hWnd);
+    ::SendMessageW(::GetParent(m_hWnd), WM_COMMAND, MAKEWPARAM(nId, BN_CLICKED), reinterpret_cast<LPARAM>(m_hWnd));
+    Default();
+}
+
 void CTextProgressCtrl::OnPaint()
 {
     CPaintDC dc(m_hWnd);

@@ -1,5 +1,6 @@
 // CTextProgressCtrl: a progress bar that paints its own bar and one line of text over it,
-// the text changing colour exactly where the bar ends.
+// the text changing colour exactly where the bar ends. A click of either button on it reaches
+// its parent as a button's click does.
 #pragma once
 
 #include <string>
@@ -45,6 +46,7 @@ private:
     bool OnEraseBkgnd() const;
     void OnSize();
     void OnPaint();
+    void OnClick();
     LRESULT OnGetPos(WPARAM wParam, LPARAM lParam);
     LRESULT OnGetRange(WPARAM wParam, LPARAM lParam);
     LRESULT OnSetBarColour(WPARAM wParam, LPARAM lParam);
@@ -72,6 +74,8 @@ private:
         OnPlainMessage<WM_ERASEBKGND, &CTextProgressCtrl::OnEraseBkgnd>(),
         OnPlainMessage<WM_SIZE, &CTextProgressCtrl::OnSize>(),
         OnPlainMessage<WM_PAINT, &CTextProgressCtrl::OnPaint>(),
+        OnPlainMessage<WM_LBUTTONDOWN, &CTextProgressCtrl::OnClick>(),
+        OnPlainMessage<WM_RBUTTONDOWN, &CTextProgressCtrl::OnClick>(),
         OnMessage(PBM_GETPOS, &CTextProgressCtrl::OnGetPos),
         OnMessage(PBM_GETRANGE, &CTextProgressCtrl::OnGetRange),
         OnMessage(PBM_SETBARCOLOR, &CTextProgressCtrl::OnSetBarColour),

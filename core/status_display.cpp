@@ -42,3 +42,12 @@ BarPalette StripPalette(uint32_t crPhase, bool bHighContrast, const SystemPalett
         return BarPalette{system.crHighlight, system.crWindow, system.crHighlightText, system.crWindowText};
     return BarPalette{crPhase, system.crWindow, system.crWindow, kTextBlue};
 }
+
+BarPalette BlinkPalette(const BarPalette& palette, bool bHighContrast)
+{
+    if (bHighContrast)
+        return BarPalette{palette.crEmpty, palette.crBar, palette.crTextOverEmpty, palette.crTextOverBar};
+    constexpr uint32_t kWhite = 0x00FFFFFF;
+    return BarPalette{palette.crBar ^ kWhite, palette.crEmpty ^ kWhite, palette.crTextOverBar ^ kWhite,
+                      palette.crTextOverEmpty ^ kWhite};
+}

@@ -40,3 +40,7 @@ inline constexpr uint32_t kTextBlue = 0x00FF0000;
 // over the empty part and in the window colour over the fill; with high contrast on, only the
 // system's colours: the fill highlighted, the text over it in the highlight's text colour.
 BarPalette StripPalette(uint32_t crPhase, bool bHighContrast, const SystemPalette& system);
+
+// The palette of a blinking bar: every colour inverted; with high contrast on, the fill's and the
+// empty part's colours exchanged, so that it stays in the system's colours.
+BarPalette BlinkPalette(const BarPalette& palette, bool bHighContrast);

@@ -1,4 +1,4 @@
-// The decisions of the full-screen and the lock switches.
+// The decisions of the full-screen, the lock and the phase end's switches.
 #include "workday.h"
 
 #include <climits>
@@ -154,4 +154,110 @@ CountStep Workday::Step(CountState count)
     default:
         return CountStep::None;
     }
+}
+
+std::optional<std::string> SoundFileFor(StripSound sound, const std::string& alarm, const PhaseEndSettings& settings)
+{
+    switch (sound) {
+    case StripSound::Alarm:
+        return alarm;
+    case StripSound::PauseAlarm:
+        return settings.m_strPauseAlarm.empty() ? alarm : settings.m_strPauseAlarm;
+    case StripSound::Warning:
+        if (settings.m_strWarningSound.empty())
+            return std::nullopt;
+        return settings.m_strWarningSound;
+    default:
+        return std::nullopt;
+    }
+}
+
+void Workday::UserStartedOrPaused()
+{
+    m_bHeldByAway = m_bBegunAsleep = false;
+    m_bWaitsForInput = false;
+    React();
+}
+
+void Workday::SetPhaseEndSettings(const PhaseEndSettings& settings)
+{
+    m_phaseEnd = settings;
+    m_bWaitsForInput = m_bWarned = false;
+    React();
+}
+
+PhaseEndStep Workday::EndPhase(CountState next, uint64_t nNowMs, uint32_t nInputClock)
+{
+    const StripSound sound = next.bWork ? StripSound::PauseAlarm : StripSound::Alarm;
+    const bool bWaits = !(next.bWork ? m_phaseEnd.m_bUnitBySelf : m_phaseEnd.m_bPauseBySelf);
+    m_bUnanswered = bWaits || m_phaseEnd.m_nRepeatSecs > 0;
+    m_bWarningShown = false;
+    m_nEndedAtMs = nNowMs;
+    m_nRepeats = 0;
+    m_endSound = sound;
+    m_bWaitsForInput = bWaits && next.bWork && m_phaseEnd.m_bUnitAtInput;
+    m_nEndedAtInput = nInputClock;
+    // A phase that waits is the user's to start, not the lock's to go on with.
+    const CountStep step = bWaits ? CountStep::Hold : AtPhaseStart(next);
+    return PhaseEndStep{step, Presence().bSound ? sound : StripSound::None};
+}
+
+void Workday::SkipPhase()
+{
+    m_bWaitsForInput = false;
+    React();
+}
+
+bool Workday::IsReminding(uint64_t nNowMs) const
+{
+    return (m_bUnanswered && nNowMs - m_nEndedAtMs < kReminderMs) ||
+           (m_bWarningShown && nNowMs - m_nWarnedAtMs < kWarningBlinkMs) || m_bWaitsForInput;
+}
+
+ReminderStep Workday::Remind(uint64_t nNowMs)
+{
+    ReminderStep step;
+    step.bReadInput = m_bWaitsForInput && !IsAway();
+    // Seconds are counted to the nearest, so that a timer a little early or late still meets them.
+    const auto secondsSince = [nNowMs](uint64_t nSinceMs) { return (nNowMs - nSinceMs + 500) / 1000; };
+    if (m_bWarningShown && nNowMs - m_nWarnedAtMs < kWarningBlinkMs)
+        step.bInverted = secondsSince(m_nWarnedAtMs) % 2 == 0;
+    if (!m_bUnanswered || nNowMs - m_nEndedAtMs >= kReminderMs) {
+        m_bUnanswered = false;
+        return step;
+    }
+    const uint64_t nSeconds = secondsSince(m_nEndedAtMs);
+    step.bInverted = nSeconds % 2 == 0;
+    const auto nRepeatSecs = static_cast<uint64_t>(m_phaseEnd.m_nRepeatSecs);
+    if (nRepeatSecs > 0 && nSeconds >= (static_cast<uint64_t>(m_nRepeats) + 1) * nRepeatSecs) {
+        // A repeat missed while the strip was silent or nobody was there is not rung later.
+        m_nRepeats = static_cast<int64_t>(nSeconds / nRepeatSecs);
+        if (Presence().bSound && !IsAway())
+            step.sound = m_endSound;
+    }
+    return step;
+}
+
+CountStep Workday::TakeInput(uint32_t nLastInput)
+{
+    // The input clock runs round every 49.7 days: what lies less than half a round after the end
+    // came after it.
+    if (!m_bWaitsForInput || IsAway() || static_cast<int32_t>(nLastInput - m_nEndedAtInput) <= 0)
+        return CountStep::None;
+    UserStartedOrPaused();
+    return CountStep::GoOn;
+}
+
+StripSound Workday::Warn(int32_t nRemainingSecs, int32_t nTotalSecs, uint64_t nNowMs)
+{
+    const int32_t nWarningSecs = m_phaseEnd.m_nWarningMins * 60;
+    if (nRemainingSecs > nWarningSecs) {
+        m_bWarned = false;
+        return StripSound::None;
+    }
+    if (nWarningSecs == 0 || m_bWarned || nTotalSecs <= nWarningSecs)
+        return StripSound::None;
+    m_bWarned = m_bWarningShown = true;
+    m_nWarnedAtMs = nNowMs;
+    return Presence().bSound ? StripSound::Warning : StripSound::None;
 }

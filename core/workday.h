@@ -1,10 +1,13 @@
-// The strip out of the way of a full-screen program, and a work unit that counts only while
-// someone is at the desk: the switches of section ARBEITSTAG and the decisions they make.
+// The strip out of the way of a full-screen program, a work unit that counts only while someone
+// is at the desk, and the end of a phase the user's way: the switches of sections ARBEITSTAG and
+// ABLAUF and the decisions they make.
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
+#include "phase_end.h"
 #include "window_layout.h"
 
 inline constexpr char kSectionWorkday[] = "ARBEITSTAG";
@@ -89,6 +92,28 @@ struct CountState {
 // go on with what the day held.
 enum class CountStep { None, Hold, GoOn };
 
+// The sounds of the strip: the alarm at the end of a work unit, the one at the end of a pause, and
+// the warning before an end.
+enum class StripSound { None, Alarm, PauseAlarm, Warning };
+
+// The wave file a sound plays: the pause's own alarm where one is set, else the alarm (an empty
+// one rings as a missing file does); the warning only where one is set.
+std::optional<std::string> SoundFileFor(StripSound sound, const std::string& alarm, const PhaseEndSettings& settings);
+
+// What the strip does when a tick ends a phase: a phase that waits is held at its full length.
+struct PhaseEndStep {
+    CountStep step = CountStep::None;
+    StripSound sound = StripSound::None;
+};
+
+// What the strip does at a second of its reminder: ring again, draw its bar inverted or as it is,
+// and read when the user's last input came.
+struct ReminderStep {
+    StripSound sound = StripSound::None;
+    bool bInverted = false;
+    bool bReadInput = false;
+};
+
 // The strip's presence and rhythm through a working day: hidden by its chord, out of the way of a
 // full-screen program unless the user asked for it, and a work unit held while nobody can be at
 // the desk (the screen locked, the session disconnected, the machine asleep). It takes the events
@@ -129,8 +154,38 @@ public:
     CountStep Wake(CountState count);
     // A phase began by a tick: a work unit that begins while nobody is there waits.
     CountStep AtPhaseStart(CountState count);
-    // The user started or paused the countdown: what the lock held is the user's again.
-    void UserStartedOrPaused() { m_bHeldByAway = m_bBegunAsleep = false; }
+    // The user started or paused the countdown: what the lock held is the user's again, a phase
+    // that waited waits no longer, and the phase end is answered.
+    void UserStartedOrPaused();
+
+    // The end of a phase the user's way, anew: nothing of an earlier end or warning remains.
+    const PhaseEndSettings& PhaseEnd() const { return m_phaseEnd; }
+    void SetPhaseEndSettings(const PhaseEndSettings& settings);
+    // A tick at nNowMs ended a phase, and `next` began, running; nInputClock is the clock that
+    // the user's input is timed on. The new phase waits where its switch is off; otherwise a work
+    // unit that begins while nobody is there waits for the unlock.
+    PhaseEndStep EndPhase(CountState next, uint64_t nNowMs, uint32_t nInputClock);
+    // The user skipped to the next phase: the one that waited is gone.
+    void SkipPhase();
+    // The user reacted: a click on the strip or a chord. The alarm repeats no more and the bar
+    // blinks no more; a phase that waits still waits.
+    void React() { m_bUnanswered = m_bWarningShown = false; }
+    // Whether the strip needs its reminder's second at nNowMs: a phase end unanswered for less
+    // than kReminderMs, a warning of the last kWarningBlinkMs, or a unit that waits for input.
+    bool IsReminding(uint64_t nNowMs) const;
+    // A second of the reminder at nNowMs. The bar blinks, inverted in the first second and every
+    // other one after it; the alarm repeats every m_nRepeatSecs, but never while the strip stays
+    // silent for a full screen or nobody can be at the desk.
+    ReminderStep Remind(uint64_t nNowMs);
+    // The user's last input at nLastInput on the input clock: the unit that waits for it goes on
+    // when it came after the pause's end.
+    CountStep TakeInput(uint32_t nLastInput);
+    // A counted second left nRemainingSecs of a phase of nTotalSecs: the warning, once a phase,
+    // where the phase is longer than it. Time that comes back above it arms it again.
+    StripSound Warn(int32_t nRemainingSecs, int32_t nTotalSecs, uint64_t nNowMs);
+
+    static constexpr uint64_t kReminderMs = 10 * 60 * 1000;
+    static constexpr uint64_t kWarningBlinkMs = 3000;
 
 private:
     bool IsAway() const { return m_away.IsAway() || m_bAsleep; }
@@ -147,4 +202,17 @@ private:
     uint64_t m_nAsleepSinceMs = 0;
     bool m_bHeldByAway = false;
     bool m_bBegunAsleep = false;
+
+    PhaseEndSettings m_phaseEnd;
+    // The phase end not answered yet, when it came, how often it rang again and with what.
+    bool m_bUnanswered = false;
+    uint64_t m_nEndedAtMs = 0;
+    int64_t m_nRepeats = 0;
+    StripSound m_endSound = StripSound::None;
+    // A work unit that waits for the first input after this moment of the input clock.
+    bool m_bWaitsForInput = false;
+    uint32_t m_nEndedAtInput = 0;
+    bool m_bWarned = false;
+    bool m_bWarningShown = false;
+    uint64_t m_nWarnedAtMs = 0;
 };

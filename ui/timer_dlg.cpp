@@ -13,7 +13,6 @@
 #include "resource.h"
 #include "settings_dlg.h"
 #include "strip_menu.h"
-#include "win32/alarm_sound.h"
 #include "win32/monitor.h"
 #include "win32/wide_text.h"
 
@@ -78,6 +77,8 @@ BOOL CTimerDlg::OnInitDialog()
     m_stopwatch.Reset();
     m_stopwatch.m_bSwRunning = 0;
     RestorePlace();
+    if (m_day.PhaseEnd().m_bStartAtOnce)
+        ToggleCountdown();
     // Hidden since the style change, the strip shows itself once, complete and in its place.
     ShowWindow(SW_SHOW);
     return TRUE;
@@ -169,6 +170,8 @@ void CTimerDlg::ApplySettings()
     m_progress.SetBarColour(kBarGreen);
     m_nInterval = 1000;
     m_day.UserStartedOrPaused();
+    m_day.SetPhaseEndSettings(SettingsFile::LoadPhaseEndSettings(m_settingsFile));
+    KeepReminding();
     CarryOut(m_day.SetSettings(SettingsFile::LoadWorkdaySettings(m_settingsFile), Count()));
     LoadChords();
     // With the caption flag set, the toggle always lands in the compact form.
@@ -185,6 +188,8 @@ void CTimerDlg::OnTimer(UINT_PTR nIDEvent)
         CountdownTick();
     else if (nIDEvent == kStopwatchTimer && m_stopwatch.m_bSwRunning == 1)
         StopwatchTick();
+    else if (nIDEvent == kReminderTimer && m_bReminding)
+        ReminderTick();
     Default();
 }
 
@@ -201,21 +206,6 @@ void CTimerDlg::CountdownTick()
         ArmNextSecond(kCountdownTimer, m_countdownGrid);
 }
 
-bool CTimerDlg::CountSecond()
-{
-    if (m_cycle.CountDown()) {
-        ChangePhase();
-        if (m_day.Presence().bSound)
-            PlayAlarm(AlarmToPlay(m_strAlarmFile).c_str());
-        // A work unit that begins while nobody is at the desk waits, at its full length.
-        if (CarryOut(m_day.AtPhaseStart(Count())) == CountStep::Hold)
-            return false;
-    }
-    // The tick that ends a phase counts as the first second of the next.
-    m_cycle.CountElapsed();
-    return true;
-}
-
 // The grid's step is m_nInterval; the time left until a second is due is read off the system's
 // monotonic clock.
 void CTimerDlg::ArmFirstSecond(UINT_PTR nTimer, SecondGrid& grid)
@@ -228,11 +218,6 @@ void CTimerDlg::ArmFirstSecond(UINT_PTR nTimer, SecondGrid& grid)
 void CTimerDlg::ArmNextSecond(UINT_PTR nTimer, SecondGrid& grid)
 {
     SetTimer(nTimer, grid.Advance(::GetTickCount64(), static_cast<UINT>(std::max(m_nInterval, 0))));
-}
-
-void CTimerDlg::PlayAlarm(const wchar_t* file)
-{
-    PlaySoundAsync(file);
 }
 
 void CTimerDlg::ChangePhase()
@@ -251,7 +236,9 @@ void CTimerDlg::UpdateDisplay()
 
 void CTimerDlg::ApplyPalette()
 {
-    const BarPalette palette = StripPalette(BarColour(m_cycle), m_bHighContrast, m_system);
+    BarPalette palette = StripPalette(BarColour(m_cycle), m_bHighContrast, m_system);
+    if (m_bInverted)
+        palette = BlinkPalette(palette, m_bHighContrast);
     m_progress.SetBarColour(palette.crBar);
     m_progress.SetBkColour(palette.crEmpty);
     m_progress.SetTextBkColour(palette.crTextOverBar);
@@ -316,6 +303,7 @@ void CTimerDlg::PauseCountdown()
 
 void CTimerDlg::OnNextUnit()
 {
+    m_day.SkipPhase();
     ChangePhase();
 }
 

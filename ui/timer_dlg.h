@@ -69,6 +69,8 @@ protected:
 private:
     static constexpr UINT_PTR kCountdownTimer = 0;
     static constexpr UINT_PTR kStopwatchTimer = 1;
+    // The second of a phase end not answered yet, of a warning, or of a unit that waits for input.
+    static constexpr UINT_PTR kReminderTimer = 2;
 
     std::string m_strAlarmFile;
     Stopwatch m_stopwatch;
@@ -108,6 +110,9 @@ private:
     Workday m_day;
     // From the moment its exit or close begins: a second start then waits for it to end.
     bool m_bEnding = false;
+    // The reminder's timer runs, and the bar blinks inverted this second.
+    bool m_bReminding = false;
+    bool m_bInverted = false;
 
     void OnSysCommand(UINT nID);
     void OnPaint();
@@ -130,6 +135,15 @@ private:
     bool CountSecond();
     void StopwatchTick();
     void ChangePhase();
+    // The end of a phase the user's way: the sound it rings, the reminder's second that follows
+    // it, and the user's answer, a click of the strip's buttons or its bar, or a chord.
+    void EndPhase();
+    void Ring(StripSound sound);
+    void KeepReminding();
+    void ReminderTick();
+    void ShowInverted(bool bInverted);
+    void React();
+    bool OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
     // Starts or pauses the countdown, whoever asks.
     void ToggleCountdown();
     void PauseCountdown();

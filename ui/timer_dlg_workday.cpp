@@ -33,8 +33,10 @@ void CTimerDlg::LoadChords()
     m_owner.RegisterChords(m_chords);
 }
 
+// Any chord answers a phase end, as a click of the strip does.
 void CTimerDlg::RunChordAction(ChordAction action)
 {
+    React();
     switch (action) {
     case ChordAction::StartPause:
         OnStartPause();

@@ -8,6 +8,7 @@
 #include "altgr_character.h"
 #include "front_window.h"
 #include "high_contrast.h"
+#include "last_input.h"
 #include "presentation_mode.h"
 
 struct DesktopQuestions {
@@ -17,4 +18,6 @@ struct DesktopQuestions {
     bool (*pHighContrast)() = IsHighContrastOn;
     // The milliseconds since the start of the machine, counted on through its sleep.
     ULONGLONG (*pNow)() = ::GetTickCount64;
+    // The moment of the user's last input, on the clock of GetTickCount; nothing if unknown.
+    std::optional<DWORD> (*pLastInput)() = LastInputTime;
 };

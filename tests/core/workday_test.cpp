@@ -1,6 +1,7 @@
 // The decisions of the full-screen and the lock switches, as two tables.
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -135,4 +136,107 @@ TEST(Workday, TheUserWinsOverAFullScreenAndSleepHoldsAWorkUnitAndCountsAPauseOnO
     EXPECT_EQ(day.SetSettings(WorkdaySettings{1, 0}, work), CountStep::None);
     EXPECT_EQ(day.Suspend(0, work), CountStep::None);
     EXPECT_FALSE(day.IsAsleep());
+}
+
+TEST(PhaseEnd, AHandEditedValueIsReadAsTheNearestTheKeyAllows)
+{
+    const struct {
+        const char* text;
+        std::optional<int32_t> number;
+    } texts[] = {{"", std::nullopt},  {"abc", std::nullopt},   {"- 5", std::nullopt},          {" 3", 3},
+                 {"+7 s", 7},         {"-5", -5},              {"2147483647", 2147483647},     {"007", 7},
+                 {"99999999999", 2147483647}, {"-99999999999", -2147483647 - 1}};
+    for (const auto& row : texts)
+        EXPECT_EQ(SettingNumber(row.text), row.number) << row.text;
+    const struct {
+        int32_t nValue, nRepeat, nWarning, nLevel;
+        bool bSwitch;
+    } rows[] = {
+        {-2147483647 - 1, 0, 0, 0, false}, {-5, 0, 0, 0, false}, {0, 0, 0, 0, false}, {2, 0, 2, 2, true},
+        {3, 5, 3, 3, true}, {61, 61, 60, 61, true}, {101, 101, 60, 100, true}, {601, 600, 60, 100, true},
+        {2147483647, 600, 60, 100, true},
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(RepeatSecondsFrom(row.nValue), row.nRepeat) << row.nValue;
+        EXPECT_EQ(WarningMinutesFrom(row.nValue), row.nWarning) << row.nValue;
+        EXPECT_EQ(LevelFrom(row.nValue), row.nLevel) << row.nValue;
+        EXPECT_EQ(SwitchFrom(row.nValue), row.bSwitch) << row.nValue;
+    }
+}
+
+TEST(PhaseEnd, APhaseWaitsAndTheAlarmRepeatsUntilTheUserReactsForTenMinutesAtMost)
+{
+    const CountState pause{false, true}, heldPause{false, false}, work{true, true};
+    PhaseEndSettings settings;
+    settings.m_bPauseBySelf = false;
+    settings.m_nRepeatSecs = 30;
+    Workday day;
+    day.SetPhaseEndSettings(settings);
+    const PhaseEndStep end = day.EndPhase(pause, 1000, 0);
+    EXPECT_EQ(end.step, CountStep::Hold);
+    EXPECT_EQ(end.sound, StripSound::Alarm);
+    // The bar is inverted in the first second and every other one; the alarm comes again at 30
+    // and 60 s, with a timer a little early or late; not while the screen is locked.
+    const struct {
+        uint64_t nNowMs;
+        bool bInverted;
+        StripSound sound;
+    } seconds[] = {{1000, true, StripSound::None},     {2000, false, StripSound::None},
+                   {30'600, true, StripSound::Alarm},  {31'600, false, StripSound::None},
+                   {61'400, true, StripSound::Alarm},  {62'000, false, StripSound::None}};
+    for (const auto& row : seconds) {
+        const ReminderStep step = day.Remind(row.nNowMs);
+        EXPECT_EQ(step.bInverted, row.bInverted) << row.nNowMs;
+        EXPECT_EQ(step.sound, row.sound) << row.nNowMs;
+        EXPECT_FALSE(step.bReadInput);
+    }
+    day.TakeSessionChange(kSessionLock, heldPause);
+    EXPECT_EQ(day.Remind(91'000).sound, StripSound::None);
+    day.TakeSessionChange(kSessionUnlock, heldPause);
+    EXPECT_EQ(day.Remind(92'000).sound, StripSound::None);
+    EXPECT_EQ(day.Remind(121'000).sound, StripSound::Alarm);
+    EXPECT_TRUE(day.IsReminding(600'999));
+    EXPECT_FALSE(day.IsReminding(601'000));
+
+    // A pause that ends: the unit waits for the first input after the end, on a clock that runs
+    // round; the pause's own alarm falls back on the alarm.
+    settings.m_bUnitBySelf = false;
+    settings.m_bUnitAtInput = true;
+    day.SetPhaseEndSettings(settings);
+    EXPECT_EQ(day.EndPhase(work, 700'000, 4'294'967'000u).sound, StripSound::PauseAlarm);
+    EXPECT_EQ(SoundFileFor(StripSound::PauseAlarm, "Gong.wav", settings), "Gong.wav");
+    EXPECT_TRUE(day.Remind(701'000).bReadInput);
+    EXPECT_EQ(day.TakeInput(4'294'966'999u), CountStep::None);
+    EXPECT_EQ(day.TakeInput(4'294'967'000u), CountStep::None);
+    EXPECT_EQ(day.TakeInput(5), CountStep::GoOn);
+    EXPECT_FALSE(day.IsReminding(702'000));
+    // A reaction ends the reminder; a phase that rolls on without repeats reminds of nothing.
+    day.EndPhase(pause, 800'000, 0);
+    day.React();
+    EXPECT_FALSE(day.IsReminding(800'000));
+    settings = PhaseEndSettings{};
+    day.SetPhaseEndSettings(settings);
+    EXPECT_EQ(day.EndPhase(pause, 900'000, 0).step, CountStep::None);
+    EXPECT_FALSE(day.IsReminding(900'000));
+}
+
+TEST(PhaseEnd, TheWarningComesOncePerPhaseLongerThanItAndAgainWhenTimeComesBack)
+{
+    PhaseEndSettings settings;
+    settings.m_nWarningMins = 1;
+    Workday day;
+    day.SetPhaseEndSettings(settings);
+    const struct {
+        int32_t nRemaining, nTotal;
+        StripSound sound;
+    } rows[] = {{61, 1500, StripSound::None}, {60, 1500, StripSound::Warning}, {59, 1500, StripSound::None},
+                {1500, 1500, StripSound::None}, {30, 1500, StripSound::Warning}, {59, 60, StripSound::None}};
+    for (const auto& row : rows)
+        EXPECT_EQ(day.Warn(row.nRemaining, row.nTotal, 5000), row.sound) << row.nRemaining << " of " << row.nTotal;
+    // It blinks for three seconds and plays only a warning sound that is set.
+    EXPECT_TRUE(day.Remind(5000).bInverted);
+    EXPECT_FALSE(day.Remind(6000).bInverted);
+    EXPECT_TRUE(day.Remind(7000).bInverted);
+    EXPECT_FALSE(day.IsReminding(8000));
+    EXPECT_EQ(SoundFileFor(StripSound::Warning, "Gong.wav", settings), std::nullopt);
 }
