@@ -17,6 +17,7 @@
 #include <string>
 
 #include "resource.h"
+#include "host_program.h"
 #include "message_pump.h"
 #include "strip_window.h"
 
@@ -86,22 +87,6 @@ bool WaitUntilShown(HWND hStrip, bool bShown)
     }
     return false;
 }
-
-// Starts a program of the Linux host, as Wine starts one; Wine gives no handle to wait for its end.
-bool StartHostProgram(const wchar_t* program, std::wstring command)
-{
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    if (!::CreateProcessW(program, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
-        return false;
-    for (HANDLE handle : {process.hThread, process.hProcess}) {
-        if (handle)
-            ::CloseHandle(handle);
-    }
-    return true;
-}
-
 }  // namespace
 
 TEST(RealProgram, CountsDownInRealTimeAndTheExitButtonSavesThePlace)

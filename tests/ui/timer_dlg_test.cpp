@@ -19,6 +19,7 @@
 #include "core/settings.h"
 #include "core/status_display.h"
 #include "core/unit_cycle.h"
+#include "host_program.h"
 #include "message_pump.h"
 #include "modal_driver.h"
 #include "picture.h"
@@ -1533,4 +1534,70 @@ TEST(SessionNotification, ARegistrationBeforeTheSessionsServicesIsTriedAgainUnti
         EXPECT_EQ(nCalls, 3);
     }
     ::DestroyWindow(hWnd);
+}
+
+TEST_F(StripTest, APauseThatWaitsBlinksAndRingsAgainUntilAClickAndStartsOnlyOnStart)
+{
+    WriteSettings("[EINHEIT]\r\nArbeit=1\r\n[ABLAUF]\r\nPauseVonSelbst=0\r\nWiederholen=5\r\n");
+    RecordingTimerDlg dlg(FakeDesktop());
+    Run(dlg, [&](HWND hDlg) {
+        HWND hBar = ::GetDlgItem(hDlg, IDC_PROGRESS);
+        const auto emptyCorner = [&] {
+            ::RedrawWindow(hBar, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+            RECT rc{};
+            ::GetClientRect(hBar, &rc);
+            return ::GetPixel(CClientDC(hBar).GetSafeHdc(), rc.right - 2, 1);
+        };
+        const auto second = [&](int nCount) {
+            for (int n = 0; n < nCount; ++n)
+                g_nNow += 1000, Ticks(hDlg, 2, 1);
+        };
+        const COLORREF window = ::GetSysColor(COLOR_WINDOW);
+        const COLORREF inverted = RGB(255 - GetRValue(window), 255 - GetGValue(window), 255 - GetBValue(window));
+        Command(hDlg, IDC_START);
+        Ticks(hDlg, 0, 64);
+        EXPECT_EQ(ItemText(hDlg, IDC_PROGRESS), "5:00 --- PAUSE");
+        EXPECT_EQ(ButtonImage(hDlg, IDC_START), DrawnPicture(IDI_START));
+        EXPECT_EQ(emptyCorner(), inverted);
+        second(1);
+        EXPECT_EQ(emptyCorner(), window);
+        second(9);
+        EXPECT_EQ(dlg.m_alarms.size(), 3u);
+        // A click on the bar answers: no more repeats and no blinking, and the pause still waits
+        // for its start button.
+        ::SendMessageA(hBar, WM_LBUTTONDOWN, MK_LBUTTON, 0);
+        second(6);
+        EXPECT_EQ(dlg.m_alarms.size(), 3u);
+        EXPECT_EQ(emptyCorner(), window);
+        EXPECT_EQ(ItemText(hDlg, IDC_PROGRESS), "5:00 --- PAUSE");
+        ::SendMessageA(hDlg, WM_COMMAND, MAKEWPARAM(IDC_START, BN_CLICKED), (LPARAM)::GetDlgItem(hDlg, IDC_START));
+        Ticks(hDlg, 0, 1);
+        EXPECT_EQ(ItemText(hDlg, IDC_PROGRESS), "4:59 --- PAUSE");
+    });
+}
+
+// Wine counts a pointer move over one of its own windows as input, not one over the bare desktop.
+TEST_F(StripTest, AUnitThatWaitsStartsWithAPointerMoveOverTheStripAfterThePause)
+{
+    WriteSettings("[EINHEIT]\r\nKPause=1\r\n[ABLAUF]\r\nEinheitVonSelbst=0\r\nEinheitBeiEingabe=1\r\n");
+    RecordingTimerDlg dlg;
+    Run(dlg, [&](HWND hDlg) {
+        Command(hDlg, IDC_NEXT);
+        Command(hDlg, IDC_START);
+        Ticks(hDlg, 0, 61);
+        Ticks(hDlg, 2, 1);
+        EXPECT_EQ(ItemText(hDlg, IDC_PROGRESS), "25:00 --- Einheit 2");
+        EXPECT_EQ(dlg.Read().m_cycle.m_bRunning, 0);
+        RECT rc{};
+        ::GetWindowRect(hDlg, &rc);
+        const std::wstring x = std::to_wstring((rc.left + rc.right) / 2), y = std::to_wstring((rc.top + rc.bottom) / 2);
+        ASSERT_TRUE(StartHostProgram(L"Z:\\usr\\bin\\xdotool",
+                                     L"xdotool mousemove " + x + L" " + y + L" mousemove_relative 3 0"))
+            << "no xdotool (apt package xdotool)";
+        // The reminder's own second reads the input.
+        PumpUntil([&] { return dlg.Read().m_cycle.m_bRunning == 1; }, 5000);
+        EXPECT_EQ(dlg.Read().m_cycle.m_bRunning, 1);
+        EXPECT_EQ(ButtonImage(hDlg, IDC_START), DrawnPicture(IDI_PAUSE));
+        EXPECT_EQ(ItemText(hDlg, IDC_PROGRESS), "25:00 --- Einheit 2");
+    });
 }
