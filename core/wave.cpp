@@ -55,8 +55,9 @@ struct Chunks {
     bool bDataCut = false;
 };
 
-// The first fmt chunk of a whole format and the first data chunk. The walk ends where no whole chunk header is left, and at a
-// chunk that claims more than the file holds: only data can be taken in part.
+// The first fmt chunk of a whole format and the first data chunk. The walk ends where no whole
+// chunk header is left, and at a chunk that claims more than the file holds: only data can be
+// taken in part.
 Chunks FindChunks(std::span<const uint8_t> file)
 {
     Chunks chunks;
@@ -65,8 +66,7 @@ Chunks FindChunks(std::span<const uint8_t> file)
         const std::size_t nSize = Le32(file, nAt + 4);
         const std::size_t nBody = nAt + kChunkHeaderBytes;
         const std::size_t nThere = std::min(nSize, file.size() - nBody);
-        const bool bData = IsId(file, nAt, "data");
-        if (bData && !chunks.data) {
+        if (IsId(file, nAt, "data") && !chunks.data) {
             chunks.data = file.subspan(nBody, nThere);
             chunks.bDataCut = nThere < nSize;
         } else if (IsId(file, nAt, "fmt ") && !chunks.format && nThere == nSize && nSize >= kMinFormatBytes) {

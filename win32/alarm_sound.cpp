@@ -18,6 +18,7 @@
 namespace {
 
 using PlaySoundFunction = decltype(::PlaySoundW);
+using CThread = UniqueHandle<HANDLE, KernelHandleTraits>;
 
 // What a sound's worker owns. The function is looked up on the window's thread: the worker
 // touches no static.
@@ -51,7 +52,7 @@ std::unique_ptr<SoundInMemory> ReadSound(const std::wstring& path, int32_t nLeve
 // The worker runs on alone: its handle goes at once. False, the sound freed, without a thread.
 bool StartWorker(std::unique_ptr<SoundInMemory> sound)
 {
-    const CFile thread(::CreateThread(nullptr, 0, PlayToEnd, sound.get(), 0, nullptr));
+    const CThread thread(::CreateThread(nullptr, 0, PlayToEnd, sound.get(), 0, nullptr));
     if (thread)
         sound.release();
     return static_cast<bool>(thread);
@@ -68,8 +69,9 @@ std::wstring AlarmToPlay(const std::string& alarmFile)
     return !beside.empty() && IsFile(beside) ? beside : alarm;
 }
 
-// The level lies in the samples, not in the device's volume, which other programs share. A sound
-// too large to keep in memory rings as a file that cannot be read does.
+// The level lies in the samples, not in the device's volume, which other programs share. A file
+// the program does not take, one too large to hold in memory among them, goes to the system as
+// before: it rings its default sound, or plays the file at its own level where it can.
 void PlaySoundAtLevel(const std::wstring& file, int32_t nLevel)
 {
     if (LevelFrom(nLevel) == 0)

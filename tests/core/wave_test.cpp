@@ -29,7 +29,8 @@ std::string Fmt(int nTag, uint32_t nByteRate, int nAlign, int nBits)
 // WAVE_FORMAT_EXTENSIBLE of 16 bits whose sub-format GUID starts with nSub.
 std::string Extensible(int nSub)
 {
-    return Fmt(0xFFFE, 4, 2, 16) + U16(22) + U16(16) + U32(4) + U32(nSub) + U16(0) + U16(0x10) + "\x80\0\0\xAA\0\x38\x9B\x71"s;
+    const std::string guidTail = U16(0) + U16(0x10) + "\x80\0\0\xAA\0\x38\x9B\x71"s;
+    return Fmt(0xFFFE, 4, 2, 16) + U16(22) + U16(16) + U32(4) + U32(nSub) + guidTail;
 }
 
 }  // namespace
@@ -52,7 +53,7 @@ TEST(Wave, TheFileIsWrittenAnewWithItsPcmSamplesScaledTowardSilence)
         {"16 bits at 50", riff + pcm16 + Chunk("data", 10) + S16({1000, -1000, -32768, 1, -1}), 50,
          "RIFF" + U32(46) + "WAVE" + pcm16 + Chunk("data", 10) + S16({500, -500, -16384, 0, 0}), 2500},
         {"8 bits at 50, odd, no pad", pcm8 + bytes8, 50,
-         "RIFF" + U32(42) + "WAVE" + Chunk("fmt ", 16) + Fmt(1, 2, 1, 8) + Chunk("data", 5) + "\xB2\x4E\x80\xBF\x40\0"s, 2500},
+         "RIFF" + U32(42) + pcm8.substr(8) + "\xB2\x4E\x80\xBF\x40\0"s, 2500},
         {"level above 100", pcm8 + bytes8, 150, "RIFF" + U32(42) + pcm8.substr(8) + bytes8 + "\0"s, 2500},
         {"level below 0", pcm8 + bytes8, -5, "RIFF" + U32(42) + pcm8.substr(8) + "\x80\x80\x80\x80\x80\0"s, 2500},
         {"fmt after data, odd chunk before", riff + Chunk("LIST", 3) + "abc\0"s + Chunk("data", 2) + S16({-2}) + pcm16,
