@@ -11,8 +11,8 @@
 #include <utility>
 #include <vector>
 
+#include "file_bytes.h"
 #include "file_exists.h"
-#include "gdi.h"
 #include "profile_file.h"
 #include "wide_text.h"
 
@@ -112,19 +112,6 @@ bool IsUnicodeText(std::string_view bytes)
     return bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF") || bytes.starts_with("\xEF\xBB\xBF");
 }
 
-struct FileTraits {
-    static void Free(HANDLE handle) { ::CloseHandle(handle); }
-};
-using CFile = UniqueHandle<HANDLE, FileTraits>;
-
-constexpr DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
-
-CFile OpenFile(const std::wstring& path, DWORD access, DWORD share, DWORD creation)
-{
-    const HANDLE hFile = ::CreateFileW(path.c_str(), access, share, nullptr, creation, FILE_ATTRIBUTE_NORMAL, nullptr);
-    return CFile(hFile != INVALID_HANDLE_VALUE ? hFile : nullptr);
-}
-
 // What another program's brief hold on the file answers: a virus scanner, an indexer or a sync
 // client that opened it just as the save came.
 bool IsHeld(DWORD error)
@@ -147,21 +134,8 @@ bool Retried(Step step)
     }
 }
 
-// Everything the file holds, up to a size that a settings file never reaches.
-std::optional<std::string> ReadAll(HANDLE hFile)
-{
-    LARGE_INTEGER size{};
-    const LARGE_INTEGER start{};
-    if (!::GetFileSizeEx(hFile, &size) || size.QuadPart > (64 << 20) ||
-        !::SetFilePointerEx(hFile, start, nullptr, FILE_BEGIN))
-        return std::nullopt;
-    std::string bytes(static_cast<std::size_t>(size.QuadPart), '\0');
-    DWORD nRead = 0;
-    if (!bytes.empty() && (!::ReadFile(hFile, bytes.data(), static_cast<DWORD>(bytes.size()), &nRead, nullptr) ||
-                           nRead != bytes.size()))
-        return std::nullopt;
-    return bytes;
-}
+// A settings file never grows this large.
+constexpr std::size_t kMaxSettingsBytes = std::size_t{64} << 20;
 
 bool WriteAll(HANDLE hFile, const std::string& text)
 {
@@ -208,7 +182,7 @@ std::optional<FoundFile> FindFile(const std::wstring& path)
         return std::nullopt;
     }
     BY_HANDLE_FILE_INFORMATION info{};
-    std::optional<std::string> bytes = ReadAll(file.Get());
+    std::optional<std::string> bytes = ReadAll(file.Get(), kMaxSettingsBytes);
     if (!bytes || !::GetFileInformationByHandle(file.Get(), &info))
         return std::nullopt;
     const std::optional<std::wstring> final = FinalPath(file.Get());
@@ -220,7 +194,7 @@ std::optional<FoundFile> FindFile(const std::wstring& path)
 bool WriteInPlace(const std::wstring& path, const char* section, std::span<const ProfileEntry> entries)
 {
     CFile file = OpenFile(path, GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, OPEN_ALWAYS);
-    const std::optional<std::string> bytes = file ? ReadAll(file.Get()) : std::nullopt;
+    const std::optional<std::string> bytes = file ? ReadAll(file.Get(), kMaxSettingsBytes) : std::nullopt;
     if (!bytes)
         return false;
     if (IsUnicodeText(*bytes)) {
@@ -260,7 +234,7 @@ bool Fill(HANDLE hCopy, const std::string& text)
 {
     if (!WriteAll(hCopy, text) || !::FlushFileBuffers(hCopy))
         return false;
-    const std::optional<std::string> bytes = ReadAll(hCopy);
+    const std::optional<std::string> bytes = ReadAll(hCopy, kMaxSettingsBytes);
     return bytes && *bytes == text;
 }
 
