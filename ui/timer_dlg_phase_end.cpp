@@ -26,7 +26,7 @@ bool CTimerDlg::CountSecond()
 
 void CTimerDlg::PlayAlarm(const wchar_t* file)
 {
-    PlaySoundAsync(file);
+    PlaySoundAtLevel(file, m_day.PhaseEnd().m_nLevel);
 }
 
 // A sound at level 0 is silent; the strip blinks all the same.
