@@ -5,9 +5,10 @@
 //   launch_probe ticks EXE COUNT BATCH      working set before and after COUNT posted ticks
 //   launch_probe drift EXE SECONDS [late]   the real time the strip takes for SECONDS ticks,
 //                                           with "late" every timer message of it 20 ms late
-//   launch_probe rest EXE SECONDS [counting] the processor time the program takes over SECONDS
-//                                           real seconds, the pointer away from its window;
-//                                           with "counting" after a click on Start
+//   launch_probe rest EXE SECONDS [counting|waiting] the processor time the program takes over
+//                                           SECONDS real seconds, the pointer away from its
+//                                           window; with "counting" after a click on Start, with
+//                                           "waiting" while unit 2 waits for the user's input
 #include <windows.h>
 
 #include <psapi.h>
@@ -342,8 +343,39 @@ double ProcessorMs(HWND hWnd)
     return -1;
 }
 
-int RunRest(const std::string& exe, int nSeconds, bool bCounting)
+// The strip's settings for a rest of its own: none, or a pause of no length after which the next
+// unit waits for the first input, reading it once a second.
+class RestSettings {
+public:
+    RestSettings(const std::string& exe, bool bWaiting)
+        : m_path(bWaiting ? exe.substr(0, exe.find_last_of("\\/") + 1) + kSettingsFileName : std::string())
+    {
+        static constexpr char kWaiting[] =
+            "[EINHEIT]\r\nKPause=0\r\n[ABLAUF]\r\nEinheitVonSelbst=0\r\nEinheitBeiEingabe=1\r\n";
+        HANDLE hFile = bWaiting ? ::CreateFileA(m_path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr)
+                                : INVALID_HANDLE_VALUE;
+        DWORD nWritten = 0;
+        if (hFile != INVALID_HANDLE_VALUE) {
+            ::WriteFile(hFile, kWaiting, sizeof kWaiting - 1, &nWritten, nullptr);
+            ::CloseHandle(hFile);
+        }
+    }
+    RestSettings(const RestSettings&) = delete;
+    RestSettings& operator=(const RestSettings&) = delete;
+    ~RestSettings()
+    {
+        if (!m_path.empty())
+            ::DeleteFileA(m_path.c_str());
+    }
+
+private:
+    std::string m_path;
+};
+
+int RunRest(const std::string& exe, int nSeconds, const std::string& mode)
 {
+    const bool bCounting = mode == "counting";
+    const RestSettings settings(exe, mode == "waiting");
     Target target(exe);
     if (!target.StartPainted())
         return 1;
@@ -356,7 +388,9 @@ int RunRest(const std::string& exe, int nSeconds, bool bCounting)
         std::fprintf(stderr, "launch_probe: cannot put the pointer away from %s or ask its times\n", exe.c_str());
         return 1;
     }
-    if (bCounting)
+    if (mode == "waiting")
+        ::PostMessageA(target.Dialog(), WM_COMMAND, MAKEWPARAM(IDC_NEXT, BN_CLICKED), 0);
+    if (bCounting || mode == "waiting")
         ::PostMessageA(target.Dialog(), WM_COMMAND, MAKEWPARAM(IDC_START, BN_CLICKED), 0);
     // A second for what the start and the click still do once; then only the rest is counted.
     ::Sleep(1000);
@@ -368,12 +402,14 @@ int RunRest(const std::string& exe, int nSeconds, bool bCounting)
         std::fprintf(stderr, "launch_probe: no processor times of %s\n", exe.c_str());
         return 1;
     }
-    // The strip counting must have counted; the stopped one and the bare dialog keep their text.
-    if ((target.ProgressText() != textBefore) != bCounting) {
+    // The strip counting must have counted; the stopped one and the bare dialog keep their text,
+    // and the one that waits still waits at the start of unit 2.
+    if ((target.ProgressText() != textBefore) != bCounting ||
+        (mode == "waiting" && textBefore != "25:00 --- Einheit 2")) {
         std::fprintf(stderr, "launch_probe: %s did not count as asked\n", exe.c_str());
         return 1;
     }
-    std::printf("rest_cpu_ms %s %s %.0f %d\n", Stem(exe).c_str(), bCounting ? "counting" : "stopped", after - before,
+    std::printf("rest_cpu_ms %s %s %.0f %d\n", Stem(exe).c_str(), mode.c_str(), after - before,
                 nSeconds);
     return 0;
 }
@@ -389,12 +425,13 @@ int main(int argc, char** argv)
         return RunTicks(argv[2], std::atoi(argv[3]), std::max(1, std::atoi(argv[4])));
     if (mode == "drift" && (argc == 4 || (argc == 5 && std::strcmp(argv[4], "late") == 0)))
         return RunDrift(argv[2], std::atoi(argv[3]), argc == 5);
-    if (mode == "rest" && (argc == 4 || (argc == 5 && std::strcmp(argv[4], "counting") == 0)))
-        return RunRest(argv[2], std::atoi(argv[3]), argc == 5);
+    const std::string rest = argc == 5 ? argv[4] : "stopped";
+    if (mode == "rest" && argc >= 4 && argc <= 5 && (rest == "stopped" || rest == "counting" || rest == "waiting"))
+        return RunRest(argv[2], std::atoi(argv[3]), rest);
     std::fprintf(stderr,
                  "usage: launch_probe startup RUNS EXE...\n"
                  "       launch_probe ticks EXE COUNT BATCH\n"
                  "       launch_probe drift EXE SECONDS [late]\n"
-                 "       launch_probe rest EXE SECONDS [counting]\n");
+                 "       launch_probe rest EXE SECONDS [counting|waiting]\n");
     return 2;
 }

@@ -65,6 +65,8 @@ protected:
 
     // Starts the alarm sound; it plays while the countdown goes on.
     virtual void PlayAlarm(const wchar_t* file);
+    // A click of the strip's buttons or bar answers a phase end before it does what it does.
+    bool OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
 private:
     static constexpr UINT_PTR kCountdownTimer = 0;
@@ -143,7 +145,6 @@ private:
     void ReminderTick();
     void ShowInverted(bool bInverted);
     void React();
-    bool OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
     // Starts or pauses the countdown, whoever asks.
     void ToggleCountdown();
     void PauseCountdown();
