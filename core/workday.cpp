@@ -228,7 +228,7 @@ ReminderStep Workday::Remind(uint64_t nNowMs)
     }
     const uint64_t nSeconds = secondsSince(m_nEndedAtMs);
     step.bInverted = nSeconds % 2 == 0;
-    const auto nRepeatSecs = static_cast<uint64_t>(m_phaseEnd.m_nRepeatSecs);
+    const auto nRepeatSecs = static_cast<uint64_t>(RepeatSecondsFrom(m_phaseEnd.m_nRepeatSecs));
     if (nRepeatSecs > 0 && nSeconds >= (static_cast<uint64_t>(m_nRepeats) + 1) * nRepeatSecs) {
         // A repeat missed while the strip was silent or nobody was there is not rung later.
         m_nRepeats = static_cast<int64_t>(nSeconds / nRepeatSecs);
@@ -248,9 +248,11 @@ CountStep Workday::TakeInput(uint32_t nLastInput)
     return CountStep::GoOn;
 }
 
-StripSound Workday::Warn(int32_t nRemainingSecs, int32_t nTotalSecs, uint64_t nNowMs)
+StripSound Workday::Warn(int32_t nElapsedSecs, int32_t nTotalSecs, uint64_t nNowMs)
 {
-    const int32_t nWarningSecs = m_phaseEnd.m_nWarningMins * 60;
+    // A hand-edited length may be negative, and the seconds counted past it.
+    const int64_t nRemainingSecs = int64_t{nTotalSecs} - nElapsedSecs;
+    const int32_t nWarningSecs = WarningMinutesFrom(m_phaseEnd.m_nWarningMins) * 60;
     if (nRemainingSecs > nWarningSecs) {
         m_bWarned = false;
         return StripSound::None;

@@ -180,9 +180,9 @@ public:
     // The user's last input at nLastInput on the input clock: the unit that waits for it goes on
     // when it came after the pause's end.
     CountStep TakeInput(uint32_t nLastInput);
-    // A counted second left nRemainingSecs of a phase of nTotalSecs: the warning, once a phase,
+    // A counted second made nElapsedSecs of a phase of nTotalSecs: the warning, once a phase,
     // where the phase is longer than it. Time that comes back above it arms it again.
-    StripSound Warn(int32_t nRemainingSecs, int32_t nTotalSecs, uint64_t nNowMs);
+    StripSound Warn(int32_t nElapsedSecs, int32_t nTotalSecs, uint64_t nNowMs);
 
     static constexpr uint64_t kReminderMs = 10 * 60 * 1000;
     static constexpr uint64_t kWarningBlinkMs = 3000;

@@ -19,7 +19,7 @@ bool CTimerDlg::CountSecond()
     }
     // The tick that ends a phase counts as the first second of the next.
     m_cycle.CountElapsed();
-    Ring(m_day.Warn(m_cycle.m_nTotal - m_cycle.m_nElapsed, m_cycle.m_nTotal, m_owner.Questions().pNow()));
+    Ring(m_day.Warn(m_cycle.m_nElapsed, m_cycle.m_nTotal, m_owner.Questions().pNow()));
     KeepReminding();
     return true;
 }

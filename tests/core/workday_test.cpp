@@ -226,13 +226,15 @@ TEST(PhaseEnd, TheWarningComesOncePerPhaseLongerThanItAndAgainWhenTimeComesBack)
     settings.m_nWarningMins = 1;
     Workday day;
     day.SetPhaseEndSettings(settings);
+    // A minute before the end of 25: at 1440 s of 1500.
     const struct {
-        int32_t nRemaining, nTotal;
+        int32_t nElapsed, nTotal;
         StripSound sound;
-    } rows[] = {{61, 1500, StripSound::None}, {60, 1500, StripSound::Warning}, {59, 1500, StripSound::None},
-                {1500, 1500, StripSound::None}, {30, 1500, StripSound::Warning}, {59, 60, StripSound::None}};
+    } rows[] = {{1439, 1500, StripSound::None}, {1440, 1500, StripSound::Warning}, {1441, 1500, StripSound::None},
+                {0, 1500, StripSound::None},    {1470, 1500, StripSound::Warning}, {1, 60, StripSound::None},
+                {1, -2147483647 - 1, StripSound::None}};
     for (const auto& row : rows)
-        EXPECT_EQ(day.Warn(row.nRemaining, row.nTotal, 5000), row.sound) << row.nRemaining << " of " << row.nTotal;
+        EXPECT_EQ(day.Warn(row.nElapsed, row.nTotal, 5000), row.sound) << row.nElapsed << " of " << row.nTotal;
     // It blinks for three seconds and plays only a warning sound that is set.
     EXPECT_TRUE(day.Remind(5000).bInverted);
     EXPECT_FALSE(day.Remind(6000).bInverted);
