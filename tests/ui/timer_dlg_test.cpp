@@ -1601,3 +1601,18 @@ TEST_F(StripTest, AUnitThatWaitsStartsWithAPointerMoveOverTheStripAfterThePause)
         EXPECT_EQ(ItemText(hDlg, IDC_PROGRESS), "25:00 --- Einheit 2");
     });
 }
+
+TEST_F(StripTest, WithBeimStartTheCountdownRunsFromTheStartAndLevelZeroRingsNothing)
+{
+    WriteSettings("[EINHEIT]\r\nArbeit=1\r\n[ABLAUF]\r\nBeimStart=1\r\nLautstaerke=0\r\nWiederholen=5\r\n");
+    RecordingTimerDlg dlg(FakeDesktop());
+    Run(dlg, [&](HWND hDlg) {
+        EXPECT_EQ(ButtonImage(hDlg, IDC_START), DrawnPicture(IDI_PAUSE));
+        Ticks(hDlg, 0, 61);
+        g_nNow += 5000;
+        Ticks(hDlg, 2, 1);
+        Ticks(hDlg, 0, 1);
+        EXPECT_EQ(ItemText(hDlg, IDC_PROGRESS), "4:59 --- PAUSE");
+        EXPECT_TRUE(dlg.m_alarms.empty());
+    });
+}
