@@ -31,6 +31,8 @@ struct SystemPalette {
     uint32_t crHighlightText = 0;
     uint32_t crWindow = 0;
     uint32_t crWindowText = 0;
+    uint32_t crButtonFace = 0;
+    uint32_t crButtonText = 0;
 };
 
 // The text over the empty part of the bar, with high contrast off.

@@ -26,7 +26,8 @@ HICON LoadProgramIcon(int nIconID)
 SystemPalette ReadSystemPalette()
 {
     return SystemPalette{::GetSysColor(COLOR_HIGHLIGHT), ::GetSysColor(COLOR_HIGHLIGHTTEXT),
-                         ::GetSysColor(COLOR_WINDOW), ::GetSysColor(COLOR_WINDOWTEXT)};
+                         ::GetSysColor(COLOR_WINDOW), ::GetSysColor(COLOR_WINDOWTEXT),
+                         ::GetSysColor(COLOR_BTNFACE), ::GetSysColor(COLOR_BTNTEXT)};
 }
 
 }  // namespace

@@ -93,7 +93,7 @@ TEST(BarColour, BlueStaysZeroForEveryPosition)
 
 TEST(BarColour, HighContrastDrawsInTheSystemsColoursAloneAndOffKeepsThePhasesBlueText)
 {
-    const SystemPalette system{0x00112233, 0x00445566, 0x00778899, 0x00AABBCC};
+    const SystemPalette system{0x00112233, 0x00445566, 0x00778899, 0x00AABBCC, 0x00DDEEFF, 0x00102030};
     EXPECT_EQ(StripPalette(0x0000FF00, false, system), (BarPalette{0x0000FF00, 0x00778899, 0x00778899, 0x00FF0000}));
     EXPECT_EQ(StripPalette(0x0000FF00, true, system), (BarPalette{0x00112233, 0x00778899, 0x00445566, 0x00AABBCC}));
 }
