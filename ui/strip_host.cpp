@@ -1,6 +1,8 @@
 // CStripHost: each message from outside gets a plain decision and one named operation of the strip.
 #include "strip_host.h"
 
+#include <cwchar>
+
 #include "core/window_layout.h"
 #include "core/workday.h"
 #include "win32/instance_name.h"
@@ -121,9 +123,10 @@ void CStripHost::OnSysColorChange()
     m_strip.FollowSystemColours();
 }
 
-void CStripHost::OnSettingChange(UINT nAction)
+// Windows names the apps' light or dark mode as the area "ImmersiveColorSet".
+void CStripHost::OnSettingChange(UINT nAction, const wchar_t* area)
 {
-    if (nAction == SPI_SETHIGHCONTRAST)
+    if (nAction == SPI_SETHIGHCONTRAST || (area && std::wcscmp(area, L"ImmersiveColorSet") == 0))
         m_strip.FollowSystemColours();
     else if (nAction == SPI_SETWORKAREA)
         m_strip.KeepOnMonitor();

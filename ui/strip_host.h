@@ -55,7 +55,7 @@ private:
     bool OnQueryEndSession();
     void OnEndSession(bool bEnding);
     void OnSysColorChange();
-    void OnSettingChange(UINT nAction);
+    void OnSettingChange(UINT nAction, const wchar_t* area);
     void OnDisplayChange();
     LRESULT OnBringIntoView();
     void OnSessionChange(UINT nStatus);

@@ -23,13 +23,6 @@ HICON LoadProgramIcon(int nIconID)
     return ::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(nIconID));
 }
 
-SystemPalette ReadSystemPalette()
-{
-    return SystemPalette{::GetSysColor(COLOR_HIGHLIGHT), ::GetSysColor(COLOR_HIGHLIGHTTEXT),
-                         ::GetSysColor(COLOR_WINDOW), ::GetSysColor(COLOR_WINDOWTEXT),
-                         ::GetSysColor(COLOR_BTNFACE), ::GetSysColor(COLOR_BTNTEXT)};
-}
-
 }  // namespace
 
 CTimerDlg::CTimerDlg(const ProfileFile& file, const std::wstring& instanceName, const DesktopQuestions& questions)
@@ -45,7 +38,7 @@ CTimerDlg::CTimerDlg(const ProfileFile& file, const std::wstring& instanceName, 
       m_owner(*this, instanceName, questions),
       m_settingsFile(file),
       m_system(ReadSystemPalette()),
-      m_bHighContrast(questions.pHighContrast())
+      m_look(LookFor(questions.pHighContrast(), questions.pAppsUseLightTheme()))
 {
 }
 
@@ -73,6 +66,8 @@ BOOL CTimerDlg::OnInitDialog()
     m_progress.SetDpi(m_nDpi);
     m_buttons.ShowAtDpi(m_nDpi);
     m_buttons.Name(*this);
+    m_owner.Questions().pRoundCorners(m_hWnd);
+    FollowLook();
     m_rcInitial = GetWindowRect();
     ApplySettings();
     m_stopwatch.Reset();
@@ -233,17 +228,6 @@ void CTimerDlg::UpdateDisplay()
     m_progress.SetPos(m_cycle.m_nElapsed);
     m_progress.SetWindowText(WidenAscii(StatusText(m_cycle)).c_str());
     ApplyPalette();
-}
-
-void CTimerDlg::ApplyPalette()
-{
-    BarPalette palette = StripPalette(BarColour(m_cycle), m_bHighContrast, m_system);
-    if (m_bInverted)
-        palette = BlinkPalette(palette, m_bHighContrast);
-    m_progress.SetBarColour(palette.crBar);
-    m_progress.SetBkColour(palette.crEmpty);
-    m_progress.SetTextBkColour(palette.crTextOverBar);
-    m_progress.SetTextColour(palette.crTextOverEmpty);
 }
 
 void CTimerDlg::StopwatchTick()
@@ -413,13 +397,4 @@ void CTimerDlg::OnCancel()
 {
     m_bEnding = true;
     CDialog::OnCancel();
-}
-
-void CTimerDlg::FollowSystemColours()
-{
-    m_progress.ReadSystemColours();
-    m_system = ReadSystemPalette();
-    m_bHighContrast = m_owner.Questions().pHighContrast();
-    ApplyPalette();
-    ::RedrawWindow(m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
 }

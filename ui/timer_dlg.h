@@ -6,6 +6,7 @@
 
 #include "controls/text_progress_ctrl.h"
 #include "core/chord.h"
+#include "core/look.h"
 #include "core/second_grid.h"
 #include "core/settings_file.h"
 #include "core/status_display.h"
@@ -107,7 +108,9 @@ private:
     // The chords as last read, for the menu; the host holds them registered.
     ChordSettings m_chords;
     SystemPalette m_system;
-    bool m_bHighContrast = false;
+    Look m_look = Look::Light;
+    // The strip's face in the dark look; none in the others.
+    CBrush m_hBackground;
     // Shown or hidden, counting or held, ringing or silent through the working day.
     Workday m_day;
     // From the moment its exit or close begins: a second start then waits for it to end.
@@ -152,8 +155,12 @@ private:
     void ArmFirstSecond(UINT_PTR nTimer, SecondGrid& grid);
     void ArmNextSecond(UINT_PTR nTimer, SecondGrid& grid);
     void UpdateDisplay();
-    // The bar's colours for the phase, in the system's colours alone while high contrast is on.
+    // The bar's colours for the phase in the strip's look, and the rest of the look: the face and
+    // the frame.
     void ApplyPalette();
+    void FollowLook();
+    LRESULT OnCtlColor(WPARAM wParam, LPARAM lParam);
+    static SystemPalette ReadSystemPalette();
     // The place in the compact form's size at the strip's corner, as the exit button leaves it.
     WindowPos CompactPlace() const;
     void LoadChords();
@@ -190,6 +197,8 @@ private:
         OnGetDpiScaledSizeMessage<&CTimerDlg::OnGetDpiScaledSize>(),
         OnDpiChangedMessage<&CTimerDlg::OnDpiChanged>(),
         OnContextMenuMessage<&CTimerDlg::OnContextMenu>(),
+        OnMessage(WM_CTLCOLORDLG, &CTimerDlg::OnCtlColor),
+        OnMessage(WM_CTLCOLORSTATIC, &CTimerDlg::OnCtlColor),
         // Sent by another program while a dialog of the strip is open, a close ends that dialog
         // too, rather than leaving it up over a hidden strip.
         OnPlainMessage<WM_CLOSE, &CTimerDlg::EndAsCloseCommand>(),

@@ -6,6 +6,8 @@
 #include <windows.h>
 
 #include "altgr_character.h"
+#include "app_mode.h"
+#include "dwm_window.h"
 #include "front_window.h"
 #include "high_contrast.h"
 #include "last_input.h"
@@ -20,4 +22,8 @@ struct DesktopQuestions {
     ULONGLONG (*pNow)() = ::GetTickCount64;
     // The moment of the user's last input, on the clock of GetTickCount; nothing if unknown.
     std::optional<DWORD> (*pLastInput)() = LastInputTime;
+    std::optional<uint32_t> (*pAppsUseLightTheme)() = AppsUseLightTheme;
+    // The window manager's frame: a dark caption, small round corners; true where it took them.
+    bool (*pDarkCaption)(HWND hWnd, bool bDark) = UseDarkCaption;
+    bool (*pRoundCorners)(HWND hWnd) = UseSmallRoundCorners;
 };

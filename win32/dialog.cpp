@@ -126,7 +126,7 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND hWnd, UINT message, WPARAM wParam, LPA
         if (!self->RouteMessage(message, wParam, lParam, result))
             return FALSE;
         // A few messages are answered by the dialog procedure's own return value.
-        if (message == WM_QUERYDRAGICON)
+        if (message == WM_QUERYDRAGICON || (message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC))
             return static_cast<INT_PTR>(result);
         ::SetWindowLongPtrA(hWnd, DWLP_MSGRESULT, result);
         return TRUE;

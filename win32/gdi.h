@@ -51,6 +51,7 @@ struct MenuTraits {
 using CBitmap = UniqueHandle<HBITMAP, GdiObjectTraits>;
 using CRgn = UniqueHandle<HRGN, GdiObjectTraits>;
 using CFont = UniqueHandle<HFONT, GdiObjectTraits>;
+using CBrush = UniqueHandle<HBRUSH, GdiObjectTraits>;
 using CMemoryDC = UniqueHandle<HDC, DcTraits>;
 using CIcon = UniqueHandle<HICON, IconTraits>;
 using CPopupMenu = UniqueHandle<HMENU, MenuTraits>;

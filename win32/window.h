@@ -207,12 +207,13 @@ constexpr auto OnPowerBroadcastMessage()
     });
 }
 
-// void OnSettingChange(UINT nAction): the system parameter that changed.
+// void OnSettingChange(UINT nAction, const wchar_t* area): the system parameter that changed, and
+// the name of the area of settings that changed, or null; for a window of the wide class.
 template <auto pfn>
 constexpr auto OnSettingChangeMessage()
 {
-    return Cracked<pfn>(WM_SETTINGCHANGE, [](HandlerClass<pfn>& self, WPARAM wParam, LPARAM) -> LRESULT {
-        (self.*pfn)(static_cast<UINT>(wParam));
+    return Cracked<pfn>(WM_SETTINGCHANGE, [](HandlerClass<pfn>& self, WPARAM wParam, LPARAM lParam) -> LRESULT {
+        (self.*pfn)(static_cast<UINT>(wParam), reinterpret_cast<const wchar_t*>(lParam));
         return 0;
     });
 }

@@ -1039,10 +1039,13 @@ bool g_bHighContrast = false;
 bool g_bPresentation = false;
 int g_nPresentationAsked = 0;
 ULONGLONG g_nNow = 1'000'000;
+// The last caption the strip asked the window manager for: 0 light, 1 dark, -1 none yet.
+int g_nDarkCaption = -1;
 
 DesktopQuestions FakeDesktop()
 {
     DesktopQuestions questions;
+    questions.pDarkCaption = [](HWND, bool bDark) { return g_nDarkCaption = bDark ? 1 : 0, true; };
     questions.pHighContrast = [] { return g_bHighContrast; };
     questions.pPresentationMode = [] { return ++g_nPresentationAsked, g_bPresentation; };
     questions.pFrontWindow = [](HWND hStrip) {
@@ -1614,5 +1617,38 @@ TEST_F(StripTest, WithBeimStartTheCountdownRunsFromTheStartAndLevelZeroRingsNoth
         Ticks(hDlg, 0, 1);
         EXPECT_EQ(ItemText(hDlg, IDC_PROGRESS), "4:59 --- PAUSE");
         EXPECT_TRUE(dlg.m_alarms.empty());
+    });
+}
+
+// The apps' mode as Windows stores it, in the test prefix's registry, and its change announced.
+TEST_F(StripTest, TheStripTurnsDarkAndLightAgainAsTheAppsModeChanges)
+{
+    RecordingTimerDlg dlg(FakeDesktop());
+    Run(dlg, [&](HWND hDlg) {
+        HWND hBar = ::GetDlgItem(hDlg, IDC_PROGRESS);
+        const auto pixels = [&] {
+            ::RedrawWindow(hDlg, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+            RECT rc{};
+            ::GetClientRect(hBar, &rc);
+            return std::pair{::GetPixel(CClientDC(hDlg).GetSafeHdc(), 0, 0),
+                             ::GetPixel(CClientDC(hBar).GetSafeHdc(), rc.right - 2, 1)};
+        };
+        const auto announce = [&] {
+            ::SendMessageW(HostOf(hDlg), WM_SETTINGCHANGE, 0, reinterpret_cast<LPARAM>(L"ImmersiveColorSet"));
+        };
+        const wchar_t* key = L"Software\\Microsoft\\Windows\\CurrentVersion\\Themes\\Personalize";
+        const std::pair light{::GetSysColor(COLOR_BTNFACE), ::GetSysColor(COLOR_WINDOW)};
+        EXPECT_EQ(pixels(), light);
+        EXPECT_EQ(g_nDarkCaption, 0);
+        const DWORD nDark = 0;
+        ASSERT_EQ(::RegSetKeyValueW(HKEY_CURRENT_USER, key, L"AppsUseLightTheme", REG_DWORD, &nDark, sizeof nDark),
+                  ERROR_SUCCESS);
+        announce();
+        EXPECT_EQ(pixels(), std::pair(RGB(0x20, 0x20, 0x20), RGB(0x2B, 0x2B, 0x2B)));
+        EXPECT_EQ(g_nDarkCaption, 1);
+        ::RegDeleteKeyValueW(HKEY_CURRENT_USER, key, L"AppsUseLightTheme");
+        announce();
+        EXPECT_EQ(pixels(), light);
+        EXPECT_EQ(g_nDarkCaption, 0);
     });
 }
