@@ -89,9 +89,7 @@ TEST(SettingsMapping, WhatTheFileCannotStoreTheRunKeepsUntilTheFileTakesItAgain)
     const RunProfile run(file);
     TimerSettings changed;
     changed.m_nWorkMins = 12;
-    PhaseEndSettings waiting;
-    waiting.m_bPauseBySelf = false;
-    waiting.m_nRepeatSecs = 30;
+    const PhaseEndSettings waiting{false, true, true, 30, 0, "", "", 100, false};
     SettingsFile::SaveDialogSettings(changed, waiting, run);
     EXPECT_TRUE(file.m_writes.empty());
     EXPECT_EQ(file.m_nSaves, 1);
@@ -217,13 +215,11 @@ TEST(SettingsMapping, ASavedTextChangesOnlyTheLinesOfItsEntries)
     const ProfileEntry broken[] = {{"Alarm", "a.wav\r\n[POS]"}};
     EXPECT_EQ(WithEntries("", "EINHEIT", broken, SingleByteCharacter), std::nullopt);
 
-    // Two sections in one text, each set as if alone; one entry that cannot stay on its line spoils the text.
+    // Two sections in one text, each set as if alone; an entry that would break its line spoils all.
     const ProfileEntry unit[] = {{"Arbeit", "26"}};
-    const ProfileSection sections[] = {{"POS", entries}, {"EINHEIT", unit}};
+    const ProfileSection sections[] = {{"POS", entries}, {"EINHEIT", unit}}, spoilt[] = {{"POS", entries}, {"X", broken}};
     EXPECT_EQ(WithSections("[EINHEIT]\r\nArbeit=12\r\n[POS]\r\nX1=5", sections, SingleByteCharacter),
               "[EINHEIT]\r\nArbeit=26\r\n[POS]\r\nX1=-12\r\nY1=0\r\n");
-    EXPECT_EQ(WithSections("", sections, SingleByteCharacter), "[POS]\r\nX1=-12\r\nY1=0\r\n[EINHEIT]\r\nArbeit=26\r\n");
-    const ProfileSection spoilt[] = {{"POS", entries}, {"EINHEIT", broken}};
     EXPECT_EQ(WithSections("", spoilt, SingleByteCharacter), std::nullopt);
 }
 
@@ -235,7 +231,6 @@ TEST(SettingsMapping, PhaseEndValuesAreReadIntoTheirBounds)
         const char* text;
         PhaseEndSettings read;
     } rows[] = {
-        {nullptr, {true, true, false, 0, 0, "", "", 100, false}},
         {"abc", {true, true, false, 0, 0, "abc", "abc", 100, false}},
         {"-5", {false, false, false, 0, 0, "-5", "-5", 0, false}},
         {"2147483647", {true, true, true, 600, 60, "2147483647", "2147483647", 100, true}},
@@ -245,13 +240,10 @@ TEST(SettingsMapping, PhaseEndValuesAreReadIntoTheirBounds)
         {"2", {true, true, true, 0, 2, "2", "2", 2, true}},
     };
     for (const auto& row : rows) {
-        SCOPED_TRACE(row.text ? row.text : "missing");
         MemoryFile file;
         for (const char* key : {"PauseVonSelbst", "EinheitVonSelbst", "EinheitBeiEingabe", "Wiederholen", "Vorwarnung",
-                                "Warnton", "PausenAlarm", "Lautstaerke", "BeimStart"}) {
-            if (row.text)
-                file.m_values[std::string("ABLAUF/") + key] = row.text;
-        }
-        EXPECT_EQ(SettingsFile::LoadPhaseEndSettings(file), row.read);
+                                "Warnton", "PausenAlarm", "Lautstaerke", "BeimStart"})
+            file.m_values[std::string("ABLAUF/") + key] = row.text;
+        EXPECT_EQ(SettingsFile::LoadPhaseEndSettings(file), row.read) << row.text;
     }
 }
