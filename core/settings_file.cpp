@@ -3,6 +3,7 @@
 #include "settings_file.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cstdio>
 #include <vector>
@@ -14,6 +15,39 @@ std::string IntText(int32_t nValue)
     char text[16];
     std::snprintf(text, sizeof text, "%d", nValue);
     return text;
+}
+
+std::string SwitchText(bool bOn)
+{
+    return bOn ? "1" : "0";
+}
+
+// Each record's keys in the order they are saved.
+std::array<ProfileEntry, 6> TimerEntries(const TimerSettings& settings)
+{
+    return {{
+        {kKeyWork, IntText(settings.m_nWorkMins)},
+        {kKeyShortPause, IntText(settings.m_nShortPauseMins)},
+        {kKeyLongPause, IntText(settings.m_nLongPauseMins)},
+        {kKeyUnits, IntText(settings.m_nUnitsPerLongPause)},
+        {kKeyStopwatch, IntText(settings.m_bStopwatch)},
+        {kKeyAlarm, settings.m_strAlarmFile},
+    }};
+}
+
+std::array<ProfileEntry, 9> PhaseEndEntries(const PhaseEndSettings& settings)
+{
+    return {{
+        {kKeyPauseBySelf, SwitchText(settings.m_bPauseBySelf)},
+        {kKeyUnitBySelf, SwitchText(settings.m_bUnitBySelf)},
+        {kKeyUnitAtInput, SwitchText(settings.m_bUnitAtInput)},
+        {kKeyRepeat, IntText(settings.m_nRepeatSecs)},
+        {kKeyWarning, IntText(settings.m_nWarningMins)},
+        {kKeyWarningSound, settings.m_strWarningSound},
+        {kKeyPauseAlarm, settings.m_strPauseAlarm},
+        {kKeyLevel, IntText(settings.m_nLevel)},
+        {kKeyStartAtOnce, SwitchText(settings.m_bStartAtOnce)},
+    }};
 }
 
 // What the profile functions take for blanks around a name or a value.
@@ -122,11 +156,30 @@ std::optional<std::string> WithEntries(std::string_view text, std::string_view s
     return result;
 }
 
+std::optional<std::string> WithSections(std::string_view text, std::span<const ProfileSection> sections,
+                                        CharacterBytes characterBytes)
+{
+    std::optional<std::string> result(text);
+    for (const ProfileSection& section : sections) {
+        if (result)
+            result = WithEntries(*result, section.section, section.entries, characterBytes);
+    }
+    return result;
+}
+
+bool ProfileFile::WriteSections(std::span<const ProfileSection> sections) const
+{
+    for (const ProfileSection& section : sections) {
+        for (const ProfileEntry& entry : section.entries)
+            WriteString(section.section, entry.key, entry.text.c_str());
+    }
+    return true;
+}
+
 bool ProfileFile::WriteKeys(const char* section, std::span<const ProfileEntry> entries) const
 {
-    for (const ProfileEntry& entry : entries)
-        WriteString(section, entry.key, entry.text.c_str());
-    return true;
+    const ProfileSection one{section, entries};
+    return WriteSections(std::span(&one, 1));
 }
 
 int32_t RunProfile::ReadInt(const char* section, const char* key, int32_t nDefault) const
@@ -152,14 +205,16 @@ void RunProfile::WriteString(const char* section, const char* key, const char* t
     WriteKeys(section, std::span(&entry, 1));
 }
 
-bool RunProfile::WriteKeys(const char* section, std::span<const ProfileEntry> entries) const
+bool RunProfile::WriteSections(std::span<const ProfileSection> sections) const
 {
-    const bool bStored = m_file.WriteKeys(section, entries);
-    for (const ProfileEntry& entry : entries) {
-        if (bStored)
-            m_kept.erase({section, entry.key});
-        else
-            m_kept[{section, entry.key}] = entry.text;
+    const bool bStored = m_file.WriteSections(sections);
+    for (const ProfileSection& section : sections) {
+        for (const ProfileEntry& entry : section.entries) {
+            if (bStored)
+                m_kept.erase({section.section, entry.key});
+            else
+                m_kept[{section.section, entry.key}] = entry.text;
+        }
     }
     return bStored;
 }
@@ -200,15 +255,7 @@ TimerSettings SettingsFile::LoadTimerSettings(const char* alarmDefault, const Pr
 
 void SettingsFile::SaveTimerSettings(const TimerSettings& settings, const ProfileFile& file)
 {
-    const ProfileEntry entries[] = {
-        {kKeyWork, IntText(settings.m_nWorkMins)},
-        {kKeyShortPause, IntText(settings.m_nShortPauseMins)},
-        {kKeyLongPause, IntText(settings.m_nLongPauseMins)},
-        {kKeyUnits, IntText(settings.m_nUnitsPerLongPause)},
-        {kKeyStopwatch, IntText(settings.m_bStopwatch)},
-        {kKeyAlarm, settings.m_strAlarmFile},
-    };
-    file.WriteKeys(kSectionUnit, entries);
+    file.WriteKeys(kSectionUnit, TimerEntries(settings));
 }
 
 WindowPos SettingsFile::LoadWindowPos(const WindowPos& defaults, const ProfileFile& file)
@@ -258,11 +305,6 @@ int32_t ReadNumber(const char* key, int32_t nDefault, const ProfileFile& file)
     return SettingNumber(SettingsFile::ReadString(kSectionPhaseEnd, key, "", file)).value_or(nDefault);
 }
 
-std::string SwitchText(bool bOn)
-{
-    return bOn ? "1" : "0";
-}
-
 }  // namespace
 
 PhaseEndSettings SettingsFile::LoadPhaseEndSettings(const ProfileFile& file)
@@ -283,16 +325,14 @@ PhaseEndSettings SettingsFile::LoadPhaseEndSettings(const ProfileFile& file)
 
 void SettingsFile::SavePhaseEndSettings(const PhaseEndSettings& settings, const ProfileFile& file)
 {
-    const ProfileEntry entries[] = {
-        {kKeyPauseBySelf, SwitchText(settings.m_bPauseBySelf)},
-        {kKeyUnitBySelf, SwitchText(settings.m_bUnitBySelf)},
-        {kKeyUnitAtInput, SwitchText(settings.m_bUnitAtInput)},
-        {kKeyRepeat, IntText(settings.m_nRepeatSecs)},
-        {kKeyWarning, IntText(settings.m_nWarningMins)},
-        {kKeyWarningSound, settings.m_strWarningSound},
-        {kKeyPauseAlarm, settings.m_strPauseAlarm},
-        {kKeyLevel, IntText(settings.m_nLevel)},
-        {kKeyStartAtOnce, SwitchText(settings.m_bStartAtOnce)},
-    };
-    file.WriteKeys(kSectionPhaseEnd, entries);
+    file.WriteKeys(kSectionPhaseEnd, PhaseEndEntries(settings));
+}
+
+void SettingsFile::SaveDialogSettings(const TimerSettings& timer, const PhaseEndSettings& phaseEnd,
+                                      const ProfileFile& file)
+{
+    const auto timerEntries = TimerEntries(timer);
+    const auto phaseEndEntries = PhaseEndEntries(phaseEnd);
+    const ProfileSection sections[] = {{kSectionUnit, timerEntries}, {kSectionPhaseEnd, phaseEndEntries}};
+    file.WriteSections(sections);
 }

@@ -28,6 +28,16 @@ struct ProfileEntry {
 std::optional<std::string> WithEntries(std::string_view text, std::string_view section,
                                        std::span<const ProfileEntry> entries, CharacterBytes characterBytes);
 
+// The entries a save sets in one section.
+struct ProfileSection {
+    const char* section;
+    std::span<const ProfileEntry> entries;
+};
+
+// The text with the entries of each section set, one section after the other.
+std::optional<std::string> WithSections(std::string_view text, std::span<const ProfileSection> sections,
+                                        CharacterBytes characterBytes);
+
 // The profile operations on one file. The program's file does them through the platform's
 // profile functions; the tests also put an in-memory file behind them.
 class ProfileFile {
@@ -37,9 +47,11 @@ public:
     // The default only when the key is missing: an empty value reads as empty.
     virtual std::string ReadString(const char* section, const char* key, const char* defaultText) const = 0;
     virtual void WriteString(const char* section, const char* key, const char* text) const = 0;
-    // Sets the keys of one section in one save; false when the file did not store them. Here key
+    // Sets the keys of every section in one save; false when the file did not store them. Here key
     // by key, with nothing to tell.
-    virtual bool WriteKeys(const char* section, std::span<const ProfileEntry> entries) const;
+    virtual bool WriteSections(std::span<const ProfileSection> sections) const;
+    // The keys of one section in one save.
+    bool WriteKeys(const char* section, std::span<const ProfileEntry> entries) const;
     // How many bytes each character of the file's text takes.
     virtual CharacterBytes CodePage() const { return SingleByteCharacter; }
 };
@@ -53,7 +65,7 @@ public:
     int32_t ReadInt(const char* section, const char* key, int32_t nDefault) const override;
     std::string ReadString(const char* section, const char* key, const char* defaultText) const override;
     void WriteString(const char* section, const char* key, const char* text) const override;
-    bool WriteKeys(const char* section, std::span<const ProfileEntry> entries) const override;
+    bool WriteSections(std::span<const ProfileSection> sections) const override;
     CharacterBytes CodePage() const override { return m_file.CodePage(); }
 
 private:
@@ -86,4 +98,7 @@ public:
     // Section ABLAUF, every value in its bounds: a text without a number reads as the default.
     static PhaseEndSettings LoadPhaseEndSettings(const ProfileFile& file);
     static void SavePhaseEndSettings(const PhaseEndSettings& settings, const ProfileFile& file);
+    // What the settings dialog shows, sections EINHEIT and ABLAUF, in one save.
+    static void SaveDialogSettings(const TimerSettings& timer, const PhaseEndSettings& phaseEnd,
+                                   const ProfileFile& file);
 };

@@ -64,5 +64,17 @@
 #define IDC_ALARM_EDIT          1028    /* path of the alarm wave file */
 #define IDC_BROWSE              1029    /* "Durchsuchen" */
 #define IDS_ALARM_NAME_NOT_KEPT 1100    /* a picked file whose name the settings file cannot hold */
+/* ... its group "Ablauf": the keys of section ABLAUF */
+#define IDC_PAUSE_BY_SELF       1030    /* "Pause beginnt von selbst" */
+#define IDC_UNIT_BY_SELF        1031    /* "Arbeitseinheit beginnt von selbst" */
+#define IDC_UNIT_AT_INPUT       1032    /* "... oder mit der ersten Eingabe", only while 1031 is off */
+#define IDC_REPEAT_EDIT         1033    /* seconds between the alarm's repeats */
+#define IDC_REPEAT_SPIN         1034    /* its up-down control */
+#define IDC_WARNING_EDIT        1035    /* minutes of the warning before a phase's end */
+#define IDC_WARNING_SPIN        1036    /* its up-down control */
+#define IDC_LEVEL               1037    /* trackbar of the sounds' level; its release plays the alarm */
+#define IDC_PAUSE_ALARM_EDIT    1038    /* path of the wave file at a pause's end */
+#define IDC_PAUSE_BROWSE        1039    /* its "Durchsuchen" */
+#define IDC_START_AT_ONCE       1040    /* the countdown starts with the program */
 
 #endif /* TARNOVELL_RESOURCE_H */

@@ -20,7 +20,37 @@ public:
 
 class CStatic : public CWnd {};
 
-class CEdit : public CWnd {};
+class CEdit : public CWnd {
+public:
+    // Takes no more than nMax characters, typed or pasted.
+    void SetLimitText(UINT nMax) const { SendMessage(EM_LIMITTEXT, nMax); }
+};
+
+// An up-down control that shows its number in the edit before it (its buddy).
+class CSpinButtonCtrl : public CWnd {
+public:
+    void SetRange32(int nLower, int nUpper) const { SendMessage(UDM_SETRANGE32, nLower, nUpper); }
+    void SetPos32(int nPos) const { SendMessage(UDM_SETPOS32, 0, nPos); }
+    // Each click of an arrow steps the number by nStep.
+    void SetStep(UINT nStep) const
+    {
+        UDACCEL accel{0, nStep};
+        SendMessage(UDM_SETACCEL, 1, reinterpret_cast<LPARAM>(&accel));
+    }
+};
+
+// A trackbar.
+class CSliderCtrl : public CWnd {
+public:
+    void SetRange(int nMin, int nMax) const
+    {
+        SendMessage(TBM_SETRANGEMIN, FALSE, nMin);
+        SendMessage(TBM_SETRANGEMAX, TRUE, nMax);
+    }
+    void SetTicFreq(int nFreq) const { SendMessage(TBM_SETTICFREQ, static_cast<WPARAM>(nFreq)); }
+    void SetPos(int nPos) const { SendMessage(TBM_SETPOS, TRUE, nPos); }
+    int GetPos() const { return static_cast<int>(SendMessage(TBM_GETPOS)); }
+};
 
 class CProgressCtrl : public CWnd {};
 

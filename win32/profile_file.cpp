@@ -97,12 +97,23 @@ std::wstring AsRead(std::wstring text)
     return text;
 }
 
+// Whether each entry of every section passes the check, which is given the section's wide name.
+template <class Check>
+bool EveryEntry(std::span<const ProfileSection> sections, Check check)
+{
+    return std::all_of(sections.begin(), sections.end(), [&](const ProfileSection& section) {
+        const std::wstring wideSection = WidenAnsi(section.section);
+        return std::all_of(section.entries.begin(), section.entries.end(),
+                           [&](const ProfileEntry& entry) { return check(wideSection, entry); });
+    });
+}
+
 // Through the profile functions, key by key: for a file in UTF-16 or with UTF-8's mark, which
 // they keep as it is.
-bool WriteEntries(const wchar_t* path, const char* section, std::span<const ProfileEntry> entries)
+bool WriteEntries(const wchar_t* path, std::span<const ProfileSection> sections)
 {
-    return std::all_of(entries.begin(), entries.end(), [&](const ProfileEntry& entry) {
-        return ::WritePrivateProfileStringW(WidenAnsi(section).c_str(), WidenAnsi(entry.key).c_str(),
+    return EveryEntry(sections, [&](const std::wstring& section, const ProfileEntry& entry) {
+        return ::WritePrivateProfileStringW(section.c_str(), WidenAnsi(entry.key).c_str(),
                                             WidenAnsi(entry.text).c_str(), path) != FALSE;
     });
 }
@@ -191,7 +202,7 @@ std::optional<FoundFile> FindFile(const std::wstring& path)
 
 // The whole new text over the file in one write. The file first grows to its new length, so that
 // a full disk refuses the save before a byte of it changes.
-bool WriteInPlace(const std::wstring& path, const char* section, std::span<const ProfileEntry> entries)
+bool WriteInPlace(const std::wstring& path, std::span<const ProfileSection> sections)
 {
     CFile file = OpenFile(path, GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, OPEN_ALWAYS);
     const std::optional<std::string> bytes = file ? ReadAll(file.Get(), kMaxSettingsBytes) : std::nullopt;
@@ -199,9 +210,9 @@ bool WriteInPlace(const std::wstring& path, const char* section, std::span<const
         return false;
     if (IsUnicodeText(*bytes)) {
         file.Reset();
-        return WriteEntries(path.c_str(), section, entries);
+        return WriteEntries(path.c_str(), sections);
     }
-    const std::optional<std::string> text = WithEntries(*bytes, section, entries, AnsiCharacterBytes);
+    const std::optional<std::string> text = WithSections(*bytes, sections, AnsiCharacterBytes);
     LARGE_INTEGER end{};
     end.QuadPart = text ? static_cast<LONGLONG>(text->size()) : 0;
     const LARGE_INTEGER start{};
@@ -238,12 +249,11 @@ bool Fill(HANDLE hCopy, const std::string& text)
     return bytes && *bytes == text;
 }
 
-// The copy read as the program will read the file: each entry as it was written.
-bool ReadsEntries(const std::wstring& copy, const char* section, std::span<const ProfileEntry> entries)
+// The copy read as the program will read the file: each entry of every section as it was written.
+bool ReadsEntries(const std::wstring& copy, std::span<const ProfileSection> sections)
 {
-    const std::wstring wideSection = WidenAnsi(section);
-    const bool bRead = std::all_of(entries.begin(), entries.end(), [&](const ProfileEntry& entry) {
-        return ProfileText(wideSection.c_str(), WidenAnsi(entry.key).c_str(), copy.c_str()) ==
+    const bool bRead = EveryEntry(sections, [&](const std::wstring& section, const ProfileEntry& entry) {
+        return ProfileText(section.c_str(), WidenAnsi(entry.key).c_str(), copy.c_str()) ==
                AsRead(WidenAnsi(entry.text));
     });
     ForgetCached(copy.c_str());
@@ -285,11 +295,11 @@ bool Replace(const std::wstring& path, const std::wstring& copy, DWORD attribute
 // in place since no copy could be made or put in the file's place.
 enum class CopySave { kStored, kFailed, kInPlace };
 
-CopySave SaveThroughCopy(const FoundFile& found, const char* section, std::span<const ProfileEntry> entries)
+CopySave SaveThroughCopy(const FoundFile& found, std::span<const ProfileSection> sections)
 {
     if (IsUnicodeText(found.bytes))
         return CopySave::kInPlace;
-    const std::optional<std::string> text = WithEntries(found.bytes, section, entries, AnsiCharacterBytes);
+    const std::optional<std::string> text = WithSections(found.bytes, sections, AnsiCharacterBytes);
     if (!text)
         return CopySave::kFailed;
     const std::wstring copy = found.path + L".neu";
@@ -298,7 +308,7 @@ CopySave SaveThroughCopy(const FoundFile& found, const char* section, std::span<
         return CopySave::kInPlace;
     const bool bWhole = Fill(file.Get(), *text);
     file.Reset();
-    if (!bWhole || !ReadsEntries(copy, section, entries)) {
+    if (!bWhole || !ReadsEntries(copy, sections)) {
         ::DeleteFileW(copy.c_str());
         return CopySave::kFailed;
     }
@@ -362,7 +372,7 @@ void ProgramSettingsFile::WriteString(const char* section, const char* key, cons
     WriteKeys(section, std::span(&entry, 1));
 }
 
-bool ProgramSettingsFile::WriteKeys(const char* section, std::span<const ProfileEntry> entries) const
+bool ProgramSettingsFile::WriteSections(std::span<const ProfileSection> sections) const
 {
     if (!m_bStore)
         return false;
@@ -374,9 +384,9 @@ bool ProgramSettingsFile::WriteKeys(const char* section, std::span<const Profile
     const std::optional<FoundFile> found = FindFile(m_path);
     if (!found)
         return false;
-    const CopySave result = found->bInPlace ? CopySave::kInPlace : SaveThroughCopy(*found, section, entries);
+    const CopySave result = found->bInPlace ? CopySave::kInPlace : SaveThroughCopy(*found, sections);
     const bool bStored =
-        result == CopySave::kStored || (result == CopySave::kInPlace && WriteInPlace(found->path, section, entries));
+        result == CopySave::kStored || (result == CopySave::kInPlace && WriteInPlace(found->path, sections));
     ForgetCached(m_path.c_str());
     return bStored;
 }

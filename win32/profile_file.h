@@ -22,11 +22,11 @@ public:
     int32_t ReadInt(const char* section, const char* key, int32_t nDefault) const override;
     std::string ReadString(const char* section, const char* key, const char* defaultText) const override;
     void WriteString(const char* section, const char* key, const char* text) const override;
-    // Writes the file's text with the keys set into a copy beside the file (its name and ".neu"),
-    // reads the copy back and then puts it in the file's place in one step. A file of several
-    // names, one that another program holds, or one beside which no copy can be made is written
-    // where it lies, whole. A link's file is the one written.
-    bool WriteKeys(const char* section, std::span<const ProfileEntry> entries) const override;
+    // Writes the file's text with the keys of every section set into a copy beside the file (its
+    // name and ".neu"), reads the copy back and then puts it in the file's place in one step. A
+    // file of several names, one that another program holds, or one beside which no copy can be
+    // made is written where it lies, whole. A link's file is the one written.
+    bool WriteSections(std::span<const ProfileSection> sections) const override;
     CharacterBytes CodePage() const override;
 
 private:

@@ -218,6 +218,17 @@ constexpr auto OnSettingChangeMessage()
     });
 }
 
+// void OnHScroll(UINT nCode, HWND hBar): what the horizontal bar did (an SB_ code, a trackbar's
+// TB_ code) and the control that says so, null for the window's own scroll bar.
+template <auto pfn>
+constexpr auto OnHScrollMessage()
+{
+    return Cracked<pfn>(WM_HSCROLL, [](HandlerClass<pfn>& self, WPARAM wParam, LPARAM lParam) -> LRESULT {
+        (self.*pfn)(static_cast<UINT>(LOWORD(wParam)), reinterpret_cast<HWND>(lParam));
+        return 0;
+    });
+}
+
 // Finds the message in the table and calls its handler; false means default processing.
 template <class T, std::size_t N>
 bool DispatchMessageTable(T& self, const MessageEntry<T> (&table)[N], UINT message, WPARAM wParam,
@@ -283,6 +294,7 @@ public:
     void KillTimer(UINT_PTR id) const { ::KillTimer(m_hWnd, id); }
     void InvalidateRect(const RECT* rect, BOOL bErase) const { ::InvalidateRect(m_hWnd, rect, bErase); }
     HWND GetDlgItem(int id) const { return ::GetDlgItem(m_hWnd, id); }
+    void EnableWindow(bool bEnable) const { ::EnableWindow(m_hWnd, bEnable); }
 
 protected:
     // The message table of the class; false hands the message to default processing.

@@ -12,18 +12,20 @@
 
 namespace {
 
-// Keys held in memory; every write is also logged, in order, as "SECTION/Key=value". A full
-// file takes no save.
+// Keys held in memory; every write is also logged, in order, as "SECTION/Key=value", and the
+// saves are counted. A full file takes no save.
 class MemoryFile : public ProfileFile {
 public:
     mutable std::map<std::string, std::string> m_values;
     mutable std::vector<std::string> m_writes;
+    mutable int m_nSaves = 0;
     bool m_bFull = false;
     CharacterBytes m_codePage = SingleByteCharacter;
 
-    bool WriteKeys(const char* section, std::span<const ProfileEntry> entries) const override
+    bool WriteSections(std::span<const ProfileSection> sections) const override
     {
-        return !m_bFull && ProfileFile::WriteKeys(section, entries);
+        ++m_nSaves;
+        return !m_bFull && ProfileFile::WriteSections(sections);
     }
     CharacterBytes CodePage() const override { return m_codePage; }
 
@@ -87,9 +89,12 @@ TEST(SettingsMapping, WhatTheFileCannotStoreTheRunKeepsUntilTheFileTakesItAgain)
     const RunProfile run(file);
     TimerSettings changed;
     changed.m_nWorkMins = 12;
-    SettingsFile::SaveTimerSettings(changed, run);
+    const PhaseEndSettings waiting{false, true, true, 30, 0, "", "", 100, false};
+    SettingsFile::SaveDialogSettings(changed, waiting, run);
     EXPECT_TRUE(file.m_writes.empty());
+    EXPECT_EQ(file.m_nSaves, 1);
     EXPECT_EQ(SettingsFile::LoadTimerSettings(kAlarmDefaultMain, run), changed);
+    EXPECT_EQ(SettingsFile::LoadPhaseEndSettings(run), waiting);
     EXPECT_EQ(SettingsFile::LoadWindowPos({1, 2, 3, 4}, run), (WindowPos{7, 2, 3, 4}));
 
     // Once the file stores again, the run reads the file, here changed behind the run's back.
@@ -209,4 +214,36 @@ TEST(SettingsMapping, ASavedTextChangesOnlyTheLinesOfItsEntries)
     }
     const ProfileEntry broken[] = {{"Alarm", "a.wav\r\n[POS]"}};
     EXPECT_EQ(WithEntries("", "EINHEIT", broken, SingleByteCharacter), std::nullopt);
+
+    // Two sections in one text, each set as if alone; an entry that would break its line spoils all.
+    const ProfileEntry unit[] = {{"Arbeit", "26"}};
+    const ProfileSection sections[] = {{"POS", entries}, {"EINHEIT", unit}}, spoilt[] = {{"POS", entries}, {"X", broken}};
+    EXPECT_EQ(WithSections("[EINHEIT]\r\nArbeit=12\r\n[POS]\r\nX1=5", sections, SingleByteCharacter),
+              "[EINHEIT]\r\nArbeit=26\r\n[POS]\r\nX1=-12\r\nY1=0\r\n");
+    EXPECT_EQ(WithSections("", spoilt, SingleByteCharacter), std::nullopt);
+}
+
+// Section ABLAUF as a hand-edited file may hold it, every key set to the same text: switches on
+// from 1, repeats 0 or 5 to 600 (3 is nearer 5, 2 nearer 0), warnings 0 to 60, the level 0 to 100.
+TEST(SettingsMapping, PhaseEndValuesAreReadIntoTheirBounds)
+{
+    const struct {
+        const char* text;
+        PhaseEndSettings read;
+    } rows[] = {
+        {"abc", {true, true, false, 0, 0, "abc", "abc", 100, false}},
+        {"-5", {false, false, false, 0, 0, "-5", "-5", 0, false}},
+        {"2147483647", {true, true, true, 600, 60, "2147483647", "2147483647", 100, true}},
+        {"99999999999", {true, true, true, 600, 60, "99999999999", "99999999999", 100, true}},
+        {" 3", {true, true, true, 5, 3, " 3", " 3", 3, true}},
+        {"3", {true, true, true, 5, 3, "3", "3", 3, true}},
+        {"2", {true, true, true, 0, 2, "2", "2", 2, true}},
+    };
+    for (const auto& row : rows) {
+        MemoryFile file;
+        for (const char* key : {"PauseVonSelbst", "EinheitVonSelbst", "EinheitBeiEingabe", "Wiederholen", "Vorwarnung",
+                                "Warnton", "PausenAlarm", "Lautstaerke", "BeimStart"})
+            file.m_values[std::string("ABLAUF/") + key] = row.text;
+        EXPECT_EQ(SettingsFile::LoadPhaseEndSettings(file), row.read) << row.text;
+    }
 }

@@ -8,8 +8,10 @@
 #include <cstdint>
 #include <fstream>
 #include <functional>
+#include <sstream>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "core/settings_file.h"
@@ -112,12 +114,36 @@ void CloseDialog(HWND hDlg, Close close)
     }
 }
 
+// The dialog on the test program's file, counting the saves it makes and keeping the alarms it
+// would play, each with its level, in place of the sound.
+class TracedSettingsDlg : private ProfileFile, public CSettingsDlg {
+public:
+    TracedSettingsDlg() : CSettingsDlg(static_cast<const ProfileFile&>(*this)) {}
+    mutable int m_nSaves = 0;
+    std::vector<std::pair<std::wstring, int32_t>> m_played;
+
+private:
+    int32_t ReadInt(const char* s, const char* k, int32_t n) const override { return TestSettingsFile().ReadInt(s, k, n); }
+    std::string ReadString(const char* s, const char* k, const char* d) const override
+    {
+        return TestSettingsFile().ReadString(s, k, d);
+    }
+    void WriteString(const char* s, const char* k, const char* text) const override { WriteKeys(s, {{{k, text}}}); }
+    bool WriteSections(std::span<const ProfileSection> sections) const override
+    {
+        return ++m_nSaves, TestSettingsFile().WriteSections(sections);
+    }
+    void PlayAlarm(const std::wstring& file, int32_t nLevel) override { m_played.emplace_back(file, nLevel); }
+};
+
 // Runs the settings dialog modally; once it is on the screen, `body` gets its window from
 // inside the modal loop, and then the dialog is closed as `close` says. Whatever the body
 // asserts, the dialog ends; a dialog that does not end on `close` is a failure.
-INT_PTR RunSettingsDialog(const std::function<void(HWND)>& body, Close close = Close::Ok)
+INT_PTR RunSettingsDialog(const std::function<void(HWND)>& body, Close close = Close::Ok,
+                          TracedSettingsDlg* pDlg = nullptr)
 {
-    CSettingsDlg dlg(TestSettingsFile());
+    TracedSettingsDlg own;
+    TracedSettingsDlg& dlg = pDlg ? *pDlg : own;
     IdleStep drive([&] {
         HWND hDlg = dlg.GetSafeHwnd();
         if (!hDlg || !::IsWindowVisible(hDlg))
@@ -183,6 +209,36 @@ private:
     std::string m_strPath;
 };
 
+// Section EINHEIT as OK writes it into a file without it.
+const std::string kUnitDefaults =
+    "[EINHEIT]\r\nArbeit=25\r\nKPause=5\r\nLPause=30\r\nAnzahl=4\r\nStoppuhr=1\r\nAlarm=Alarm.wav\r\n";
+
+// Section ABLAUF with its nine keys in the order OK writes them, set to the values (split at
+// blanks; "~" stands for an empty one).
+std::string Ablauf(const std::string& values)
+{
+    std::istringstream in(values);
+    std::string text = "[ABLAUF]\r\n", value;
+    for (const char* key : {"PauseVonSelbst", "EinheitVonSelbst", "EinheitBeiEingabe", "Wiederholen", "Vorwarnung",
+                            "Warnton", "PausenAlarm", "Lautstaerke", "BeimStart"}) {
+        in >> value;
+        text += std::string(key) + "=" + (value == "~" ? "" : value) + "\r\n";
+    }
+    return text;
+}
+
+// The group "Ablauf" as the user sees it: the boxes Pause, Einheit, Eingabe (with "-" while it is
+// greyed) and Start as 1 or 0, then the repeat, the warning, the level and the pause's alarm.
+std::string Group(HWND hDlg)
+{
+    const auto box = [&](int nId) { return std::to_string(::SendDlgItemMessageA(hDlg, nId, BM_GETCHECK, 0, 0)); };
+    return box(IDC_PAUSE_BY_SELF) + box(IDC_UNIT_BY_SELF) + box(IDC_UNIT_AT_INPUT) +
+           (::IsWindowEnabled(::GetDlgItem(hDlg, IDC_UNIT_AT_INPUT)) ? "" : "-") + box(IDC_START_AT_ONCE) + " " +
+           ItemText(hDlg, IDC_REPEAT_EDIT) + " " + ItemText(hDlg, IDC_WARNING_EDIT) + " " +
+           std::to_string(::SendDlgItemMessageA(hDlg, IDC_LEVEL, TBM_GETPOS, 0, 0)) + " " +
+           ItemText(hDlg, IDC_PAUSE_ALARM_EDIT);
+}
+
 // A file that sets the four numbers and nothing else.
 std::string Numbers(int32_t nLength, int32_t nUnits)
 {
@@ -238,6 +294,15 @@ TEST_F(SettingsDlgTest, TemplateHasItsCaptionSizeControlsAndFocusOnOk)
         {IDC_UNITS_TEXT, "Static", " 4"},
         {-1, "Button", "Lange Pause nach Einheiten"},
         {-1, "Button", "Alarm Signal"},
+        {IDC_PAUSE_BY_SELF, "Button", "Pause beginnt von selbst"},
+        {IDC_UNIT_BY_SELF, "Button", "Arbeitseinheit beginnt von selbst"},
+        {IDC_UNIT_AT_INPUT, "Button", "\x85 oder mit der ersten Eingabe"}, {-1, "Static", "Alarm wiederholen alle"},
+        {IDC_REPEAT_EDIT, "Edit", "0"}, {IDC_REPEAT_SPIN, "msctls_updown32", ""}, {-1, "Static", "s"},
+        {-1, "Static", "Vorwarnung"}, {IDC_WARNING_EDIT, "Edit", "0"}, {IDC_WARNING_SPIN, "msctls_updown32", ""},
+        {-1, "Static", "min vor dem Ende"}, {-1, "Static", "Lautst\xE4rke"}, {IDC_LEVEL, "msctls_trackbar32", ""},
+        {-1, "Static", "Alarm nach der Pause"}, {IDC_PAUSE_ALARM_EDIT, "Edit", ""},
+        {IDC_PAUSE_BROWSE, "Button", "Durchsuchen"}, {IDC_START_AT_ONCE, "Button", "Beim Start sofort z\xE4hlen"},
+        {-1, "Button", "Ablauf"},
     };
     const INT_PTR nResult = RunSettingsDialog(
         [&](HWND hDlg) {
@@ -245,7 +310,7 @@ TEST_F(SettingsDlgTest, TemplateHasItsCaptionSizeControlsAndFocusOnOk)
             ::GetWindowTextA(hDlg, caption, sizeof caption);
             EXPECT_STREQ(caption, "Einstellungen");
 
-            RECT rcExpected{0, 0, 288, 165};
+            RECT rcExpected{0, 0, 288, 301};
             ::MapDialogRect(hDlg, &rcExpected);
             RECT rcClient{};
             ::GetClientRect(hDlg, &rcClient);
@@ -286,8 +351,7 @@ TEST_F(SettingsDlgTest, MissingFileShowsTheDefaultsAndOkWritesThemAll)
         EXPECT_FALSE(SettingsExist()) << "opening the dialog wrote the file";
     });
     EXPECT_EQ(nResult, IDOK);
-    EXPECT_EQ(SettingsBytes(),
-              "[EINHEIT]\r\nArbeit=25\r\nKPause=5\r\nLPause=30\r\nAnzahl=4\r\nStoppuhr=1\r\nAlarm=Alarm.wav\r\n");
+    EXPECT_EQ(SettingsBytes(), kUnitDefaults + Ablauf("1 1 0 0 0 ~ ~ 100 0"));
 }
 
 TEST_F(SettingsDlgTest, OkWithoutAChangeStillWritesEveryKey)
@@ -300,7 +364,8 @@ TEST_F(SettingsDlgTest, OkWithoutAChangeStillWritesEveryKey)
     });
     EXPECT_EQ(nResult, IDOK);
     EXPECT_EQ(SettingsBytes(), "[POS]\r\nX1=5\r\n[EINHEIT]\r\nAnzahl=7\r\nAlarm=C:\\Gong.wav\r\n"
-                               "Arbeit=25\r\nKPause=5\r\nLPause=30\r\nStoppuhr=1\r\n");
+                               "Arbeit=25\r\nKPause=5\r\nLPause=30\r\nStoppuhr=1\r\n" +
+                                   Ablauf("1 1 0 0 0 ~ ~ 100 0"));
 }
 
 TEST_F(SettingsDlgTest, EachButtonStepsItsOwnNumberWithinItsBoundsFromWhatTheFileHolds)
@@ -429,6 +494,69 @@ TEST_F(SettingsDlgTest, CancelWritesNothingWhateverWasChanged)
     }
 }
 
+// The group "Ablauf" shows the section read into its bounds; its number fields take only as many
+// digits as their largest number has; OK saves it whole, bounded, in one save with EINHEIT.
+TEST_F(SettingsDlgTest, GroupAblaufShowsTheSectionInItsBoundsAndOkSavesItWithEinheitInOneSave)
+{
+    constexpr const char* kClick = nullptr;
+    const struct {
+        std::string file;
+        std::vector<std::pair<int, const char*>> input;  // typed into the field, or a click
+        const char* shown;                               // after the input
+        std::string saved;
+    } kCases[] = {
+        {"", {}, "110-0 0 0 100 ", kUnitDefaults + Ablauf("1 1 0 0 0 ~ ~ 100 0")},
+        {Ablauf("7 0 1 3 99 W.wav C:\\P.wav -4 abc"), {}, "1010 5 60 0 C:\\P.wav",
+         Ablauf("1 0 1 5 60 W.wav C:\\P.wav 0 0") + kUnitDefaults},
+        // Einheit off lets the input box be ticked; on again, it greys the box with its tick.
+        {"",
+         {{IDC_UNIT_BY_SELF, kClick}, {IDC_UNIT_AT_INPUT, kClick}, {IDC_UNIT_BY_SELF, kClick},
+          {IDC_PAUSE_BY_SELF, kClick}, {IDC_START_AT_ONCE, kClick}, {IDC_REPEAT_EDIT, "x3"},
+          {IDC_WARNING_EDIT, "700"}, {IDC_PAUSE_ALARM_EDIT, "D:\\P.wav"}},
+         "011-1 3 70 100 D:\\P.wav", kUnitDefaults + Ablauf("0 1 1 5 60 ~ D:\\P.wav 100 1")},
+        {"", {{IDC_REPEAT_EDIT, "700"}}, "110-0 700 0 100 ", kUnitDefaults + Ablauf("1 1 0 600 0 ~ ~ 100 0")},
+    };
+    for (const auto& c : kCases) {
+        SCOPED_TRACE(c.shown);
+        RemoveSettings();
+        if (!c.file.empty())
+            WriteSettings(c.file);
+        TracedSettingsDlg dlg;
+        RunSettingsDialog(
+            [&](HWND hDlg) {
+                for (const auto& [nId, typed] : c.input)
+                    typed ? Type(::GetDlgItem(hDlg, nId), typed) : Click(hDlg, nId);
+                EXPECT_EQ(Group(hDlg), c.shown);
+            },
+            Close::Ok, &dlg);
+        EXPECT_EQ(SettingsBytes(), c.saved);
+        EXPECT_EQ(dlg.m_nSaves, 1);
+    }
+}
+
+// A release of the level's trackbar, here by keys, plays the field's alarm at the level it ends
+// on, found beside the program as the strip finds it; a key still held down plays nothing.
+TEST_F(SettingsDlgTest, ReleasingTheLevelPlaysTheFieldsAlarmAtThatLevel)
+{
+    const std::string bell = ExeDirectory() + "glocke.wav";
+    const ScratchFile wave(bell);
+    WriteSettings(Ablauf("1 1 0 0 0 ~ ~ 40 0"));
+    const std::pair<const char*, WPARAM> kPresses[] = {{"glocke.wav", VK_RIGHT}, {"C:\\Gong.wav", VK_HOME}};
+    TracedSettingsDlg dlg;
+    RunSettingsDialog(
+        [&](HWND hDlg) {
+            ::SendDlgItemMessageA(hDlg, IDC_LEVEL, WM_KEYDOWN, VK_RIGHT, 0);
+            for (const auto& [alarm, nKey] : kPresses) {
+                Type(::GetDlgItem(hDlg, IDC_ALARM_EDIT), alarm);
+                ::SendDlgItemMessageA(hDlg, IDC_LEVEL, WM_KEYDOWN, nKey, 0);
+                ::SendDlgItemMessageA(hDlg, IDC_LEVEL, WM_KEYUP, nKey, 0);
+            }
+        },
+        Close::Ok, &dlg);
+    EXPECT_EQ(dlg.m_played, (std::vector<std::pair<std::wstring, int32_t>>{{WidenAnsi(bell), 42}, {L"C:\\Gong.wav", 0}}));
+    EXPECT_EQ(SettingsFile::ReadInt("ABLAUF", "Lautstaerke", -1, TestSettingsFile()), 0);
+}
+
 TEST_F(SettingsDlgTest, HandEditedPathIsWrittenWhole)
 {
     const std::string kPaths[] = {
@@ -447,7 +575,7 @@ TEST_F(SettingsDlgTest, HandEditedPathIsWrittenWhole)
         EXPECT_EQ(nResult, IDOK);
         EXPECT_EQ(SettingsBytes(),
                   "[EINHEIT]\r\nArbeit=25\r\nKPause=5\r\nLPause=30\r\nAnzahl=4\r\nStoppuhr=1\r\nAlarm=" + path +
-                      "\r\n");
+                      "\r\n" + Ablauf("1 1 0 0 0 ~ ~ 100 0"));
     }
 }
 

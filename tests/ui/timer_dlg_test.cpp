@@ -824,7 +824,9 @@ TEST_F(StripTest, AChangeTheFileCannotTakeHoldsForTheRunAndTheNextStartReadsTheD
         {"held open for writing", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ, "11", kBefore, "12:00 --- Einheit 1"},
         // It cannot be replaced, but written where it lies.
         {"held open for reading", GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, "11",
-         "[EINHEIT]\r\nArbeit=11\r\nKPause=5\r\nLPause=30\r\nAnzahl=4\r\nStoppuhr=1\r\nAlarm=Alarm.wav\r\n",
+         "[EINHEIT]\r\nArbeit=11\r\nKPause=5\r\nLPause=30\r\nAnzahl=4\r\nStoppuhr=1\r\nAlarm=Alarm.wav\r\n"
+         "[ABLAUF]\r\nPauseVonSelbst=1\r\nEinheitVonSelbst=1\r\nEinheitBeiEingabe=0\r\nWiederholen=0\r\nVorwarnung=0\r\n"
+         "Warnton=\r\nPausenAlarm=\r\nLautstaerke=100\r\nBeimStart=0\r\n",
          "11:00 --- Einheit 1"},
     };
     for (const auto& c : kCases) {
