@@ -141,10 +141,9 @@ void CSettingsDlg::OnHScroll(UINT nCode, HWND hBar)
     PlayAlarm(kept ? AlarmToPlay(*kept) : typed, m_sldLevel.GetPos());
 }
 
-// The sound call takes no level yet: the file plays at its own.
-void CSettingsDlg::PlayAlarm(const std::wstring& file, int32_t /*nLevel*/)
+void CSettingsDlg::PlayAlarm(const std::wstring& file, int32_t nLevel)
 {
-    PlaySoundAsync(file.c_str());
+    PlaySoundAtLevel(file, nLevel);
 }
 
 void CSettingsDlg::ShowPhaseEnd(const PhaseEndSettings& settings)
