@@ -2,8 +2,16 @@
 // the dialog's own.
 #include "about_dlg.h"
 
+#include "apps_mode_caption.h"
 #include "resource.h"
 
 CAboutDlg::CAboutDlg() : CDialog(IDD_ABOUTBOX)
 {
+}
+
+BOOL CAboutDlg::OnInitDialog()
+{
+    CDialog::OnInitDialog();
+    FollowAppsModeCaption(m_hWnd);
+    return TRUE;
 }

@@ -6,4 +6,7 @@
 class CAboutDlg : public CDialog {
 public:
     CAboutDlg();
+
+protected:
+    BOOL OnInitDialog() override;
 };

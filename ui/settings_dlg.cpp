@@ -7,6 +7,7 @@
 
 #include "core/phase_end.h"
 #include "core/settings_file.h"
+#include "apps_mode_caption.h"
 #include "core/value_steps.h"
 #include "resource.h"
 #include "win32/alarm_sound.h"
@@ -74,6 +75,7 @@ void CSettingsDlg::DoDataExchange()
 BOOL CSettingsDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
+    FollowAppsModeCaption(m_hWnd);
 
     // Whatever the file holds is shown, even outside the bounds of the buttons.
     const TimerSettings settings = SettingsFile::LoadTimerSettings(kAlarmDefaultDialog, m_file);

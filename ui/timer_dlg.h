@@ -111,6 +111,7 @@ private:
     Look m_look = Look::Light;
     // The strip's face in the dark look; none in the others.
     CBrush m_hBackground;
+    bool m_bDarkCaption = false;
     // Shown or hidden, counting or held, ringing or silent through the working day.
     Workday m_day;
     // From the moment its exit or close begins: a second start then waits for it to end.

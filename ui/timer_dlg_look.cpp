@@ -36,7 +36,11 @@ void CTimerDlg::FollowLook()
 {
     const LookPalette palette = PaletteFor(m_look, m_system);
     m_hBackground.Reset(m_look == Look::Dark ? ::CreateSolidBrush(palette.crBackground) : nullptr);
-    m_owner.Questions().pDarkCaption(m_hWnd, m_look == Look::Dark);
+    // The window manager is asked only where the caption turns dark or light again.
+    const bool bDark = m_look == Look::Dark;
+    if (bDark || m_bDarkCaption)
+        m_owner.Questions().pDarkCaption(m_hWnd, bDark);
+    m_bDarkCaption = bDark;
 }
 
 LRESULT CTimerDlg::OnCtlColor(WPARAM wParam, LPARAM)

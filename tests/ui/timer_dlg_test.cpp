@@ -1625,6 +1625,7 @@ TEST_F(StripTest, WithBeimStartTheCountdownRunsFromTheStartAndLevelZeroRingsNoth
 // The apps' mode as Windows stores it, in the test prefix's registry, and its change announced.
 TEST_F(StripTest, TheStripTurnsDarkAndLightAgainAsTheAppsModeChanges)
 {
+    g_nDarkCaption = -1;
     RecordingTimerDlg dlg(FakeDesktop());
     Run(dlg, [&](HWND hDlg) {
         HWND hBar = ::GetDlgItem(hDlg, IDC_PROGRESS);
@@ -1641,7 +1642,7 @@ TEST_F(StripTest, TheStripTurnsDarkAndLightAgainAsTheAppsModeChanges)
         const wchar_t* key = L"Software\\Microsoft\\Windows\\CurrentVersion\\Themes\\Personalize";
         const std::pair light{::GetSysColor(COLOR_BTNFACE), ::GetSysColor(COLOR_WINDOW)};
         EXPECT_EQ(pixels(), light);
-        EXPECT_EQ(g_nDarkCaption, 0);
+        EXPECT_EQ(g_nDarkCaption, -1);
         const DWORD nDark = 0;
         ASSERT_EQ(::RegSetKeyValueW(HKEY_CURRENT_USER, key, L"AppsUseLightTheme", REG_DWORD, &nDark, sizeof nDark),
                   ERROR_SUCCESS);
