@@ -7,6 +7,7 @@
 #include <string>
 
 #include "about_dlg.h"
+#include "core/look.h"
 #include "core/settings_file.h"
 #include "core/status_display.h"
 #include "core/window_layout.h"
@@ -72,6 +73,7 @@ BOOL CTimerDlg::OnInitDialog()
     m_nDpi = LayoutDpi();
     m_progress.SetDpi(m_nDpi);
     m_buttons.ShowAtDpi(m_nDpi);
+    m_buttons.UseLook(PaletteFor(Look::Light, m_system));
     m_buttons.Name(*this);
     m_rcInitial = GetWindowRect();
     ApplySettings();
@@ -114,7 +116,7 @@ void CTimerDlg::RestorePlace()
     MoveWindow(place.m_nLeft, place.m_nTop, place.m_nWidth, place.m_nHeight, TRUE);
 }
 
-void CTimerDlg::SetButtonIcon(const CButton& button, int nIconID)
+void CTimerDlg::SetButtonIcon(const CIconButton& button, int nIconID)
 {
     m_buttons.Show(button, nIconID);
 }
@@ -397,6 +399,11 @@ void CTimerDlg::OnContextMenu(HWND hSource, POINT point)
     RunMenuCommand(TrackStripMenu(m_hWnd, point, state));
 }
 
+bool CTimerDlg::OnDrawItem(const DRAWITEMSTRUCT& item)
+{
+    return m_buttons.DrawItem(item);
+}
+
 void CTimerDlg::OnOK()
 {
     m_bEnding = true;
@@ -405,7 +412,6 @@ void CTimerDlg::OnOK()
     const RECT rect = GetWindowRect();
     SettingsFile::SaveWindowPos(WindowPos{rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top},
                                m_settingsFile);
-    m_buttons.ReleaseReplaced();
     CDialog::OnOK();
 }
 
