@@ -45,6 +45,7 @@
 #define IDI_SETTINGS            135     /* wrench: settings */
 #define IDI_EXIT                136     /* white cross on dark red: exit */
 #define IDI_RESET               137     /* ring: stopwatch reset */
+#define IDI_EXIT_GLYPH          138     /* the exit's cross alone, whose mask is its one-colour glyph */
 
 /* Settings dialog */
 #define IDD_SETTINGS            129

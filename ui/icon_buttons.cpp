@@ -4,10 +4,23 @@
 #include <string>
 
 #include "core/window_layout.h"
-#include "win32/icon_image.h"
+#include "resource.h"
 #include "win32/resource_string.h"
 
-CIconButtons::CIconButtons(const std::pair<const CButton*, int> (&slots)[kSlots])
+namespace {
+
+// The spanner and the red cross keep their colours where the look lets them; every other picture
+// is a glyph in the look's colour. The red cross's own mask is its whole square: its glyph is the
+// cross alone, from an icon of its own.
+IconPicture PictureOf(int nIconID)
+{
+    const bool bColoured = nIconID == IDI_SETTINGS || nIconID == IDI_EXIT;
+    return IconPicture{nIconID, nIconID == IDI_EXIT ? IDI_EXIT_GLYPH : nIconID, bColoured};
+}
+
+}  // namespace
+
+CIconButtons::CIconButtons(const std::pair<CIconButton*, int> (&slots)[kSlots])
 {
     for (int nSlot = 0; nSlot < kSlots; ++nSlot) {
         m_pButton[nSlot] = slots[nSlot].first;
@@ -15,7 +28,7 @@ CIconButtons::CIconButtons(const std::pair<const CButton*, int> (&slots)[kSlots]
     }
 }
 
-void CIconButtons::Show(const CButton& button, int nIconID)
+void CIconButtons::Show(const CIconButton& button, int nIconID)
 {
     for (int nSlot = 0; nSlot < kSlots; ++nSlot) {
         if (m_pButton[nSlot] == &button)
@@ -32,20 +45,26 @@ void CIconButtons::ShowAtDpi(int nDpi)
 
 void CIconButtons::ShowInSlot(int nSlot, int nIconID)
 {
-    m_hReplacedImage[nSlot].Reset();
-    CIcon image(LoadIconImage(::GetModuleHandleA(nullptr), nIconID, WindowLayout::ButtonIconSize(m_nDpi)));
-    // The button gives back the image it showed until now, the one in m_hShownImage: it is kept
-    // until the button's next change and released then.
-    m_pButton[nSlot]->SetIcon(image.Get());
-    m_hReplacedImage[nSlot] = std::move(m_hShownImage[nSlot]);
-    m_hShownImage[nSlot] = std::move(image);
+    m_pButton[nSlot]->Show(PictureOf(nIconID), WindowLayout::ButtonIconSize(m_nDpi));
     m_nShownIcon[nSlot] = nIconID;
+}
+
+void CIconButtons::UseLook(const LookPalette& look)
+{
+    for (CIconButton* pButton : m_pButton)
+        pButton->UseLook(look);
+}
+
+bool CIconButtons::DrawItem(const DRAWITEMSTRUCT& item)
+{
+    return std::any_of(std::begin(m_pButton), std::end(m_pButton),
+                       [&](CIconButton* pButton) { return pButton->DrawItem(item); });
 }
 
 void CIconButtons::Name(const CWnd& owner)
 {
     const bool bTips = m_toolTip.Create(owner);
-    for (const CButton* pButton : m_pButton) {
+    for (const CIconButton* pButton : m_pButton) {
         const std::wstring name = ProgramString(static_cast<UINT>(::GetDlgCtrlID(pButton->GetSafeHwnd())));
         if (name.empty())
             continue;
@@ -59,11 +78,5 @@ void CIconButtons::Name(const CWnd& owner)
 bool CIconButtons::Contains(HWND hWnd) const
 {
     return hWnd && std::any_of(std::begin(m_pButton), std::end(m_pButton),
-                               [&](const CButton* pButton) { return pButton->GetSafeHwnd() == hWnd; });
-}
-
-void CIconButtons::ReleaseReplaced()
-{
-    for (CIcon& image : m_hReplacedImage)
-        image.Reset();
+                               [&](const CIconButton* pButton) { return pButton->GetSafeHwnd() == hWnd; });
 }

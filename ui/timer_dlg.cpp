@@ -7,6 +7,7 @@
 #include <string>
 
 #include "about_dlg.h"
+#include "core/look.h"
 #include "core/settings_file.h"
 #include "core/status_display.h"
 #include "core/window_layout.h"
@@ -109,7 +110,7 @@ void CTimerDlg::RestorePlace()
     MoveWindow(place.m_nLeft, place.m_nTop, place.m_nWidth, place.m_nHeight, TRUE);
 }
 
-void CTimerDlg::SetButtonIcon(const CButton& button, int nIconID)
+void CTimerDlg::SetButtonIcon(const CIconButton& button, int nIconID)
 {
     m_buttons.Show(button, nIconID);
 }
@@ -381,6 +382,11 @@ void CTimerDlg::OnContextMenu(HWND hSource, POINT point)
     RunMenuCommand(TrackStripMenu(m_hWnd, point, state));
 }
 
+bool CTimerDlg::OnDrawItem(const DRAWITEMSTRUCT& item)
+{
+    return m_buttons.DrawItem(item);
+}
+
 void CTimerDlg::OnOK()
 {
     m_bEnding = true;
@@ -389,7 +395,6 @@ void CTimerDlg::OnOK()
     const RECT rect = GetWindowRect();
     SettingsFile::SaveWindowPos(WindowPos{rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top},
                                m_settingsFile);
-    m_buttons.ReleaseReplaced();
     CDialog::OnOK();
 }
 

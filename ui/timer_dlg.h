@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "controls/icon_button.h"
 #include "controls/text_progress_ctrl.h"
 #include "core/chord.h"
 #include "core/look.h"
@@ -83,17 +84,17 @@ private:
     int m_nInterval = 0;
     UnitCycle m_cycle;
     CStatic m_txtStopwatch;
-    CButton m_btnStopwatchStart;
-    CButton m_btnStopwatchReset;
-    CButton m_btnExit;
-    CButton m_btnCaption;
-    CButton m_btnStart;
-    CButton m_btnNext;
-    CButton m_btnSettings;
+    CIconButton m_btnStopwatchStart;
+    CIconButton m_btnStopwatchReset;
+    CIconButton m_btnExit;
+    CIconButton m_btnCaption;
+    CIconButton m_btnStart;
+    CIconButton m_btnNext;
+    CIconButton m_btnSettings;
     CTextProgressCtrl m_progress;
     // Shared by the system (LoadIconA): releasing it frees nothing.
     CIcon m_hMainIcon;
-    // The pictures of the icon buttons, made for the DPI the strip is shown at.
+    // The pictures of the icon buttons, made for the DPI the strip is shown at, and their look.
     CIconButtons m_buttons;
     int m_nDpi = 96;
     // Owns the strip and never shows: an owned window has no taskbar button and no Alt+Tab
@@ -133,6 +134,7 @@ private:
     bool OnGetDpiScaledSize(int nDpi, SIZE& size) const;
     void OnDpiChanged(int nDpi, const RECT* pSuggested);
     void OnContextMenu(HWND hSource, POINT point);
+    bool OnDrawItem(const DRAWITEMSTRUCT& item);
 
     void HideFromTaskbar();
     void RestorePlace();
@@ -177,7 +179,7 @@ private:
     // The countdown as the working day sees it, and a step of the day carried out.
     CountState Count() const;
     CountStep CarryOut(CountStep step);
-    void SetButtonIcon(const CButton& button, int nIconID);
+    void SetButtonIcon(const CIconButton& button, int nIconID);
     void MoveToForm(bool bExpanded);
     // The size of the strip's present form at nDpi: that of a fresh start there.
     FormExtent FormSizeAt(int nDpi) const;
@@ -200,6 +202,7 @@ private:
         OnContextMenuMessage<&CTimerDlg::OnContextMenu>(),
         OnMessage(WM_CTLCOLORDLG, &CTimerDlg::OnCtlColor),
         OnMessage(WM_CTLCOLORSTATIC, &CTimerDlg::OnCtlColor),
+        OnDrawItemMessage<&CTimerDlg::OnDrawItem>(),
         // Sent by another program while a dialog of the strip is open, a close ends that dialog
         // too, rather than leaving it up over a hidden strip.
         OnPlainMessage<WM_CLOSE, &CTimerDlg::EndAsCloseCommand>(),

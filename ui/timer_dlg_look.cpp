@@ -35,6 +35,7 @@ void CTimerDlg::FollowSystemColours()
 void CTimerDlg::FollowLook()
 {
     const LookPalette palette = PaletteFor(m_look, m_system);
+    m_buttons.UseLook(palette);
     m_hBackground.Reset(m_look == Look::Dark ? ::CreateSolidBrush(palette.crBackground) : nullptr);
     // The window manager is asked only where the caption turns dark or light again.
     const bool bDark = m_look == Look::Dark;

@@ -10,12 +10,6 @@ class CButton : public CWnd {
 public:
     void SetCheck(int nCheck) const { SendMessage(BM_SETCHECK, static_cast<WPARAM>(nCheck)); }
     int GetCheck() const { return static_cast<int>(SendMessage(BM_GETCHECK)); }
-    // Shows the icon and gives back the one the button showed until now, or null; both stay the
-    // caller's.
-    HICON SetIcon(HICON hIcon) const
-    {
-        return reinterpret_cast<HICON>(SendMessage(BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(hIcon)));
-    }
 };
 
 class CStatic : public CWnd {};

@@ -75,6 +75,7 @@ public:
         ::ExtTextOutA(m_hDC, 0, 0, ETO_OPAQUE, &rect, nullptr, 0, nullptr);
     }
     void SetBkMode(int mode) const { ::SetBkMode(m_hDC, mode); }
+    void SetBkColor(COLORREF colour) const { ::SetBkColor(m_hDC, colour); }
     void SetTextColor(COLORREF colour) const { ::SetTextColor(m_hDC, colour); }
     void SelectClipRgn(HRGN region) const { ::SelectClipRgn(m_hDC, region); }
     void DrawText(const char* text, RECT rect, UINT format) const { ::DrawTextA(m_hDC, text, -1, &rect, format); }

@@ -229,6 +229,17 @@ constexpr auto OnHScrollMessage()
     });
 }
 
+// bool OnDrawItem(const DRAWITEMSTRUCT& item): draws an owner-drawn control of the window; true
+// where it was drawn.
+template <auto pfn>
+constexpr auto OnDrawItemMessage()
+{
+    return Cracked<pfn>(WM_DRAWITEM, [](HandlerClass<pfn>& self, WPARAM, LPARAM lParam) -> LRESULT {
+        const auto* pItem = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+        return pItem && (self.*pfn)(*pItem) ? TRUE : FALSE;
+    });
+}
+
 // Finds the message in the table and calls its handler; false means default processing.
 template <class T, std::size_t N>
 bool DispatchMessageTable(T& self, const MessageEntry<T> (&table)[N], UINT message, WPARAM wParam,

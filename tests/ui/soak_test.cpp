@@ -1,6 +1,7 @@
 // A whole day in one run: 86,400 countdown and 86,400 stopwatch ticks through the real strip,
 // with every phase change, alarm and paint, and nothing may grow while they pass; and thousands
-// of changes of every button's picture, which must leave no GDI or USER object behind.
+// of changes of every button's picture, each one drawn, which must leave no GDI or USER object
+// behind.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -165,6 +166,7 @@ TEST(Soak, AThousandChangesOfEveryButtonsPictureLeaveNoObjectBehind)
         HWND hDlg = dlg.GetSafeHwnd();
         // Start and pause, the caption toggle both ways, the stopwatch's start or stop and a
         // settings load, which pauses and makes the strip compact again; a change of DPI first.
+        // Every picture is drawn, a button pressed and one whose visual style changed too.
         int nDpi = 96;
         const auto changeEveryPicture = [&] {
             nDpi = 240 - nDpi;
@@ -173,6 +175,8 @@ TEST(Soak, AThousandChangesOfEveryButtonsPictureLeaveNoObjectBehind)
             ::SendMessageA(hDlg, WM_COMMAND, IDC_CAPTION, 0);
             ::SendMessageA(hDlg, WM_COMMAND, IDC_STOPWATCH_START, 0);
             dlg.ApplySettings();
+            ::SendDlgItemMessageA(hDlg, IDC_STOPWATCH_RESET, BM_SETSTATE, nDpi == 96, 0);
+            ::SendDlgItemMessageA(hDlg, IDC_NEXT, WM_THEMECHANGED, 0, 0);
             ::RedrawWindow(hDlg, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
         };
         changeEveryPicture();

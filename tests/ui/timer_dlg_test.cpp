@@ -16,6 +16,7 @@
 #include <utility>
 #include <vector>
 
+#include "core/look.h"
 #include "core/settings.h"
 #include "core/status_display.h"
 #include "core/unit_cycle.h"
@@ -26,6 +27,7 @@
 #include "recording_timer_dlg.h"
 #include "resource.h"
 #include "settings_file_access.h"
+#include "ui/icon_buttons.h"
 #include "win32/foreground_watcher.h"
 #include "win32/profile_file.h"
 #include "win32/session_notification.h"
@@ -53,6 +55,18 @@ Picture DrawnPicture(int nIconID, int nDpi = DesktopDpi())
 Picture ButtonImage(HWND hDlg, int nID)
 {
     return PictureOf(reinterpret_cast<HICON>(::SendDlgItemMessageA(hDlg, nID, BM_GETIMAGE, IMAGE_ICON, 0)));
+}
+
+// A button's pixel on the screen after a paint, counted from the button's middle in 32nds of its
+// picture, which is drawn on a grid of 32 and shown centred.
+COLORREF ButtonPixel(HWND hButton, int x32, int y32)
+{
+    ::RedrawWindow(hButton, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    RECT rc{};
+    ::GetClientRect(hButton, &rc);
+    const int nPicture = DesktopDpi() / 3;
+    return ::GetPixel(CClientDC(hButton).GetSafeHdc(), rc.right / 2 + x32 * nPicture / 32,
+                      rc.bottom / 2 + y32 * nPicture / 32);
 }
 
 std::string ItemText(HWND hDlg, int nID)
@@ -1283,6 +1297,76 @@ TEST_F(StripTest, ColoursFollowTheSystemAndHighContrastDrawsInTheSystemsColoursA
         EXPECT_EQ(pixels(), std::pair(RGB(131, 124, 0), original[0]));
         EXPECT_EQ(texts(), std::pair(LRESULT{original[0]}, LRESULT{RGB(0, 0, 255)}));
     });
+}
+
+// In the light look every picture but the spanner and the red cross is a glyph in the button
+// text's colour, in its icon's shape: the green triangle turns black, the ring keeps its hole.
+TEST_F(StripTest, TheLightLookDrawsGlyphsInTheButtonTextColourAndTheCrossInItsOwnColours)
+{
+    RecordingTimerDlg dlg;
+    Run(dlg, [&](HWND hDlg) {
+        const COLORREF text = ::GetSysColor(COLOR_BTNTEXT);
+        HWND hReset = ::GetDlgItem(hDlg, IDC_STOPWATCH_RESET);
+        HWND hStart = ::GetDlgItem(hDlg, IDC_START);
+        EXPECT_EQ(ButtonPixel(hReset, 5, 0), text);
+        EXPECT_NE(ButtonPixel(hReset, 0, 0), text);
+        EXPECT_EQ(ButtonPixel(hStart, 0, 0), text);
+        // The white cross at the middle, the dark-red square above it.
+        EXPECT_EQ(ButtonPixel(::GetDlgItem(hDlg, IDOK), 0, 0), RGB(255, 255, 255));
+        EXPECT_EQ(ButtonPixel(::GetDlgItem(hDlg, IDOK), 0, -5), RGB(128, 0, 0));
+        // Made the default from the keyboard, a button stays owner-drawn and takes Enter itself.
+        ::SendMessageA(hDlg, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(hStart), TRUE);
+        EXPECT_EQ(::GetWindowLongPtrA(hStart, GWL_STYLE) & BS_TYPEMASK, BS_OWNERDRAW);
+        EXPECT_TRUE(::SendMessageA(hStart, WM_GETDLGCODE, 0, 0) & DLGC_DEFPUSHBUTTON);
+    });
+}
+
+// High contrast with a black theme, on the strip's bare template: a flat black face with white
+// glyphs, the highlight's colours under the pointer and pressed. The cross is a glyph of its own
+// shape there: above it lies the face, not the red square.
+TEST(IconButtons, HighContrastDrawsFlatFacesAndGlyphsInTheThemesColoursAlone)
+{
+    constexpr COLORREF kFace = RGB(0, 0, 0), kText = RGB(255, 255, 255);
+    constexpr COLORREF kHighlight = RGB(26, 235, 255), kHighlightText = RGB(0, 0, 0);
+    const int ids[] = {IDC_CAPTION, IDC_START, IDC_NEXT, IDC_SETTINGS, IDOK, IDC_STOPWATCH_START, IDC_STOPWATCH_RESET};
+    CIconButton button[CIconButtons::kSlots];
+    CIconButtons buttons({{&button[0], IDI_CAPTION_DOWN}, {&button[1], IDI_START}, {&button[2], IDI_NEXT},
+                          {&button[3], IDI_SETTINGS}, {&button[4], IDI_EXIT}, {&button[5], IDI_START},
+                          {&button[6], IDI_RESET}});
+    HWND hDlg = ::CreateDialogParamW(
+        ::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_TIMER_DIALOG), nullptr,
+        [](HWND hWnd, UINT message, WPARAM, LPARAM lParam) -> INT_PTR {
+            if (message == WM_INITDIALOG)
+                ::SetWindowLongPtrW(hWnd, DWLP_USER, lParam);
+            auto* pButtons = reinterpret_cast<CIconButtons*>(::GetWindowLongPtrW(hWnd, DWLP_USER));
+            return message == WM_DRAWITEM && pButtons->DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+        },
+        reinterpret_cast<LPARAM>(&buttons));
+    for (int i = 0; i < CIconButtons::kSlots; ++i)
+        button[i].BindControl(::GetDlgItem(hDlg, ids[i]));
+    buttons.ShowAtDpi(DesktopDpi());
+    buttons.UseLook(PaletteFor(Look::HighContrast, SystemPalette{kHighlight, kHighlightText, 0, 0, kFace, kText}));
+    // Where each picture shows the face and where its glyph.
+    const struct {
+        int nID;
+        POINT face, glyph;
+    } pictures[] = {{IDC_STOPWATCH_RESET, {0, 0}, {5, 0}}, {IDOK, {0, -5}, {0, 0}}};
+    for (const auto& picture : pictures) {
+        HWND hButton = ::GetDlgItem(hDlg, picture.nID);
+        const auto pixels = [&] {
+            return std::pair{ButtonPixel(hButton, picture.face.x, picture.face.y),
+                             ButtonPixel(hButton, picture.glyph.x, picture.glyph.y)};
+        };
+        EXPECT_EQ(pixels(), std::pair(kFace, kText)) << picture.nID;
+        ::SendMessageW(hButton, BM_SETSTATE, TRUE, 0);
+        EXPECT_EQ(pixels(), std::pair(kHighlight, kHighlightText)) << picture.nID;
+        ::SendMessageW(hButton, BM_SETSTATE, FALSE, 0);
+        ::SendMessageW(hButton, WM_MOUSEMOVE, 0, 0);
+        EXPECT_EQ(pixels(), std::pair(kHighlight, kHighlightText)) << picture.nID;
+        ::SendMessageW(hButton, WM_MOUSELEAVE, 0, 0);
+        EXPECT_EQ(pixels(), std::pair(kFace, kText)) << picture.nID;
+    }
+    ::DestroyWindow(hDlg);
 }
 
 TEST_F(StripTest, ATaskbarThatComesAboveTheStripIsPutBelowItAndOtherTopmostWindowsAreLeftAlone)
