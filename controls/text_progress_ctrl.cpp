@@ -5,11 +5,11 @@
 #include <algorithm>
 #include <climits>
 #include <cstdint>
-#include <cstdio>
 #include <iterator>
 #include <utility>
 
 #include "controls/mem_dc.h"
+#include "core/text_buffer.h"
 #include "core/window_layout.h"
 #include "win32/window_dpi.h"
 
@@ -164,12 +164,12 @@ void CTextProgressCtrl::OnPaint()
 void CTextProgressCtrl::DrawSplitText(CMemDC& dc, const RECT& rcClient, const RECT& rcFilled,
                                       const RECT& rcEmpty) const
 {
-    char percent[16] = {};
+    TextBuffer<16> percent;
     wchar_t widePercent[16] = {};
     const wchar_t* text = m_strText.c_str();
     if (m_strText.empty()) {
-        std::snprintf(percent, sizeof percent, "%d%%", Truncate(Fraction() * 100.0));
-        std::copy(std::begin(percent), std::end(percent), widePercent);
+        percent.AppendNumber(Truncate(Fraction() * 100.0)).Append("%");
+        std::copy(std::begin(percent.m_sz), std::end(percent.m_sz), widePercent);
         text = widePercent;
     }
     dc.SetBkMode(TRANSPARENT);

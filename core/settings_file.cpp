@@ -5,16 +5,15 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
-#include <cstdio>
 #include <vector>
+
+#include "text_buffer.h"
 
 namespace {
 
 std::string IntText(int32_t nValue)
 {
-    char text[16];
-    std::snprintf(text, sizeof text, "%d", nValue);
-    return text;
+    return std::string(TextBuffer<16>().AppendNumber(nValue).view());
 }
 
 std::string SwitchText(bool bOn)

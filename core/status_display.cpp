@@ -1,23 +1,17 @@
 // What the progress bar shows of the cycle: the status text and the colour of the bar.
 #include "status_display.h"
 
-#include <cstdio>
-
 #include "unit_cycle.h"
 
 StatusString StatusText(const UnitCycle& cycle)
 {
     StatusString text;
-    // Only the seconds get a leading zero, written into the format itself.
-    const bool bTwoDigits = cycle.m_nSeconds > 9;
-    if (cycle.m_bPause == 1) {
-        std::snprintf(text.m_sz, sizeof text.m_sz, bTwoDigits ? "%d:%d --- PAUSE" : "%d:0%d --- PAUSE",
-                      cycle.m_nMinutes, cycle.m_nSeconds);
-    } else {
-        std::snprintf(text.m_sz, sizeof text.m_sz,
-                      bTwoDigits ? "%d:%d --- Einheit %d" : "%d:0%d --- Einheit %d", cycle.m_nMinutes,
-                      cycle.m_nSeconds, cycle.m_nUnit);
-    }
+    // Only the seconds get a leading zero, and only below 10.
+    text.AppendNumber(cycle.m_nMinutes).Append(cycle.m_nSeconds > 9 ? ":" : ":0").AppendNumber(cycle.m_nSeconds);
+    if (cycle.m_bPause == 1)
+        text.Append(" --- PAUSE");
+    else
+        text.Append(" --- Einheit ").AppendNumber(cycle.m_nUnit);
     return text;
 }
 

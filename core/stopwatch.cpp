@@ -1,7 +1,6 @@
 // The stopwatch beside the countdown: hours, minutes and seconds counted up tick by tick.
 #include "stopwatch.h"
 
-#include <cstdio>
 
 void Stopwatch::Reset()
 {
@@ -35,7 +34,7 @@ int32_t Stopwatch::ToggleRunning()
 TimeString Stopwatch::TimeText() const
 {
     TimeString text;
-    std::snprintf(text.m_sz, sizeof text.m_sz, "%2d:%2d:%2d", m_nHours, m_nSwMinutes, m_nSwSeconds);
+    text.AppendNumber(m_nHours, 2).Append(":").AppendNumber(m_nSwMinutes, 2).Append(":").AppendNumber(m_nSwSeconds, 2);
     for (char& c : text.m_sz) {
         if (c == ' ')
             c = '0';

@@ -1,7 +1,6 @@
 // The settings dialog's plus and minus steps and the text of its number displays.
 #include "value_steps.h"
 
-#include <cstdio>
 
 int32_t StepUp(int32_t nValue, int32_t nMaximum)
 {
@@ -17,6 +16,6 @@ int32_t StepDown(int32_t nValue)
 NumberString NumberText(int32_t nValue)
 {
     NumberString text;
-    std::snprintf(text.m_sz, sizeof text.m_sz, "%2d", nValue);
+    text.AppendNumber(nValue, 2);
     return text;
 }
