@@ -29,6 +29,7 @@
 #include "settings_file_access.h"
 #include "ui/icon_buttons.h"
 #include "win32/foreground_watcher.h"
+#include "win32/lazy_import.h"
 #include "win32/profile_file.h"
 #include "win32/session_notification.h"
 
@@ -1057,11 +1058,13 @@ int g_nPresentationAsked = 0;
 ULONGLONG g_nNow = 1'000'000;
 // The last caption the strip asked the window manager for: 0 light, 1 dark, -1 none yet.
 int g_nDarkCaption = -1;
+int g_nRoundCorners = 0;
 
 DesktopQuestions FakeDesktop()
 {
     DesktopQuestions questions;
     questions.pDarkCaption = [](HWND, bool bDark) { return g_nDarkCaption = bDark ? 1 : 0, true; };
+    questions.pRoundCorners = [](HWND) { return ++g_nRoundCorners, true; };
     questions.pHighContrast = [] { return g_bHighContrast; };
     questions.pPresentationMode = [] { return ++g_nPresentationAsked, g_bPresentation; };
     questions.pFrontWindow = [](HWND hStrip) {
@@ -1314,6 +1317,22 @@ TEST_F(StripTest, TheLightLookDrawsGlyphsInTheButtonTextColourAndTheCrossInItsOw
         // The white cross at the middle, the dark-red square above it.
         EXPECT_EQ(ButtonPixel(::GetDlgItem(hDlg, IDOK), 0, 0), RGB(255, 255, 255));
         EXPECT_EQ(ButtonPixel(::GetDlgItem(hDlg, IDOK), 0, -5), RGB(128, 0, 0));
+        // With the visual styles off (Wine still switches them for the whole desktop), the classic
+        // frame in the system's button colours: on a black face the glyph stays visible, in the
+        // button text's white.
+        static LazyImport<HRESULT WINAPI(BOOL)> enableTheming("uxtheme.dll", "EnableTheming");
+        const INT elements[] = {COLOR_BTNFACE, COLOR_BTNTEXT};
+        const COLORREF black[] = {RGB(0, 0, 0), RGB(255, 255, 255)};
+        const COLORREF original[] = {::GetSysColor(COLOR_BTNFACE), text};
+        ASSERT_NE(enableTheming.Get(), nullptr);
+        enableTheming.Get()(FALSE);
+        ::SetSysColors(2, elements, black);
+        ::SendMessageA(HostOf(hDlg), WM_SYSCOLORCHANGE, 0, 0);
+        ::SendMessageA(hReset, WM_THEMECHANGED, 0, 0);
+        EXPECT_EQ(std::pair(ButtonPixel(hReset, 0, 0), ButtonPixel(hReset, 5, 0)), std::pair(black[0], black[1]));
+        enableTheming.Get()(TRUE);
+        ::SetSysColors(2, elements, original);
+        ::SendMessageA(HostOf(hDlg), WM_SYSCOLORCHANGE, 0, 0);
         // Made the default from the keyboard, a button stays owner-drawn and takes Enter itself.
         ::SendMessageA(hDlg, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(hStart), TRUE);
         EXPECT_EQ(::GetWindowLongPtrA(hStart, GWL_STYLE) & BS_TYPEMASK, BS_OWNERDRAW);
@@ -1710,6 +1729,7 @@ TEST_F(StripTest, WithBeimStartTheCountdownRunsFromTheStartAndLevelZeroRingsNoth
 TEST_F(StripTest, TheStripTurnsDarkAndLightAgainAsTheAppsModeChanges)
 {
     g_nDarkCaption = -1;
+    g_nRoundCorners = 0;
     RecordingTimerDlg dlg(FakeDesktop());
     Run(dlg, [&](HWND hDlg) {
         HWND hBar = ::GetDlgItem(hDlg, IDC_PROGRESS);
@@ -1733,9 +1753,15 @@ TEST_F(StripTest, TheStripTurnsDarkAndLightAgainAsTheAppsModeChanges)
         announce();
         EXPECT_EQ(pixels(), std::pair(RGB(0x20, 0x20, 0x20), RGB(0x2B, 0x2B, 0x2B)));
         EXPECT_EQ(g_nDarkCaption, 1);
+        // The ring's hole shows the dark face, the ring itself is white.
+        HWND hReset = ::GetDlgItem(hDlg, IDC_STOPWATCH_RESET);
+        EXPECT_EQ(std::pair(ButtonPixel(hReset, 0, 0), ButtonPixel(hReset, 5, 0)),
+                  std::pair(RGB(0x2D, 0x2D, 0x2D), RGB(255, 255, 255)));
         ::RegDeleteKeyValueW(HKEY_CURRENT_USER, key, L"AppsUseLightTheme");
         announce();
         EXPECT_EQ(pixels(), light);
         EXPECT_EQ(g_nDarkCaption, 0);
+        EXPECT_EQ(ButtonPixel(hReset, 5, 0), ::GetSysColor(COLOR_BTNTEXT));
+        EXPECT_EQ(g_nRoundCorners, 1);
     });
 }
