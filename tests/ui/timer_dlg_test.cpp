@@ -1260,11 +1260,34 @@ TEST_F(StripTest, ColoursFollowTheSystemAndHighContrastDrawsInTheSystemsColoursA
 {
     // The system's colours changed inside the strip's own process, as Wine changes them; high
     // contrast, which Wine cannot switch on, through the layer's look-up.
-    const INT elements[] = {COLOR_WINDOW, COLOR_HIGHLIGHT, COLOR_HIGHLIGHTTEXT, COLOR_WINDOWTEXT};
-    const COLORREF changed[] = {RGB(10, 20, 30), RGB(200, 0, 100), RGB(1, 2, 3), RGB(250, 240, 230)};
-    COLORREF original[4] = {};
-    for (int i = 0; i < 4; ++i)
+    const INT elements[] = {COLOR_WINDOW, COLOR_HIGHLIGHT, COLOR_HIGHLIGHTTEXT, COLOR_WINDOWTEXT, COLOR_BTNFACE,
+                            COLOR_BTNTEXT};
+    const COLORREF changed[] = {RGB(10, 20, 30), RGB(200, 0, 100), RGB(1, 2, 3), RGB(250, 240, 230),
+                                RGB(0, 0, 0),    RGB(255, 255, 255)};
+    COLORREF original[6] = {};
+    for (int i = 0; i < 6; ++i)
         original[i] = ::GetSysColor(elements[i]);
+    // Every pixel of every button: the black face or the white text, of which the glyph is one, or
+    // the highlight's two colours of a button under the pointer.
+    const auto onlyThemeColours = [](HWND hDlg) {
+        for (const int nID : {IDC_CAPTION, IDC_START, IDC_NEXT, IDC_SETTINGS, IDOK, IDC_STOPWATCH_START,
+                              IDC_STOPWATCH_RESET}) {
+            HWND hButton = ::GetDlgItem(hDlg, nID);
+            ::RedrawWindow(hButton, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+            RECT rc{};
+            ::GetClientRect(hButton, &rc);
+            const CClientDC dc(hButton);
+            for (int y = 0; y < rc.bottom; ++y) {
+                for (int x = 0; x < rc.right; ++x) {
+                    const COLORREF cr = ::GetPixel(dc.GetSafeHdc(), x, y);
+                    if (cr != RGB(0, 0, 0) && cr != RGB(255, 255, 255) && cr != RGB(200, 0, 100) &&
+                        cr != RGB(1, 2, 3))
+                        return false;
+                }
+            }
+        }
+        return true;
+    };
     WriteSettings("[EINHEIT]\r\nArbeit=1\r\n");
     RecordingTimerDlg dlg(FakeDesktop());
     Run(dlg, [&](HWND hDlg) {
@@ -1283,7 +1306,7 @@ TEST_F(StripTest, ColoursFollowTheSystemAndHighContrastDrawsInTheSystemsColoursA
         // Half of a minute: 127 of 255 steps from green to red.
         EXPECT_EQ(pixels(), std::pair(RGB(127, 128, 0), original[0]));
 
-        ::SetSysColors(4, elements, changed);
+        ::SetSysColors(6, elements, changed);
         ::SendMessageA(HostOf(hDlg), WM_SYSCOLORCHANGE, 0, 0);
         EXPECT_EQ(pixels(), std::pair(RGB(127, 128, 0), RGB(10, 20, 30)));
         EXPECT_EQ(texts(), std::pair(LRESULT{RGB(10, 20, 30)}, LRESULT{RGB(0, 0, 255)}));
@@ -1293,9 +1316,11 @@ TEST_F(StripTest, ColoursFollowTheSystemAndHighContrastDrawsInTheSystemsColoursA
         Ticks(hDlg, 0, 1);
         EXPECT_EQ(pixels(), std::pair(RGB(200, 0, 100), RGB(10, 20, 30)));
         EXPECT_EQ(texts(), std::pair(LRESULT{RGB(1, 2, 3)}, LRESULT{RGB(250, 240, 230)}));
+        EXPECT_TRUE(onlyThemeColours(hDlg));
+        EXPECT_EQ(ButtonPixel(::GetDlgItem(hDlg, IDC_STOPWATCH_RESET), 5, 0), RGB(255, 255, 255));
 
         g_bHighContrast = false;
-        ::SetSysColors(4, elements, original);
+        ::SetSysColors(6, elements, original);
         ::SendMessageA(HostOf(hDlg), WM_SYSCOLORCHANGE, 0, 0);
         EXPECT_EQ(pixels(), std::pair(RGB(131, 124, 0), original[0]));
         EXPECT_EQ(texts(), std::pair(LRESULT{original[0]}, LRESULT{RGB(0, 0, 255)}));
