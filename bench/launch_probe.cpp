@@ -392,6 +392,9 @@ int RunRest(const std::string& exe, int nSeconds, const std::string& mode)
         ::PostMessageA(target.Dialog(), WM_COMMAND, MAKEWPARAM(IDC_NEXT, BN_CLICKED), 0);
     if (bCounting || mode == "waiting")
         ::PostMessageA(target.Dialog(), WM_COMMAND, MAKEWPARAM(IDC_START, BN_CLICKED), 0);
+    // The pause of no length ends with the first tick, a second after the start.
+    for (int i = 0; i < 50 && mode == "waiting" && target.ProgressText() != "25:00 --- Einheit 2"; ++i)
+        ::Sleep(100);
     // A second for what the start and the click still do once; then only the rest is counted.
     ::Sleep(1000);
     const std::string textBefore = target.ProgressText();
@@ -406,7 +409,8 @@ int RunRest(const std::string& exe, int nSeconds, const std::string& mode)
     // and the one that waits still waits at the start of unit 2.
     if ((target.ProgressText() != textBefore) != bCounting ||
         (mode == "waiting" && textBefore != "25:00 --- Einheit 2")) {
-        std::fprintf(stderr, "launch_probe: %s did not count as asked\n", exe.c_str());
+        std::fprintf(stderr, "launch_probe: %s did not count as asked (\"%s\", then \"%s\")\n", exe.c_str(),
+                     textBefore.c_str(), target.ProgressText().c_str());
         return 1;
     }
     std::printf("rest_cpu_ms %s %s %.0f %d\n", Stem(exe).c_str(), mode.c_str(), after - before,
