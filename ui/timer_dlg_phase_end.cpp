@@ -74,9 +74,11 @@ void CTimerDlg::ShowInverted(bool bInverted)
     m_progress.InvalidateRect(nullptr, FALSE);
 }
 
+// The bar stops blinking at once, whatever else still needs the reminder's second.
 void CTimerDlg::React()
 {
     m_day.React();
+    ShowInverted(false);
     KeepReminding();
 }
 
