@@ -70,6 +70,17 @@ COLORREF ButtonPixel(HWND hButton, int x32, int y32)
                       rc.bottom / 2 + y32 * nPicture / 32);
 }
 
+// The bar's pixels after a paint, at its filled end and at its empty end.
+std::pair<COLORREF, COLORREF> BarEnds(HWND hDlg)
+{
+    HWND hBar = ::GetDlgItem(hDlg, IDC_PROGRESS);
+    ::RedrawWindow(hBar, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    RECT rc{};
+    ::GetClientRect(hBar, &rc);
+    const CClientDC dc(hBar);
+    return std::pair{::GetPixel(dc.GetSafeHdc(), 1, 1), ::GetPixel(dc.GetSafeHdc(), rc.right - 2, 1)};
+}
+
 std::string ItemText(HWND hDlg, int nID)
 {
     char text[256] = {};
@@ -1291,14 +1302,7 @@ TEST_F(StripTest, ColoursFollowTheSystemAndHighContrastDrawsInTheSystemsColoursA
     WriteSettings("[EINHEIT]\r\nArbeit=1\r\n");
     RecordingTimerDlg dlg(FakeDesktop());
     Run(dlg, [&](HWND hDlg) {
-        HWND hBar = ::GetDlgItem(hDlg, IDC_PROGRESS);
-        const auto pixels = [&] {
-            ::RedrawWindow(hBar, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-            RECT rc{};
-            ::GetClientRect(hBar, &rc);
-            const CClientDC dc(hBar);
-            return std::pair{::GetPixel(dc.GetSafeHdc(), 1, 1), ::GetPixel(dc.GetSafeHdc(), rc.right - 2, 1)};
-        };
+        const auto pixels = [&] { return BarEnds(hDlg); };
         const auto texts = [&] { return std::pair{AskBar(hDlg, CTextProgressCtrl::kGetTextColour, TRUE),
                                                   AskBar(hDlg, CTextProgressCtrl::kGetTextColour, FALSE)}; };
         Command(hDlg, IDC_START);
@@ -1675,12 +1679,7 @@ TEST_F(StripTest, APauseThatWaitsBlinksAndRingsAgainUntilAClickAndStartsOnlyOnSt
     RecordingTimerDlg dlg(FakeDesktop());
     Run(dlg, [&](HWND hDlg) {
         HWND hBar = ::GetDlgItem(hDlg, IDC_PROGRESS);
-        const auto emptyCorner = [&] {
-            ::RedrawWindow(hBar, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-            RECT rc{};
-            ::GetClientRect(hBar, &rc);
-            return ::GetPixel(CClientDC(hBar).GetSafeHdc(), rc.right - 2, 1);
-        };
+        const auto emptyCorner = [&] { return BarEnds(hDlg).second; };
         const auto second = [&](int nCount) {
             for (int n = 0; n < nCount; ++n)
                 g_nNow += 1000, Ticks(hDlg, 2, 1);
@@ -1757,13 +1756,9 @@ TEST_F(StripTest, TheStripTurnsDarkAndLightAgainAsTheAppsModeChanges)
     g_nRoundCorners = 0;
     RecordingTimerDlg dlg(FakeDesktop());
     Run(dlg, [&](HWND hDlg) {
-        HWND hBar = ::GetDlgItem(hDlg, IDC_PROGRESS);
         const auto pixels = [&] {
             ::RedrawWindow(hDlg, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-            RECT rc{};
-            ::GetClientRect(hBar, &rc);
-            return std::pair{::GetPixel(CClientDC(hDlg).GetSafeHdc(), 0, 0),
-                             ::GetPixel(CClientDC(hBar).GetSafeHdc(), rc.right - 2, 1)};
+            return std::pair{::GetPixel(CClientDC(hDlg).GetSafeHdc(), 0, 0), BarEnds(hDlg).second};
         };
         const auto announce = [&] {
             ::SendMessageW(HostOf(hDlg), WM_SETTINGCHANGE, 0, reinterpret_cast<LPARAM>(L"ImmersiveColorSet"));
