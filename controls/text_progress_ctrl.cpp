@@ -190,6 +190,17 @@ void CTextProgressCtrl::DrawSplitText(CMemDC& dc, const RECT& rcClient, const RE
     dc.SelectClipRgn(nullptr);
 }
 
+// Let go before it runs, so that a question asked while it runs does not run it again.
+LRESULT CTextProgressCtrl::OnGetObject(WPARAM, LPARAM)
+{
+    if (m_onAccessibleAsk) {
+        const std::function<void()> onAsk = std::move(m_onAccessibleAsk);
+        m_onAccessibleAsk = nullptr;
+        onAsk();
+    }
+    return Default();
+}
+
 // The bar answers as a progress control does, from its own range, position and colours; a
 // colour sent to it shows at the next repaint, as one set by its caller does.
 LRESULT CTextProgressCtrl::OnGetPos(WPARAM, LPARAM)

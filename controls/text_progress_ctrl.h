@@ -3,6 +3,7 @@
 // its parent as a button's click does.
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "controls/mem_dc.h"
@@ -36,6 +37,10 @@ public:
     // the drawing context's own font.
     void SetDpi(int nDpi);
 
+    // Called once, when a reader first asks for the bar's accessible object and before it gets
+    // it, so that nothing is loaded for a reader where none asks.
+    void OnFirstAccessibleAsk(std::function<void()> onAsk) { m_onAccessibleAsk = std::move(onAsk); }
+
     // Binding subclasses the stock control, so that its messages reach this class first.
     void BindControl(HWND hWnd) override { SubclassWindow(hWnd); }
 
@@ -47,6 +52,7 @@ private:
     void OnSize();
     void OnPaint();
     void OnClick();
+    LRESULT OnGetObject(WPARAM wParam, LPARAM lParam);
     LRESULT OnGetPos(WPARAM wParam, LPARAM lParam);
     LRESULT OnGetRange(WPARAM wParam, LPARAM lParam);
     LRESULT OnSetBarColour(WPARAM wParam, LPARAM lParam);
@@ -76,6 +82,7 @@ private:
         OnPlainMessage<WM_PAINT, &CTextProgressCtrl::OnPaint>(),
         OnPlainMessage<WM_LBUTTONDOWN, &CTextProgressCtrl::OnClick>(),
         OnPlainMessage<WM_RBUTTONDOWN, &CTextProgressCtrl::OnClick>(),
+        OnMessage(WM_GETOBJECT, &CTextProgressCtrl::OnGetObject),
         OnMessage(PBM_GETPOS, &CTextProgressCtrl::OnGetPos),
         OnMessage(PBM_GETRANGE, &CTextProgressCtrl::OnGetRange),
         OnMessage(PBM_SETBARCOLOR, &CTextProgressCtrl::OnSetBarColour),
@@ -97,4 +104,5 @@ private:
     COLORREF m_crTextBkClr = 0;
     CFont m_font;
     CPaintBuffer m_paintBuffer;
+    std::function<void()> m_onAccessibleAsk;
 };

@@ -263,3 +263,12 @@ StripSound Workday::Warn(int32_t nElapsedSecs, int32_t nTotalSecs, uint64_t nNow
     m_nWarnedAtMs = nNowMs;
     return Presence().bSound ? StripSound::Warning : StripSound::None;
 }
+
+bool Workday::IsAnnouncementDue(std::string_view text, uint64_t nNowMs)
+{
+    if (!Presence().bSound || (text == m_strAnnounced && nNowMs - m_nAnnouncedAtMs < kAnnounceRepeatMs))
+        return false;
+    m_strAnnounced = text;
+    m_nAnnouncedAtMs = nNowMs;
+    return true;
+}

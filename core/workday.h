@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "phase_end.h"
 #include "window_layout.h"
@@ -187,6 +188,11 @@ public:
     static constexpr uint64_t kReminderMs = 10 * 60 * 1000;
     static constexpr uint64_t kWarningBlinkMs = 3000;
 
+    // Whether a screen reader hears this text at nNowMs: never while the strip stands aside for a
+    // full screen, and the same text not again within kAnnounceRepeatMs. A text heard is noted.
+    bool IsAnnouncementDue(std::string_view text, uint64_t nNowMs);
+    static constexpr uint64_t kAnnounceRepeatMs = 2000;
+
 private:
     bool IsAway() const { return m_away.IsAway() || m_bAsleep; }
     CountStep Step(CountState count);
@@ -215,4 +221,6 @@ private:
     bool m_bWarned = false;
     bool m_bWarningShown = false;
     uint64_t m_nWarnedAtMs = 0;
+    std::string m_strAnnounced;
+    uint64_t m_nAnnouncedAtMs = 0;
 };

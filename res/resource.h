@@ -31,6 +31,8 @@
 /* ... and the switches of section ARBEITSTAG */
 #define IDM_AWAY_FULL_SCREEN    0x0025
 #define IDM_AWAY_LOCK           0x0026
+/* ... and, after the chord actions, the status told to a screen reader */
+#define IDM_SPEAK_REMAINING     0x0027
 #define IDS_CHORD_TAKEN         1101    /* follows a chord that another program holds */
 #define IDS_CHORD_ALTGR         1102    /* follows a chord that types an AltGr character */
 #define IDS_CHORD_DOUBLED       1103    /* follows a chord that an action above has */

@@ -24,7 +24,8 @@ constexpr struct {
                    {ChordState::AltGr, L": ", IDS_CHORD_ALTGR, MF_GRAYED},
                    {ChordState::Doubled, L" ", IDS_CHORD_DOUBLED, 0}};
 
-// Each action's entry shows its chord right-aligned, and why the chord is not registered.
+// Each action's entry shows its chord right-aligned, and why the chord is not registered; the
+// status told to a screen reader follows the actions.
 void AppendChordEntries(const CMenu& menu, const StripMenuState& state)
 {
     for (int nAction = 0; nAction < kChordActions; ++nAction) {
@@ -44,6 +45,8 @@ void AppendChordEntries(const CMenu& menu, const StripMenuState& state)
         }
         menu.AppendMenu(nFlags, kChordEntries[nAction], text.c_str());
     }
+    if (const std::wstring text = ProgramString(IDM_SPEAK_REMAINING); !text.empty())
+        menu.AppendMenu(MF_STRING, IDM_SPEAK_REMAINING, text.c_str());
     const struct {
         UINT nID;
         int32_t bOn;

@@ -1,6 +1,6 @@
 // The strip's small menu, opened by a right click or from the keyboard: an entry per chord action
-// with its chord, the switches of the chords and of the working day, and the about entry, which
-// the window menu has as well.
+// with its chord, the status told to a screen reader, the switches of the chords and of the
+// working day, and the about entry, which the window menu has as well.
 #pragma once
 
 #include <windows.h>

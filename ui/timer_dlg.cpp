@@ -39,7 +39,8 @@ CTimerDlg::CTimerDlg(const ProfileFile& file, const std::wstring& instanceName, 
       m_owner(*this, instanceName, questions),
       m_settingsFile(file),
       m_system(ReadSystemPalette()),
-      m_look(LookFor(questions.pHighContrast(), questions.pAppsUseLightTheme()))
+      m_look(LookFor(questions.pHighContrast(), questions.pAppsUseLightTheme())),
+      m_announcer([this] { return std::wstring(WidenAscii(SpokenStatus(m_cycle)).c_str()); }, questions.pUiaNotifier)
 {
 }
 
@@ -65,6 +66,8 @@ BOOL CTimerDlg::OnInitDialog()
     HideFromTaskbar();
     m_nDpi = LayoutDpi();
     m_progress.SetDpi(m_nDpi);
+    m_announcer.Attach(m_progress.GetSafeHwnd());
+    m_progress.OnFirstAccessibleAsk([this] { m_announcer.NameBar(); });
     m_buttons.ShowAtDpi(m_nDpi);
     m_buttons.Name(*this);
     m_owner.Questions().pRoundCorners(m_hWnd);
@@ -291,6 +294,7 @@ void CTimerDlg::OnNextUnit()
 {
     m_day.SkipPhase();
     ChangePhase();
+    Announce(SpokenPhaseStart(m_cycle));
 }
 
 void CTimerDlg::OnStopwatchStartStop()

@@ -10,6 +10,7 @@
 #include "core/look.h"
 #include "core/second_grid.h"
 #include "core/settings_file.h"
+#include "core/spoken_status.h"
 #include "core/status_display.h"
 #include "core/stopwatch.h"
 #include "core/unit_cycle.h"
@@ -18,6 +19,7 @@
 #include "resource.h"
 #include "strip_host.h"
 #include "strip_operations.h"
+#include "win32/announcer.h"
 #include "win32/controls.h"
 #include "win32/desktop_questions.h"
 #include "win32/dialog.h"
@@ -117,6 +119,8 @@ private:
     Workday m_day;
     // From the moment its exit or close begins: a second start then waits for it to end.
     bool m_bEnding = false;
+    // What a screen reader hears of the strip, and the bar's name in words.
+    CAnnouncer m_announcer;
     // The reminder's timer runs, and the bar blinks inverted this second.
     bool m_bReminding = false;
     bool m_bInverted = false;
@@ -151,6 +155,8 @@ private:
     void ReminderTick();
     void ShowInverted(bool bInverted);
     void React();
+    // Tells a screen reader, once, and not while the strip stands aside for a full screen.
+    void Announce(const SpokenText& text);
     // Starts or pauses the countdown, whoever asks.
     void ToggleCountdown();
     void PauseCountdown();

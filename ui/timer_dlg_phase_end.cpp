@@ -4,6 +4,7 @@
 #include "timer_dlg.h"
 
 #include "win32/alarm_sound.h"
+#include "win32/wide_text.h"
 
 bool CTimerDlg::CountSecond()
 {
@@ -14,12 +15,17 @@ bool CTimerDlg::CountSecond()
         KeepReminding();
         // A phase that waits for the user, and a work unit that begins while nobody is at the
         // desk, wait at their full length.
-        if (CarryOut(end.step) == CountStep::Hold)
+        const bool bWaits = CarryOut(end.step) == CountStep::Hold;
+        Announce(bWaits ? SpokenWaiting(m_cycle) : SpokenPhaseStart(m_cycle));
+        if (bWaits)
             return false;
     }
     // The tick that ends a phase counts as the first second of the next.
     m_cycle.CountElapsed();
-    Ring(m_day.Warn(m_cycle.m_nElapsed, m_cycle.m_nTotal, m_owner.Questions().pNow()));
+    const StripSound warning = m_day.Warn(m_cycle.m_nElapsed, m_cycle.m_nTotal, m_owner.Questions().pNow());
+    Ring(warning);
+    if (warning == StripSound::Warning)
+        Announce(SpokenWarning(WarningMinutesFrom(m_day.PhaseEnd().m_nWarningMins)));
     KeepReminding();
     return true;
 }
@@ -89,4 +95,10 @@ bool CTimerDlg::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& re
     if (message == WM_COMMAND && HIWORD(wParam) == BN_CLICKED && lParam != 0)
         React();
     return CMessageMapped::OnWndMsg(message, wParam, lParam, result);
+}
+
+void CTimerDlg::Announce(const SpokenText& text)
+{
+    if (m_day.IsAnnouncementDue(text.view(), m_owner.Questions().pNow()))
+        m_announcer.Announce(WidenAscii(text).c_str());
 }

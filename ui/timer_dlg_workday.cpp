@@ -22,6 +22,8 @@ void CTimerDlg::RunMenuCommand(UINT nCommand)
         ToggleWorkday(kKeyFullScreen, &WorkdaySettings::m_bFullScreen);
     } else if (nCommand == IDM_AWAY_LOCK) {
         ToggleWorkday(kKeyLock, &WorkdaySettings::m_bLock);
+    } else if (nCommand == IDM_SPEAK_REMAINING) {
+        Announce(SpokenStatus(m_cycle));
     } else if (const std::optional<ChordAction> action = ChordActionOfEntry(nCommand)) {
         RunChordAction(*action);
     }

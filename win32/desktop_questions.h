@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include "altgr_character.h"
+#include "announcer.h"
 #include "app_mode.h"
 #include "dwm_window.h"
 #include "front_window.h"
@@ -26,4 +27,6 @@ struct DesktopQuestions {
     // The window manager's frame: a dark caption, small round corners; true where it took them.
     bool (*pDarkCaption)(HWND hWnd, bool bDark) = UseDarkCaption;
     bool (*pRoundCorners)(HWND hWnd) = UseSmallRoundCorners;
+    // UI Automation's notification, where the system has one.
+    UiaNotifier (*pUiaNotifier)() = LookUpUiaNotifier;
 };

@@ -3,6 +3,7 @@
 
 #include <climits>
 
+#include "core/spoken_status.h"
 #include "core/status_display.h"
 #include "core/unit_cycle.h"
 
@@ -52,6 +53,34 @@ TEST(StatusText, ExtremeValuesStillFitTheText)
               "-2147483648:0-2147483648 --- Einheit -2147483648");
     EXPECT_EQ(StatusText(State(0, INT_MAX, INT_MAX, INT_MAX)).view(),
               "2147483647:2147483647 --- Einheit 2147483647");
+}
+
+TEST(SpokenStatus, TimesInWordsWithSingularsHoursPastSixtyMinutesAndNothingBelowZero)
+{
+    const struct {
+        int64_t nSeconds;
+        const char* words;
+    } times[] = {
+        {0, "0 Minuten"},     {-5, "0 Minuten"},    {1, "1 Sekunde"},           {57, "57 Sekunden"},
+        {60, "1 Minute"},     {61, "1 Minute 1 Sekunde"}, {1497, "24 Minuten 57 Sekunden"},
+        {3600, "1 Stunde"},   {5400, "1 Stunde 30 Minuten"}, {7322, "2 Stunden 2 Minuten 2 Sekunden"},
+    };
+    for (const auto& time : times)
+        EXPECT_EQ(SpokenTime(time.nSeconds).view(), time.words) << time.nSeconds;
+
+    UnitCycle work = State(0, 24, 57, 1);
+    work.m_nTotal = 1500;
+    EXPECT_EQ(SpokenStatus(work).view(), "24 Minuten 57 Sekunden, Einheit 1");
+    EXPECT_EQ(SpokenPhaseStart(work).view(), "Einheit 1, 25 Minuten");
+    EXPECT_EQ(SpokenWaiting(work).view(), "Einheit 1 wartet");
+    UnitCycle pause = State(1, 90, 0, 0);
+    pause.m_nTotal = 300;
+    EXPECT_EQ(SpokenStatus(pause).view(), "1 Stunde 30 Minuten, Pause");
+    EXPECT_EQ(SpokenPhaseStart(pause).view(), "Pause, 5 Minuten");
+    EXPECT_EQ(SpokenWarning(1).view(), "Noch 1 Minute");
+    EXPECT_EQ(SpokenWarning(2).view(), "Noch 2 Minuten");
+    EXPECT_EQ(SpokenStatus(State(0, INT_MIN, INT_MIN, 2)).view(), "0 Minuten, Einheit 2");
+    EXPECT_EQ(SpokenStatus(State(0, INT_MAX, 59, 2)).view(), "35791394 Stunden 7 Minuten 59 Sekunden, Einheit 2");
 }
 
 TEST(BarColour, MovesFromGreenToRedTruncatingTheShare)

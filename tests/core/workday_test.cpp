@@ -114,6 +114,14 @@ TEST(Workday, TheUserWinsOverAFullScreenAndSleepHoldsAWorkUnitAndCountsAPauseOnO
     EXPECT_TRUE(day.IsFullScreenAskDue(1000));
     EXPECT_FALSE(day.IsFullScreenAskDue(1499));
     EXPECT_TRUE(day.IsFullScreenAskDue(1500));
+    // A reader hears nothing while the strip stands aside, and the same text not twice in 2 s.
+    Workday heard;
+    EXPECT_TRUE(heard.IsAnnouncementDue("Pause, 5 Minuten", 1000));
+    EXPECT_FALSE(heard.IsAnnouncementDue("Pause, 5 Minuten", 2999));
+    EXPECT_TRUE(heard.IsAnnouncementDue("Einheit 2, 25 Minuten", 2999));
+    EXPECT_TRUE(heard.IsAnnouncementDue("Pause, 5 Minuten", 3000));
+    heard.SetFullScreen(true);
+    EXPECT_FALSE(heard.IsAnnouncementDue("Noch 2 Minuten", 9000));
 
     // A work unit holds through the sleep and goes on at the wake, the screen unlocked.
     EXPECT_EQ(day.Suspend(10'000, work), CountStep::Hold);

@@ -1071,9 +1071,23 @@ ULONGLONG g_nNow = 1'000'000;
 int g_nDarkCaption = -1;
 int g_nRoundCorners = 0;
 
+// What a screen reader was told through the notification of Windows 10, whose element stands
+// for the bar as long as the test runs.
+std::vector<std::wstring> g_announced;
+
+struct StandingElement : IUnknown {
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID, void** ppv) override { return *ppv = nullptr, E_NOINTERFACE; }
+    ULONG STDMETHODCALLTYPE AddRef() override { return 1; }
+    ULONG STDMETHODCALLTYPE Release() override { return 1; }
+} g_barElement;
+
 DesktopQuestions FakeDesktop()
 {
     DesktopQuestions questions;
+    questions.pUiaNotifier = [] {
+        return UiaNotifier{[](HWND, IUnknown** ppElement) { return *ppElement = &g_barElement, S_OK; },
+                           [](IUnknown*, int, int, BSTR text, BSTR) { return g_announced.emplace_back(text), S_OK; }};
+    };
     questions.pDarkCaption = [](HWND, bool bDark) { return g_nDarkCaption = bDark ? 1 : 0, true; };
     questions.pRoundCorners = [](HWND) { return ++g_nRoundCorners, true; };
     questions.pHighContrast = [] { return g_bHighContrast; };
@@ -1109,7 +1123,7 @@ TEST_F(StripTest, ChordsRunTheButtonsActionsHideAndShowTheStripAndTheMenuShowsAn
         EXPECT_FALSE(ChordIsFree(MOD_CONTROL | MOD_ALT, 'T'));
         const std::vector<std::wstring> entries = {
             L"Start/Pause\tStrg+Alt+P belegt", L"N\u00E4chste Einheit\tStrg+Alt+N",
-            L"Stoppuhr Start/Pause\tStrg+Alt+S", L"Leiste ausblenden\tStrg+Alt+T", L"Tastenk\u00FCrzel",
+            L"Stoppuhr Start/Pause\tStrg+Alt+S", L"Leiste ausblenden\tStrg+Alt+T", L"Restzeit ansagen", L"Tastenk\u00FCrzel",
             L"Bei Vollbild ausblenden", L"Bei gesperrtem Bildschirm anhalten", L"", L"Inf&o \u00FCber Tarnovell..."};
         UINT nActive = 0;
         EXPECT_EQ(StripMenu(hDlg, 0, &nActive), entries);
@@ -1143,7 +1157,7 @@ TEST_F(StripTest, ChordsRunTheButtonsActionsHideAndShowTheStripAndTheMenuShowsAn
         // The entries run their actions without chords; the switch frees every chord and writes only itself.
         StripMenu(hDlg, 1);
         EXPECT_EQ(ButtonImage(hDlg, IDC_START), DrawnPicture(IDI_START));
-        StripMenu(hDlg, 5);
+        StripMenu(hDlg, 6);
         EXPECT_EQ(SettingsBytes(), "[TASTEN]\r\nAktiv=0\r\n");
         EXPECT_TRUE(ChordIsFree(MOD_CONTROL | MOD_ALT, 'N'));
         EXPECT_EQ(StripMenu(hDlg, 0, &nActive)[1], L"N\u00E4chste Einheit");
@@ -1559,7 +1573,7 @@ TEST_F(StripTest, APresentationHidesTheStripUntilTheUserShowsItAndNotWithTheSwit
         PumpUntil([&] { return ++nRounds > 40 && g_nPresentationAsked > 0; });
         EXPECT_EQ(g_nPresentationAsked, 1);
         // Switched off in the menu, written, and the report no longer counts.
-        StripMenu(hDlg, 6);
+        StripMenu(hDlg, 7);
         EXPECT_EQ(SettingsBytes(), "[ARBEITSTAG]\r\nVollbild=0\r\n");
         EXPECT_TRUE(reportAndTick(true, true));
         EXPECT_EQ(ItemText(hDlg, IDC_STOPWATCH_TEXT), "00:00:11");
@@ -1783,5 +1797,56 @@ TEST_F(StripTest, TheStripTurnsDarkAndLightAgainAsTheAppsModeChanges)
         EXPECT_EQ(g_nDarkCaption, 0);
         EXPECT_EQ(ButtonPixel(hReset, 5, 0), ::GetSysColor(COLOR_BTNTEXT));
         EXPECT_EQ(g_nRoundCorners, 1);
+    });
+}
+
+// A reader hears each phase change, a phase that waits and the warning once, in words; nothing in
+// mid-phase and nothing while the strip stands aside for a full screen.
+TEST_F(StripTest, AScreenReaderHearsPhaseChangesWaitsAndWarningsInWordsOnceAndNotWhileAside)
+{
+    WriteSettings("[EINHEIT]\r\nArbeit=3\r\nKPause=1\r\n[ABLAUF]\r\nVorwarnung=1\r\nEinheitVonSelbst=0\r\n");
+    RecordingTimerDlg dlg(FakeDesktop());
+    Run(dlg, [&](HWND hDlg) {
+        g_announced.clear();
+        Command(hDlg, IDC_START);
+        Ticks(hDlg, 0, 60);
+        EXPECT_TRUE(g_announced.empty());
+        Ticks(hDlg, 0, 60);
+        Ticks(hDlg, 0, 61);
+        Ticks(hDlg, 0, 61);
+        StripMenu(hDlg, 5);
+        EXPECT_EQ(g_announced, (std::vector<std::wstring>{L"Noch 1 Minute", L"Pause, 1 Minute", L"Einheit 2 wartet",
+                                                           L"3 Minuten, Einheit 2"}));
+        g_announced.clear();
+        g_bPresentation = true;
+        ::SendMessageA(HostOf(hDlg), WM_TIMER, 1, 0);
+        ASSERT_FALSE(::IsWindowVisible(hDlg));
+        Command(hDlg, IDC_NEXT);
+        g_bPresentation = false;
+        ::SendMessageA(HostOf(hDlg), WM_TIMER, 1, 0);
+        Command(hDlg, IDC_NEXT);
+        EXPECT_EQ(g_announced, (std::vector<std::wstring>{L"Einheit 3, 3 Minuten"}));
+    });
+}
+
+// Where the system has no notification, the bar tells its change as a live region.
+TEST_F(StripTest, WithoutTheNotificationTheBarTellsAPhaseChangeAsALiveRegion)
+{
+    DesktopQuestions questions = FakeDesktop();
+    questions.pUiaNotifier = [] { return UiaNotifier{}; };
+    RecordingTimerDlg dlg(questions);
+    Run(dlg, [&](HWND hDlg) {
+        static HWND s_hChanged;
+        s_hChanged = nullptr;
+        g_announced.clear();
+        const HWINEVENTHOOK hHook = ::SetWinEventHook(
+            EVENT_OBJECT_LIVEREGIONCHANGED, EVENT_OBJECT_LIVEREGIONCHANGED, nullptr,
+            [](HWINEVENTHOOK, DWORD, HWND hWnd, LONG, LONG, DWORD, DWORD) { s_hChanged = hWnd; },
+            ::GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
+        Command(hDlg, IDC_NEXT);
+        PumpUntil([] { return s_hChanged != nullptr; });
+        ::UnhookWinEvent(hHook);
+        EXPECT_EQ(s_hChanged, ::GetDlgItem(hDlg, IDC_PROGRESS));
+        EXPECT_TRUE(g_announced.empty());
     });
 }

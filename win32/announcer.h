@@ -1,0 +1,60 @@
+// CAnnouncer: what the strip tells a screen reader without moving the focus, and the bar's
+// accessible name in words. From Windows 10 1709 on it raises a notification of UI Automation;
+// before that the bar becomes a polite live region whose change a reader reads. Nothing of either
+// is loaded before a reader asks for the bar or the strip has something to tell.
+#pragma once
+
+#include <windows.h>
+#include <unknwn.h>
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+struct IAccPropServices;
+class CBarName;
+
+// UI Automation's notification, looked up at run time: both functions, or neither.
+struct UiaNotifier {
+    using HostProviderFunction = HRESULT WINAPI(HWND, IUnknown**);
+    using RaiseNotificationFunction = HRESULT WINAPI(IUnknown* pProvider, int nKind, int nProcessing, BSTR text,
+                                                     BSTR activity);
+    HostProviderFunction* pHostProvider = nullptr;
+    RaiseNotificationFunction* pRaiseNotification = nullptr;
+};
+UiaNotifier LookUpUiaNotifier();
+
+class CAnnouncer {
+public:
+    // Speaks for the bar, whose name in words is asked of `name` each time a reader reads it;
+    // pLookUp finds the notification, once, at the first announcement.
+    CAnnouncer(std::function<std::wstring()> name, UiaNotifier (*pLookUp)());
+    CAnnouncer(const CAnnouncer&) = delete;
+    CAnnouncer& operator=(const CAnnouncer&) = delete;
+    ~CAnnouncer();
+
+    void Attach(HWND hBar) { m_hBar = hBar; }
+    // A reader asks for the bar: from now on its name is the one in words.
+    void NameBar();
+    void Announce(const std::wstring& text);
+    // The bar's name now: the text of the live region while a reader may still read it, else the
+    // status in words.
+    std::wstring Name() const;
+
+private:
+    IAccPropServices* Services();
+    void RaiseNotification(const std::wstring& text) const;
+
+    std::function<std::wstring()> m_name;
+    UiaNotifier (*m_pLookUp)();
+    UiaNotifier m_notifier;
+    bool m_bLookedUp = false;
+    HWND m_hBar = nullptr;
+    bool m_bComStarted = false;
+    bool m_bServicesAsked = false;
+    IAccPropServices* m_pServices = nullptr;
+    CBarName* m_pName = nullptr;
+    bool m_bLiveRegion = false;
+    std::wstring m_strLive;
+    uint64_t m_nLiveAtMs = 0;
+};
