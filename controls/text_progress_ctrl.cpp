@@ -190,15 +190,24 @@ void CTextProgressCtrl::DrawSplitText(CMemDC& dc, const RECT& rcClient, const RE
     dc.SelectClipRgn(nullptr);
 }
 
-// Let go before it runs, so that a question asked while it runs does not run it again.
+void CTextProgressCtrl::SpeakThrough(CAnnouncer& announcer)
+{
+    m_pAnnouncer = &announcer;
+    announcer.Attach(m_hWnd);
+}
+
 LRESULT CTextProgressCtrl::OnGetObject(WPARAM, LPARAM)
 {
-    if (m_onAccessibleAsk) {
-        const std::function<void()> onAsk = std::move(m_onAccessibleAsk);
-        m_onAccessibleAsk = nullptr;
-        onAsk();
-    }
+    if (m_pAnnouncer)
+        m_pAnnouncer->NameBar();
     return Default();
+}
+
+void CTextProgressCtrl::OnDestroy()
+{
+    if (m_pAnnouncer)
+        m_pAnnouncer->Detach();
+    Default();
 }
 
 // The bar answers as a progress control does, from its own range, position and colours; a

@@ -3,10 +3,10 @@
 // its parent as a button's click does.
 #pragma once
 
-#include <functional>
 #include <string>
 
 #include "controls/mem_dc.h"
+#include "win32/announcer.h"
 #include "win32/controls.h"
 #include "win32/gdi.h"
 
@@ -37,9 +37,10 @@ public:
     // the drawing context's own font.
     void SetDpi(int nDpi);
 
-    // Called once, when a reader first asks for the bar's accessible object and before it gets
-    // it, so that nothing is loaded for a reader where none asks.
-    void OnFirstAccessibleAsk(std::function<void()> onAsk) { m_onAccessibleAsk = std::move(onAsk); }
+    // The bar speaks to a screen reader through the announcer. It is named when a reader first
+    // asks for it, so that nothing is loaded for a reader where none asks, and the name is taken
+    // back while the bar is still there to go.
+    void SpeakThrough(CAnnouncer& announcer);
 
     // Binding subclasses the stock control, so that its messages reach this class first.
     void BindControl(HWND hWnd) override { SubclassWindow(hWnd); }
@@ -53,6 +54,7 @@ private:
     void OnPaint();
     void OnClick();
     LRESULT OnGetObject(WPARAM wParam, LPARAM lParam);
+    void OnDestroy();
     LRESULT OnGetPos(WPARAM wParam, LPARAM lParam);
     LRESULT OnGetRange(WPARAM wParam, LPARAM lParam);
     LRESULT OnSetBarColour(WPARAM wParam, LPARAM lParam);
@@ -83,6 +85,7 @@ private:
         OnPlainMessage<WM_LBUTTONDOWN, &CTextProgressCtrl::OnClick>(),
         OnPlainMessage<WM_RBUTTONDOWN, &CTextProgressCtrl::OnClick>(),
         OnMessage(WM_GETOBJECT, &CTextProgressCtrl::OnGetObject),
+        OnPlainMessage<WM_DESTROY, &CTextProgressCtrl::OnDestroy>(),
         OnMessage(PBM_GETPOS, &CTextProgressCtrl::OnGetPos),
         OnMessage(PBM_GETRANGE, &CTextProgressCtrl::OnGetRange),
         OnMessage(PBM_SETBARCOLOR, &CTextProgressCtrl::OnSetBarColour),
@@ -104,5 +107,5 @@ private:
     COLORREF m_crTextBkClr = 0;
     CFont m_font;
     CPaintBuffer m_paintBuffer;
-    std::function<void()> m_onAccessibleAsk;
+    CAnnouncer* m_pAnnouncer = nullptr;
 };

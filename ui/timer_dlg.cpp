@@ -66,8 +66,7 @@ BOOL CTimerDlg::OnInitDialog()
     HideFromTaskbar();
     m_nDpi = LayoutDpi();
     m_progress.SetDpi(m_nDpi);
-    m_announcer.Attach(m_progress.GetSafeHwnd());
-    m_progress.OnFirstAccessibleAsk([this] { m_announcer.NameBar(); });
+    m_progress.SpeakThrough(m_announcer);
     m_buttons.ShowAtDpi(m_nDpi);
     m_buttons.Name(*this);
     m_owner.Questions().pRoundCorners(m_hWnd);

@@ -113,15 +113,9 @@ CAnnouncer::CAnnouncer(std::function<std::wstring()> name, UiaNotifier (*pLookUp
 
 CAnnouncer::~CAnnouncer()
 {
-    if (m_pServices) {
-        MSAAPROPID props[] = {PROPID_ACC_NAME, kLiveSettingProperty};
-        m_pServices->ClearHwndProps(m_hBar, OBJID_CLIENT, CHILDID_SELF, props, 2);
+    Detach();
+    if (m_pServices)
         m_pServices->Release();
-    }
-    if (m_pName) {
-        m_pName->Orphan();
-        m_pName->Release();
-    }
     static LazyImport<decltype(::CoUninitialize)> uninitialize("ole32.dll", "CoUninitialize");
     if (auto* pfn = uninitialize.Get(); pfn && m_bComStarted)
         pfn();
@@ -145,6 +139,21 @@ IAccPropServices* CAnnouncer::Services()
     if (SUCCEEDED(pfnCreate(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER, IID_IAccPropServices, &pServices)))
         m_pServices = static_cast<IAccPropServices*>(pServices);
     return m_pServices;
+}
+
+void CAnnouncer::Detach()
+{
+    if (m_pServices && m_hBar && (m_pName || m_bLiveRegion)) {
+        MSAAPROPID props[] = {PROPID_ACC_NAME, kLiveSettingProperty};
+        m_pServices->ClearHwndProps(m_hBar, OBJID_CLIENT, CHILDID_SELF, props, 2);
+    }
+    if (m_pName) {
+        m_pName->Orphan();
+        m_pName->Release();
+        m_pName = nullptr;
+    }
+    m_bLiveRegion = false;
+    m_hBar = nullptr;
 }
 
 void CAnnouncer::NameBar()

@@ -36,6 +36,8 @@ public:
     void Attach(HWND hBar) { m_hBar = hBar; }
     // A reader asks for the bar: from now on its name is the one in words.
     void NameBar();
+    // The bar goes: the name and the live region are taken back while it is still there.
+    void Detach();
     void Announce(const std::wstring& text);
     // The bar's name now: the text of the live region while a reader may still read it, else the
     // status in words.
