@@ -26,7 +26,8 @@ HICON LoadProgramIcon(int nIconID)
 
 }  // namespace
 
-CTimerDlg::CTimerDlg(const ProfileFile& file, const std::wstring& instanceName, const DesktopQuestions& questions)
+CTimerDlg::CTimerDlg(const ProfileFile& file, const std::wstring& instanceName, const DesktopQuestions& questions,
+                     StripAction initialAction)
     : CMessageMapped(IDD_TIMER_DIALOG, &m_owner),
       m_hMainIcon(LoadProgramIcon(IDR_MAINFRAME)),
       m_buttons({{&m_btnCaption, IDI_CAPTION_DOWN},
@@ -39,7 +40,8 @@ CTimerDlg::CTimerDlg(const ProfileFile& file, const std::wstring& instanceName, 
       m_owner(*this, instanceName, questions),
       m_settingsFile(file),
       m_system(ReadSystemPalette()),
-      m_look(LookFor(questions.pHighContrast(), questions.pAppsUseLightTheme()))
+      m_look(LookFor(questions.pHighContrast(), questions.pAppsUseLightTheme())),
+      m_initialAction(initialAction)
 {
 }
 
@@ -78,6 +80,8 @@ BOOL CTimerDlg::OnInitDialog()
         ToggleCountdown();
     // Hidden since the style change, the strip shows itself once, complete and in its place.
     ShowWindow(SW_SHOW);
+    // After the start's own countdown, so that /pause pauses one that the settings start at once.
+    RunStripAction(m_initialAction);
     return TRUE;
 }
 

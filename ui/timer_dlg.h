@@ -27,8 +27,10 @@ class CTimerDlg : public CMessageMapped<CTimerDlg, CDialog>, public IStripOperat
 public:
     // Reads and saves its settings through the file it is given, which outlives it; its host
     // takes the instance name, by which a second start finds the running strip, and the
-    // questions it asks the platform.
-    CTimerDlg(const ProfileFile& file, const std::wstring& instanceName, const DesktopQuestions& questions = {});
+    // questions it asks the platform. The action, asked for at the program's start, is carried
+    // out once the strip shows.
+    CTimerDlg(const ProfileFile& file, const std::wstring& instanceName, const DesktopQuestions& questions = {},
+              StripAction initialAction = StripAction::None);
 
     // Reads the run's settings, pauses a running countdown, starts again at work unit 1 and
     // makes the strip compact with the width the stopwatch switch gives it.
@@ -51,6 +53,8 @@ public:
     void EndAsCloseCommand() override;
     void SavePlace() const override;
     bool BringIntoView() override;
+    bool RunStripAction(StripAction action) override;
+    std::string StatusLine() const override;
     void FollowSystemColours() override;
     void KeepOnMonitor() override;
     void KeepAbove(HWND hWnd) override;
@@ -117,6 +121,7 @@ private:
     Workday m_day;
     // From the moment its exit or close begins: a second start then waits for it to end.
     bool m_bEnding = false;
+    StripAction m_initialAction = StripAction::None;
     // The reminder's timer runs, and the bar blinks inverted this second.
     bool m_bReminding = false;
     bool m_bInverted = false;
