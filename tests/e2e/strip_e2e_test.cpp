@@ -4,7 +4,8 @@
 // downloads folder with DLLs of system names beside it and a settings file that cannot be
 // written, it loads none of those DLLs and keeps its settings in the user's own file. A second
 // start shows the running strip instead of a second one, and a chord pressed on the keyboard
-// reaches the strip from another program.
+// reaches the strip from another program. A script drives the strip through the program's actions
+// and reads its state.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -13,6 +14,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <string>
 
@@ -39,9 +41,9 @@ std::string ReadFile(const std::wstring& path)
 
 // Starts the exe and waits until its strip is up: it shows itself half-way through its start-up,
 // before its text is set, so it is up once its bar carries a text.
-HWND StartStrip(const std::wstring& exe, PROCESS_INFORMATION& process)
+HWND StartStrip(const std::wstring& exe, PROCESS_INFORMATION& process, const std::wstring& action = {})
 {
-    std::wstring command = L"\"" + exe + L"\"";
+    std::wstring command = L"\"" + exe + L"\"" + (action.empty() ? L"" : L" " + action);
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     if (!::CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
@@ -86,6 +88,42 @@ bool WaitUntilShown(HWND hStrip, bool bShown)
             return true;
     }
     return false;
+}
+// What a run of the exe as a script runs it left: its exit code, and what it wrote to its standard
+// output and error, each redirected to a file.
+struct ScriptRun {
+    DWORD nExitCode = STILL_ACTIVE;
+    std::string out;
+    std::string err;
+};
+
+ScriptRun RunAsScript(const std::wstring& exe, const std::wstring& arguments)
+{
+    SECURITY_ATTRIBUTES inherited{sizeof inherited, nullptr, TRUE};
+    const std::wstring paths[2] = {Directory() + L"Ausgabe.txt", Directory() + L"Fehler.txt"};
+    HANDLE hFiles[2] = {};
+    for (int i = 0; i < 2; ++i)
+        hFiles[i] = ::CreateFileW(paths[i].c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherited, CREATE_ALWAYS, 0, nullptr);
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdOutput = hFiles[0];
+    startup.hStdError = hFiles[1];
+    std::wstring command = L"\"" + exe + L"\" " + arguments;
+    PROCESS_INFORMATION process{};
+    ScriptRun run;
+    if (::CreateProcessW(nullptr, command.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &process)) {
+        if (::WaitForSingleObject(process.hProcess, 20000) != WAIT_OBJECT_0)
+            ::TerminateProcess(process.hProcess, STILL_ACTIVE);
+        ::GetExitCodeProcess(process.hProcess, &run.nExitCode);
+        ::CloseHandle(process.hThread);
+        ::CloseHandle(process.hProcess);
+    }
+    for (HANDLE hFile : hFiles)
+        ::CloseHandle(hFile);
+    run.out = ReadFile(paths[0]);
+    run.err = ReadFile(paths[1]);
+    return run;
 }
 }  // namespace
 
@@ -333,5 +371,90 @@ TEST(RealProgram, AChordPressedOnTheKeyboardReachesTheStripFromAnotherProgram)
     ASSERT_TRUE(EndStrip(hStrip, process));
     ::DeleteFileW((folder + L"Tarnovell.ini").c_str());
     ::DeleteFileW((folder + L"Tarnovell.exe").c_str());
+    ::RemoveDirectoryW(folder.c_str());
+}
+
+// Each action reaches the running strip as its button or chord would, hidden or shown, and the
+// second run ends at once with 0 and writes nothing but the line of /status; a tick sent to the
+// strip tells whether the countdown or the stopwatch runs. Nothing is written to the settings
+// file. A record of another version changes nothing; a call the program does not know starts
+// nothing, and /status without a strip says so.
+TEST(RealProgram, AScriptDrivesTheRunningStripThroughItsActionsAndReadsItsState)
+{
+    const std::wstring folder = Directory() + L"Aufrufe\\";
+    const std::wstring exe = folder + L"Tarnovell.exe";
+    const std::string settings = "[EINHEIT]\r\nArbeit=10\r\n";
+    ::CreateDirectoryW(folder.c_str(), nullptr);
+    ASSERT_TRUE(::CopyFileW((Directory() + L"Tarnovell.exe").c_str(), exe.c_str(), FALSE));
+    std::ofstream(std::filesystem::path(folder + L"Tarnovell.ini"), std::ios::binary) << settings;
+    ScriptRun run = RunAsScript(exe, L"/status");
+    EXPECT_EQ(run.nExitCode, 1u);
+    EXPECT_EQ(run.out, "Tarnovell l\xC3\xA4uft nicht\r\n");
+    for (const wchar_t* arguments : {L"/los", L"/start -Pause", L"/weiter /weiter"}) {
+        run = RunAsScript(exe, arguments);
+        EXPECT_EQ(run.nExitCode, 2u) << "no strip may start";
+        EXPECT_EQ(run.err, "Tarnovell kennt diese Aufrufe: /start /pause /weiter /stoppuhr /zeigen /status\r\n");
+        EXPECT_EQ(run.out, "");
+    }
+
+    PROCESS_INFORMATION process{};
+    HWND hStrip = StartStrip(exe, process);
+    ASSERT_NE(hStrip, nullptr) << "no strip came up";
+    const auto ticks = [&hStrip](int nControl, WPARAM nTimer) {
+        const std::string before = StripControlText(hStrip, nControl);
+        ::SendMessageTimeoutA(hStrip, WM_TIMER, nTimer, 0, SMTO_ABORTIFHUNG, 5000, nullptr);
+        return StripControlText(hStrip, nControl) != before;
+    };
+    // Timer 0 is the countdown's, 1 the stopwatch's.
+    const auto counts = [&] { return ticks(IDC_PROGRESS, 0); };
+    const auto stopwatchCounts = [&] { return ticks(IDC_STOPWATCH_TEXT, 1); };
+    ::PostMessageA(::GetWindow(hStrip, GW_OWNER), WM_HOTKEY, 4, 0);
+    ASSERT_TRUE(WaitUntilShown(hStrip, false)) << "the chord did not hide the strip";
+    const struct {
+        const wchar_t* arguments;
+        std::string out;
+        std::function<bool()> state;
+    } rows[] = {
+        {L"/status", "10:00 --- Einheit 1; pausiert; Stoppuhr 00:00:00 steht\r\n", [&] { return !counts(); }},
+        {L"-PAUSE", "", [&] { return !counts() && StripControlText(hStrip, IDC_PROGRESS) == "10:00 --- Einheit 1"; }},
+        {L"/Start", "", counts},
+        {L"/start", "", counts},
+        {L"\"/pause\"", "", [&] { return !counts(); }},
+        {L"/stoppuhr", "", stopwatchCounts},
+        {L"-Stoppuhr", "", [&] { return !stopwatchCounts(); }},
+        {L"/weiter", "", [&] { return StripControlText(hStrip, IDC_PROGRESS) == "5:00 --- PAUSE" && !counts(); }},
+        {L"/ZEIGEN", "", [&] { return ::IsWindowVisible(hStrip) != FALSE; }},
+    };
+    for (const auto& row : rows) {
+        run = RunAsScript(exe, row.arguments);
+        EXPECT_EQ(run.nExitCode, 0u) << row.arguments;
+        EXPECT_EQ(run.out, row.out) << row.arguments;
+        EXPECT_EQ(run.err, "") << row.arguments;
+        EXPECT_TRUE(row.state()) << row.arguments;
+    }
+    run = RunAsScript(exe, L"/status");
+    EXPECT_EQ(run.out, "5:00 --- PAUSE; pausiert; Stoppuhr " + StripControlText(hStrip, IDC_STOPWATCH_TEXT) + " steht\r\n");
+
+    // The record laid out by hand: "TNVL", a version, its 24 bytes, /start, no reply window.
+    uint32_t record[6] = {0x4C564E54, 2, 24, 1, 0, 0};
+    for (const uint32_t nVersion : {2u, 1u}) {
+        record[1] = nVersion;
+        COPYDATASTRUCT data{0x5441524E, sizeof record, record};
+        DWORD_PTR nAnswer = 7;
+        ::SendMessageTimeoutW(::GetWindow(hStrip, GW_OWNER), WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data),
+                              SMTO_ABORTIFHUNG, 5000, &nAnswer);
+        EXPECT_EQ(nAnswer, nVersion == 1 ? 1u : 0u) << nVersion;
+        EXPECT_EQ(counts(), nVersion == 1) << nVersion;
+    }
+    EXPECT_EQ(ReadFile(folder + L"Tarnovell.ini"), settings);
+    ASSERT_TRUE(EndStrip(hStrip, process));
+
+    // Without a strip, an action starts one and is carried out on it.
+    hStrip = StartStrip(exe, process, L"-start");
+    ASSERT_NE(hStrip, nullptr) << "/start started no strip";
+    EXPECT_TRUE(counts());
+    ASSERT_TRUE(EndStrip(hStrip, process));
+    for (const wchar_t* file : {L"Tarnovell.ini", L"Tarnovell.exe"})
+        ::DeleteFileW((folder + file).c_str());
     ::RemoveDirectoryW(folder.c_str());
 }
