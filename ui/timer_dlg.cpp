@@ -39,9 +39,9 @@ CTimerDlg::CTimerDlg(const ProfileFile& file, const std::wstring& instanceName, 
                  {&m_btnStopwatchReset, IDI_RESET}}),
       m_owner(*this, instanceName, questions),
       m_settingsFile(file),
+      m_initialAction(initialAction),
       m_system(ReadSystemPalette()),
-      m_look(LookFor(questions.pHighContrast(), questions.pAppsUseLightTheme())),
-      m_initialAction(initialAction)
+      m_look(LookFor(questions.pHighContrast(), questions.pAppsUseLightTheme()))
 {
 }
 

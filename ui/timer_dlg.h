@@ -107,6 +107,8 @@ private:
     // The settings of this run: the file, and what it could not store kept in memory for the
     // settings dialog and the strip alike.
     RunProfile m_settingsFile;
+    // What the program's start asked for, carried out once the strip shows.
+    StripAction m_initialAction = StripAction::None;
     // Each second is due on the grid laid when the countdown or the stopwatch started.
     SecondGrid m_countdownGrid;
     SecondGrid m_stopwatchGrid;
@@ -121,7 +123,6 @@ private:
     Workday m_day;
     // From the moment its exit or close begins: a second start then waits for it to end.
     bool m_bEnding = false;
-    StripAction m_initialAction = StripAction::None;
     // The reminder's timer runs, and the bar blinks inverted this second.
     bool m_bReminding = false;
     bool m_bInverted = false;
