@@ -175,14 +175,14 @@ std::optional<std::string> SoundFileFor(StripSound sound, const std::string& ala
 void Workday::UserStartedOrPaused()
 {
     m_bHeldByAway = m_bBegunAsleep = false;
-    m_bWaitsForInput = false;
+    m_bWaitsForInput = m_bPhaseWaits = false;
     React();
 }
 
 void Workday::SetPhaseEndSettings(const PhaseEndSettings& settings)
 {
     m_phaseEnd = settings;
-    m_bWaitsForInput = m_bWarned = false;
+    m_bWaitsForInput = m_bWarned = m_bPhaseWaits = false;
     React();
 }
 
@@ -191,6 +191,7 @@ PhaseEndStep Workday::EndPhase(CountState next, uint64_t nNowMs, uint32_t nInput
     const StripSound sound = next.bWork ? StripSound::PauseAlarm : StripSound::Alarm;
     const bool bWaits = !(next.bWork ? m_phaseEnd.m_bUnitBySelf : m_phaseEnd.m_bPauseBySelf);
     m_bUnanswered = bWaits || m_phaseEnd.m_nRepeatSecs > 0;
+    m_bPhaseWaits = bWaits;
     m_bWarningShown = false;
     m_nEndedAtMs = nNowMs;
     m_nRepeats = 0;
@@ -204,7 +205,7 @@ PhaseEndStep Workday::EndPhase(CountState next, uint64_t nNowMs, uint32_t nInput
 
 void Workday::SkipPhase()
 {
-    m_bWaitsForInput = false;
+    m_bWaitsForInput = m_bPhaseWaits = false;
     React();
 }
 

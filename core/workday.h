@@ -168,6 +168,9 @@ public:
     PhaseEndStep EndPhase(CountState next, uint64_t nNowMs, uint32_t nInputClock);
     // The user skipped to the next phase: the one that waited is gone.
     void SkipPhase();
+    // The phase that a phase end held waits for the user, until the user starts, pauses or skips
+    // it, new settings come, or the input it waits for starts it.
+    bool IsPhaseWaiting() const { return m_bPhaseWaits; }
     // The user reacted: a click on the strip or a chord. The alarm repeats no more and the bar
     // blinks no more; a phase that waits still waits.
     void React() { m_bUnanswered = m_bWarningShown = false; }
@@ -215,6 +218,7 @@ private:
     uint64_t m_nEndedAtMs = 0;
     int64_t m_nRepeats = 0;
     StripSound m_endSound = StripSound::None;
+    bool m_bPhaseWaits = false;
     // A work unit that waits for the first input after this moment of the input clock.
     bool m_bWaitsForInput = false;
     uint32_t m_nEndedAtInput = 0;

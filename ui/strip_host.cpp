@@ -5,9 +5,9 @@
 
 #include "core/window_layout.h"
 #include "core/workday.h"
-#include "win32/instance_name.h"
-#include "win32/lazy_import.h"
-#include "win32/wide_text.h"
+#include "win32/message_filter.h"
+#include "win32/strip_command_receiver.h"
+#include "win32/strip_command_sender.h"
 #include "win32/window_program.h"
 
 namespace {
@@ -17,27 +17,26 @@ namespace {
 constexpr UINT_PTR kFullScreenTimer = 1;
 constexpr UINT kFoldMs = 250;
 
-// The host of a running strip named so: a window of the host's class that this very program made,
-// so that a window of another program titled alike never gets a second start's message.
+// The host of a running strip named so: a window of the host's class that this very program made.
 HWND FindRunningHost(const std::wstring& instanceName)
 {
-    const std::wstring program = InstanceNameOf(ExecutablePath());
     for (HWND hHost = ::FindWindowExW(nullptr, nullptr, CStripHost::kClassName, instanceName.c_str()); hHost;
          hHost = ::FindWindowExW(nullptr, hHost, CStripHost::kClassName, instanceName.c_str())) {
-        const std::wstring path = WindowProgramPath(hHost);
-        if (!path.empty() && InstanceNameOf(path) == program)
+        if (IsWindowOfThisProgram(hHost))
             return hHost;
     }
     return nullptr;
 }
 
-// An elevated strip takes a second start's message from a program that is not.
-void AdmitFromLowerPrograms(HWND hWnd, UINT message)
+// A strip that has just taken the lock makes its host within moments.
+HWND WaitForRunningHost(const std::wstring& instanceName)
 {
-    static LazyImport<decltype(::ChangeWindowMessageFilterEx)> changeFilter("user32.dll",
-                                                                            "ChangeWindowMessageFilterEx");
-    if (auto* pfn = changeFilter.Get())
-        pfn(hWnd, message, MSGFLT_ALLOW, nullptr);
+    HWND hHost = FindRunningHost(instanceName);
+    for (int nTry = 0; nTry < 5 && !hHost; ++nTry) {
+        ::Sleep(100);
+        hHost = FindRunningHost(instanceName);
+    }
+    return hHost;
 }
 
 }  // namespace
@@ -51,6 +50,7 @@ CStripHost::CStripHost(IStripOperations& strip, const std::wstring& instanceName
 {
     ::SetWindowTextW(m_hWnd, instanceName.c_str());
     AdmitFromLowerPrograms(m_hWnd, kBringIntoViewMessage);
+    AdmitFromLowerPrograms(m_hWnd, WM_COPYDATA);
     SubclassWindow(m_hWnd);
 }
 
@@ -78,18 +78,26 @@ bool CStripHost::RegisterChord(int nAction, KeyChord chord)
 
 CStripHost::RunningStrip CStripHost::BringRunningStripIntoView(const std::wstring& instanceName)
 {
-    // A strip that has just taken the lock makes its host within moments.
-    HWND hHost = FindRunningHost(instanceName);
-    for (int nTry = 0; nTry < 5 && !hHost; ++nTry) {
-        ::Sleep(100);
-        hHost = FindRunningHost(instanceName);
-    }
+    const HWND hHost = WaitForRunningHost(instanceName);
     if (!hHost)
         return RunningStrip::None;
     DWORD_PTR nAnswer = 0;
     if (!::SendMessageTimeoutW(hHost, kBringIntoViewMessage, 0, 0, SMTO_ABORTIFHUNG, 2000, &nAnswer))
         return RunningStrip::Ending;
     return nAnswer == kStripShown ? RunningStrip::Shown : RunningStrip::Ending;
+}
+
+CStripHost::RunningStrip CStripHost::HandToRunningStrip(const std::wstring& instanceName, StripAction action,
+                                                        std::string& strStatusLine)
+{
+    const HWND hHost = WaitForRunningHost(instanceName);
+    if (!hHost)
+        return RunningStrip::None;
+    const std::optional<StripAnswer> answer = SendStripCommand(hHost, action);
+    if (!answer || answer->nAnswer != kStripShown)
+        return RunningStrip::Ending;
+    strStatusLine = answer->strLine;
+    return RunningStrip::Shown;
 }
 
 void CStripHost::OnHotKey(int nId)
@@ -140,6 +148,21 @@ void CStripHost::OnDisplayChange()
 LRESULT CStripHost::OnBringIntoView()
 {
     return m_strip.BringIntoView() ? kStripShown : kStripEnding;
+}
+
+// A line to /status that no reply window of this program took leaves the sender without one: it
+// is told that the record was not known.
+LRESULT CStripHost::OnCopyData(const COPYDATASTRUCT& data)
+{
+    const std::optional<StripCommand> command = ReceiveStripCommand(data);
+    if (!command)
+        return 0;
+    const auto action = static_cast<StripAction>(command->m_nAction);
+    if (!m_strip.RunStripAction(action))
+        return kStripEnding;
+    if (action == StripAction::Status && !AnswerStatus(m_hWnd, *command, m_strip.StatusLine()))
+        return 0;
+    return kStripShown;
 }
 
 void CStripHost::OnSessionChange(UINT nStatus)

@@ -1,7 +1,7 @@
 // CStripHost: the strip's hidden owner, which answers what comes from outside the strip: the
 // chords, the end of the session, a close sent to it, display and colour changes, the taskbar
 // coming to the front, a full-screen program, the lock of the screen, the machine's sleep and a
-// second start of the program.
+// second start of the program, with or without an action.
 #pragma once
 
 #include <optional>
@@ -20,7 +20,8 @@ public:
     // The class of the host's window, which a second start looks for.
     static constexpr wchar_t kClassName[] = L"TarnovellStripHost";
     // Sent by a second start of the program to the host of the running strip, which answers
-    // whether the strip is shown or ending.
+    // whether the strip is shown or ending; an action comes with WM_COPYDATA, answered alike once
+    // it is carried out, and with 0 where the host does not know the record.
     static constexpr UINT kBringIntoViewMessage = WM_APP + 1;
     static constexpr LRESULT kStripShown = 1;
     static constexpr LRESULT kStripEnding = 2;
@@ -45,6 +46,10 @@ public:
     // Called by a second start: brings the running strip of the same settings file into view,
     // found by its host's class and name and by the program that made it.
     static RunningStrip BringRunningStripIntoView(const std::wstring& instanceName);
+    // Called by a second start with an action: hands it to the running strip found so; the strip's
+    // line to /status comes in strStatusLine.
+    static RunningStrip HandToRunningStrip(const std::wstring& instanceName, StripAction action,
+                                           std::string& strStatusLine);
 
     // Whether a full-screen program runs on the strip's monitor.
     bool IsFullScreenNow() const;
@@ -58,6 +63,7 @@ private:
     void OnSettingChange(UINT nAction, const wchar_t* area);
     void OnDisplayChange();
     LRESULT OnBringIntoView();
+    LRESULT OnCopyData(const COPYDATASTRUCT& data);
     void OnSessionChange(UINT nStatus);
     void OnPowerBroadcast(UINT nEvent);
     void OnTimer(UINT_PTR nId);
@@ -86,6 +92,7 @@ private:
         OnSettingChangeMessage<&CStripHost::OnSettingChange>(),
         OnPlainMessage<WM_DISPLAYCHANGE, &CStripHost::OnDisplayChange>(),
         OnPlainMessage<kBringIntoViewMessage, &CStripHost::OnBringIntoView>(),
+        OnCopyDataMessage<&CStripHost::OnCopyData>(),
         OnSessionChangeMessage<&CStripHost::OnSessionChange>(),
         OnPowerBroadcastMessage<&CStripHost::OnPowerBroadcast>(),
         OnTimerMessage<&CStripHost::OnTimer>(),

@@ -4,7 +4,10 @@
 
 #include <windows.h>
 
+#include <string>
+
 #include "core/chord.h"
+#include "core/strip_command.h"
 
 class IStripOperations {
 public:
@@ -19,6 +22,10 @@ public:
     // Shows the strip, in front of the other topmost windows, without taking the focus; false,
     // showing nothing, once the strip is ending.
     virtual bool BringIntoView() = 0;
+    // Carries out what a second start asked for; false, doing nothing, once the strip is ending.
+    virtual bool RunStripAction(StripAction action) = 0;
+    // The strip's state in one line of UTF-8, as /status tells it.
+    virtual std::string StatusLine() const = 0;
     // Reads the system's colours and the high-contrast switch again and repaints.
     virtual void FollowSystemColours() = 0;
     // Moves a strip that is no longer wholly on a monitor onto one, as at start-up.

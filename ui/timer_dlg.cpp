@@ -26,7 +26,8 @@ HICON LoadProgramIcon(int nIconID)
 
 }  // namespace
 
-CTimerDlg::CTimerDlg(const ProfileFile& file, const std::wstring& instanceName, const DesktopQuestions& questions)
+CTimerDlg::CTimerDlg(const ProfileFile& file, const std::wstring& instanceName, const DesktopQuestions& questions,
+                     StripAction initialAction)
     : CMessageMapped(IDD_TIMER_DIALOG, &m_owner),
       m_hMainIcon(LoadProgramIcon(IDR_MAINFRAME)),
       m_buttons({{&m_btnCaption, IDI_CAPTION_DOWN},
@@ -38,6 +39,7 @@ CTimerDlg::CTimerDlg(const ProfileFile& file, const std::wstring& instanceName, 
                  {&m_btnStopwatchReset, IDI_RESET}}),
       m_owner(*this, instanceName, questions),
       m_settingsFile(file),
+      m_initialAction(initialAction),
       m_system(ReadSystemPalette()),
       m_look(LookFor(questions.pHighContrast(), questions.pAppsUseLightTheme())),
       m_announcer([this] { return std::wstring(WidenAscii(SpokenStatus(m_cycle)).c_str()); }, questions.pUiaNotifier)
@@ -80,6 +82,8 @@ BOOL CTimerDlg::OnInitDialog()
         ToggleCountdown();
     // Hidden since the style change, the strip shows itself once, complete and in its place.
     ShowWindow(SW_SHOW);
+    // After the start's own countdown, so that /pause pauses one that the settings start at once.
+    RunStripAction(m_initialAction);
     return TRUE;
 }
 

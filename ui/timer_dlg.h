@@ -29,8 +29,10 @@ class CTimerDlg : public CMessageMapped<CTimerDlg, CDialog>, public IStripOperat
 public:
     // Reads and saves its settings through the file it is given, which outlives it; its host
     // takes the instance name, by which a second start finds the running strip, and the
-    // questions it asks the platform.
-    CTimerDlg(const ProfileFile& file, const std::wstring& instanceName, const DesktopQuestions& questions = {});
+    // questions it asks the platform. The action, asked for at the program's start, is carried
+    // out once the strip shows.
+    CTimerDlg(const ProfileFile& file, const std::wstring& instanceName, const DesktopQuestions& questions = {},
+              StripAction initialAction = StripAction::None);
 
     // Reads the run's settings, pauses a running countdown, starts again at work unit 1 and
     // makes the strip compact with the width the stopwatch switch gives it.
@@ -53,6 +55,8 @@ public:
     void EndAsCloseCommand() override;
     void SavePlace() const override;
     bool BringIntoView() override;
+    bool RunStripAction(StripAction action) override;
+    std::string StatusLine() const override;
     void FollowSystemColours() override;
     void KeepOnMonitor() override;
     void KeepAbove(HWND hWnd) override;
@@ -105,6 +109,8 @@ private:
     // The settings of this run: the file, and what it could not store kept in memory for the
     // settings dialog and the strip alike.
     RunProfile m_settingsFile;
+    // What the program's start asked for, carried out once the strip shows.
+    StripAction m_initialAction = StripAction::None;
     // Each second is due on the grid laid when the countdown or the stopwatch started.
     SecondGrid m_countdownGrid;
     SecondGrid m_stopwatchGrid;

@@ -35,7 +35,7 @@ void CWinApp::Enable3dControls()
 int CWinApp::Run()
 {
     if (!InitInstance())
-        return 0;
+        return m_nExitCode;
     MSG msg;
     while (::GetMessageA(&msg, nullptr, 0, 0) > 0) {
         ::TranslateMessage(&msg);

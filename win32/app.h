@@ -16,10 +16,13 @@ public:
     virtual BOOL InitInstance() { return FALSE; }
     // Makes the common controls, the progress bar among them, available to dialog templates.
     void Enable3dControls();
-    // Runs the program: InitInstance, then a message loop only if it returned TRUE.
+    // Runs the program: InitInstance, then a message loop only if it returned TRUE; the program's
+    // exit code.
     int Run();
 
     CWnd* m_pMainWnd = nullptr;
+    // What a program that ends without a message loop ends with.
+    int m_nExitCode = 0;
 };
 
 CWinApp* AfxGetApp();

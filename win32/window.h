@@ -240,6 +240,17 @@ constexpr auto OnDrawItemMessage()
     });
 }
 
+// LRESULT OnCopyData(const COPYDATASTRUCT& data): the data that another program hands the window,
+// there only during the call; the answer goes back to that program.
+template <auto pfn>
+constexpr auto OnCopyDataMessage()
+{
+    return Cracked<pfn>(WM_COPYDATA, [](HandlerClass<pfn>& self, WPARAM, LPARAM lParam) -> LRESULT {
+        const auto* pData = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
+        return pData ? (self.*pfn)(*pData) : 0;
+    });
+}
+
 // Finds the message in the table and calls its handler; false means default processing.
 template <class T, std::size_t N>
 bool DispatchMessageTable(T& self, const MessageEntry<T> (&table)[N], UINT message, WPARAM wParam,

@@ -5,7 +5,9 @@
 
 #include <string>
 
+#include "instance_name.h"
 #include "lazy_import.h"
+#include "wide_text.h"
 
 // The path of the executable whose process made the window; empty where that cannot be asked.
 // The question needs no more rights than any process has, also of an elevated one.
@@ -26,4 +28,12 @@ inline std::wstring WindowProgramPath(HWND hWnd)
     ::CloseHandle(hProcess);
     path.resize(nLength);
     return path;
+}
+
+// Whether this very executable made the window, however the path to it is spelled, so that a
+// window of another program named alike never gets what only this one's windows may.
+inline bool IsWindowOfThisProgram(HWND hWnd)
+{
+    const std::wstring path = WindowProgramPath(hWnd);
+    return !path.empty() && InstanceNameOf(path) == InstanceNameOf(ExecutablePath());
 }

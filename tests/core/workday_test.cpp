@@ -169,6 +169,7 @@ TEST(PhaseEnd, APhaseWaitsAndTheAlarmRepeatsUntilTheUserReactsForTenMinutesAtMos
     const PhaseEndStep end = day.EndPhase(pause, 1000, 0);
     EXPECT_EQ(end.step, CountStep::Hold);
     EXPECT_EQ(end.sound, StripSound::Alarm);
+    EXPECT_TRUE(day.IsPhaseWaiting());
     // The bar is inverted in the first second and every other one; the alarm comes again at 30
     // and 60 s, with a timer a little early or late; not while the screen is locked.
     const struct {
@@ -203,15 +204,23 @@ TEST(PhaseEnd, APhaseWaitsAndTheAlarmRepeatsUntilTheUserReactsForTenMinutesAtMos
     EXPECT_EQ(day.TakeInput(4'294'966'999u), CountStep::None);
     EXPECT_EQ(day.TakeInput(4'294'967'000u), CountStep::None);
     EXPECT_EQ(day.TakeInput(5), CountStep::GoOn);
+    EXPECT_FALSE(day.IsPhaseWaiting());
     EXPECT_FALSE(day.IsReminding(702'000));
-    // A reaction ends the reminder; a phase that rolls on without repeats reminds of nothing.
+    // A reaction ends the reminder but not the wait, a skip or new settings do; a phase that rolls
+    // on without repeats reminds of nothing and waits for nothing.
     day.EndPhase(pause, 800'000, 0);
     day.React();
     EXPECT_FALSE(day.IsReminding(800'000));
+    EXPECT_TRUE(day.IsPhaseWaiting());
+    day.SkipPhase();
+    EXPECT_FALSE(day.IsPhaseWaiting());
+    day.EndPhase(pause, 850'000, 0);
     settings = PhaseEndSettings{};
     day.SetPhaseEndSettings(settings);
+    EXPECT_FALSE(day.IsPhaseWaiting());
     EXPECT_EQ(day.EndPhase(pause, 900'000, 0).step, CountStep::None);
     EXPECT_FALSE(day.IsReminding(900'000));
+    EXPECT_FALSE(day.IsPhaseWaiting());
 }
 
 TEST(PhaseEnd, TheWarningComesOncePerPhaseLongerThanItAndAgainWhenTimeComesBack)

@@ -4,7 +4,8 @@
 // downloads folder with DLLs of system names beside it and a settings file that cannot be
 // written, it loads none of those DLLs and keeps its settings in the user's own file. A second
 // start shows the running strip instead of a second one, and a chord pressed on the keyboard
-// reaches the strip from another program.
+// reaches the strip from another program. A script drives the strip through the program's actions
+// and reads its state.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -13,8 +14,11 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <string>
+#include <tuple>
+#include <utility>
 
 #include "resource.h"
 #include "host_program.h"
@@ -39,9 +43,9 @@ std::string ReadFile(const std::wstring& path)
 
 // Starts the exe and waits until its strip is up: it shows itself half-way through its start-up,
 // before its text is set, so it is up once its bar carries a text.
-HWND StartStrip(const std::wstring& exe, PROCESS_INFORMATION& process)
+HWND StartStrip(const std::wstring& exe, PROCESS_INFORMATION& process, const std::wstring& action = {})
 {
-    std::wstring command = L"\"" + exe + L"\"";
+    std::wstring command = L"\"" + exe + L"\"" + (action.empty() ? L"" : L" " + action);
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     if (!::CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
@@ -86,6 +90,35 @@ bool WaitUntilShown(HWND hStrip, bool bShown)
             return true;
     }
     return false;
+}
+
+// What a run of the exe as a script runs it leaves: its exit code, and what it wrote to its
+// standard output and error, each redirected to a file.
+using ScriptRun = std::tuple<DWORD, std::string, std::string>;
+
+ScriptRun RunAsScript(const std::wstring& exe, const std::wstring& arguments)
+{
+    SECURITY_ATTRIBUTES inherited{sizeof inherited, nullptr, TRUE};
+    const std::wstring paths[2] = {exe + L".out", exe + L".err"};
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    HANDLE* files[2] = {&startup.hStdOutput, &startup.hStdError};
+    for (int i = 0; i < 2; ++i)
+        *files[i] = ::CreateFileW(paths[i].c_str(), GENERIC_WRITE, 0, &inherited, CREATE_ALWAYS, 0, nullptr);
+    std::wstring command = L"\"" + exe + L"\" " + arguments;
+    PROCESS_INFORMATION process{};
+    DWORD nExitCode = STILL_ACTIVE;
+    if (::CreateProcessW(nullptr, command.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &process)) {
+        if (::WaitForSingleObject(process.hProcess, 20000) != WAIT_OBJECT_0)
+            ::TerminateProcess(process.hProcess, STILL_ACTIVE);
+        ::GetExitCodeProcess(process.hProcess, &nExitCode);
+        ::CloseHandle(process.hThread);
+        ::CloseHandle(process.hProcess);
+    }
+    for (HANDLE* pFile : files)
+        ::CloseHandle(*pFile);
+    return {nExitCode, ReadFile(paths[0]), ReadFile(paths[1])};
 }
 }  // namespace
 
@@ -333,5 +366,75 @@ TEST(RealProgram, AChordPressedOnTheKeyboardReachesTheStripFromAnotherProgram)
     ASSERT_TRUE(EndStrip(hStrip, process));
     ::DeleteFileW((folder + L"Tarnovell.ini").c_str());
     ::DeleteFileW((folder + L"Tarnovell.exe").c_str());
+    ::RemoveDirectoryW(folder.c_str());
+}
+
+// Each action reaches the strip, hidden or shown, and the run ends with 0, writing nothing but the
+// line of /status and nothing to the settings file; a tick sent to the strip tells whether the
+// countdown or the stopwatch runs. A record of another version and an unknown call do nothing.
+TEST(RealProgram, AScriptDrivesTheRunningStripThroughItsActionsAndReadsItsState)
+{
+    const std::wstring folder = Directory() + L"Aufrufe\\";
+    const std::wstring exe = folder + L"Tarnovell.exe";
+    const std::string settings = "[EINHEIT]\r\nArbeit=10\r\n";
+    ::CreateDirectoryW(folder.c_str(), nullptr);
+    ASSERT_TRUE(::CopyFileW((Directory() + L"Tarnovell.exe").c_str(), exe.c_str(), FALSE));
+    std::ofstream(std::filesystem::path(folder + L"Tarnovell.ini"), std::ios::binary) << settings;
+    EXPECT_EQ(RunAsScript(exe, L"/status"), ScriptRun(1, "Tarnovell l\xC3\xA4uft nicht\r\n", ""));
+    for (const wchar_t* arguments : {L"/los", L"/start -Pause", L"/weiter /weiter"}) {
+        EXPECT_EQ(RunAsScript(exe, arguments),
+                  ScriptRun(2, "", "Tarnovell kennt diese Aufrufe: /start /pause /weiter /stoppuhr /zeigen /status\r\n"));
+    }
+
+    PROCESS_INFORMATION process{};
+    HWND hStrip = StartStrip(exe, process);
+    ASSERT_NE(hStrip, nullptr) << "no strip came up";
+    const auto ticks = [&hStrip](int nControl, WPARAM nTimer) {
+        const std::string before = StripControlText(hStrip, nControl);
+        ::SendMessageTimeoutA(hStrip, WM_TIMER, nTimer, 0, SMTO_ABORTIFHUNG, 5000, nullptr);
+        return StripControlText(hStrip, nControl) != before;
+    };
+    // Timer 0 is the countdown's, 1 the stopwatch's.
+    const auto counts = [&] { return ticks(IDC_PROGRESS, 0); };
+    const auto stopwatchCounts = [&] { return ticks(IDC_STOPWATCH_TEXT, 1); };
+    ::PostMessageA(::GetWindow(hStrip, GW_OWNER), WM_HOTKEY, 4, 0);
+    ASSERT_TRUE(WaitUntilShown(hStrip, false)) << "the chord did not hide the strip";
+    const struct {
+        const wchar_t* arguments;
+        std::string out;
+        std::function<bool()> state;
+    } rows[] = {
+        {L"/status", "10:00 --- Einheit 1; pausiert; Stoppuhr 00:00:00 steht\r\n", [&] { return !counts(); }},
+        {L"-PAUSE", "", [&] { return !counts(); }},      {L"/Start", "", counts},
+        {L"/start", "", counts},                          {L"\"/pause\"", "", [&] { return !counts(); }},
+        {L"/stoppuhr", "", stopwatchCounts},              {L"-Stoppuhr", "", [&] { return !stopwatchCounts(); }},
+        {L"/weiter", "", [&] { return StripControlText(hStrip, IDC_PROGRESS) == "5:00 --- PAUSE" && !counts(); }},
+        {L"/ZEIGEN", "", [&] { return ::IsWindowVisible(hStrip) != FALSE; }},
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(RunAsScript(exe, row.arguments), ScriptRun(0, row.out, "")) << row.arguments;
+        EXPECT_TRUE(row.state()) << row.arguments;
+    }
+
+    // The record laid out by hand: "TNVL", a version, its 24 bytes, /start, no reply window. Only
+    // version 1 is answered as shown, and starts the countdown.
+    for (const uint32_t nVersion : {2u, 1u}) {
+        uint32_t record[6] = {0x4C564E54, nVersion, 24, 1, 0, 0};
+        COPYDATASTRUCT data{0x5441524E, sizeof record, record};
+        DWORD_PTR nAnswer = 7;
+        ::SendMessageTimeoutW(::GetWindow(hStrip, GW_OWNER), WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data),
+                              SMTO_ABORTIFHUNG, 5000, &nAnswer);
+        EXPECT_EQ(std::pair(nAnswer == 1, counts()), std::pair(nVersion == 1, nVersion == 1)) << nVersion;
+    }
+    EXPECT_EQ(ReadFile(folder + L"Tarnovell.ini"), settings);
+    ASSERT_TRUE(EndStrip(hStrip, process));
+
+    // Without a strip, an action starts one and is carried out on it.
+    hStrip = StartStrip(exe, process, L"-start");
+    ASSERT_NE(hStrip, nullptr) << "/start started no strip";
+    EXPECT_TRUE(counts());
+    ASSERT_TRUE(EndStrip(hStrip, process));
+    for (const wchar_t* file : {L"Tarnovell.ini", L"Tarnovell.exe", L"Tarnovell.exe.out", L"Tarnovell.exe.err"})
+        ::DeleteFileW((folder + file).c_str());
     ::RemoveDirectoryW(folder.c_str());
 }
