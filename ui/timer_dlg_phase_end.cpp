@@ -1,6 +1,7 @@
 // CTimerDlg at the end of a phase: the sound it rings, the reminder that blinks the bar and rings
-// again until the user answers, the warning before the end and the unit that starts with the
-// user's first input. The rules are the working day's; the strip carries out their answers.
+// again until the user answers, the warning before the end, the unit that starts with the user's
+// first input, and what a screen reader hears of them. The rules are the working day's; the strip
+// carries out their answers.
 #include "timer_dlg.h"
 
 #include "win32/alarm_sound.h"
