@@ -42,7 +42,8 @@ CTimerDlg::CTimerDlg(const ProfileFile& file, const std::wstring& instanceName, 
       m_initialAction(initialAction),
       m_system(ReadSystemPalette()),
       m_look(LookFor(questions.pHighContrast(), questions.pAppsUseLightTheme())),
-      m_announcer([this] { return std::wstring(WidenAscii(SpokenStatus(m_cycle)).c_str()); }, questions.pUiaNotifier)
+      m_announcer([this] { return std::wstring(WidenAscii(SpokenStatus(m_cycle)).c_str()); }, questions.pUiaNotifier,
+                  questions.pScreenReader)
 {
 }
 

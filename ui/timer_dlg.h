@@ -161,8 +161,9 @@ private:
     void ReminderTick();
     void ShowInverted(bool bInverted);
     void React();
-    // Tells a screen reader, once, and not while the strip stands aside for a full screen.
-    void Announce(const SpokenText& text);
+    // Tells a screen reader, once, and not while the strip stands aside for a full screen; also
+    // where no reader is known to run, if the user asked for it.
+    void Announce(const SpokenText& text, bool bAskedFor = false);
     // Starts or pauses the countdown, whoever asks.
     void ToggleCountdown();
     void PauseCountdown();

@@ -98,8 +98,8 @@ bool CTimerDlg::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& re
     return CMessageMapped::OnWndMsg(message, wParam, lParam, result);
 }
 
-void CTimerDlg::Announce(const SpokenText& text)
+void CTimerDlg::Announce(const SpokenText& text, bool bAskedFor)
 {
     if (m_day.IsAnnouncementDue(text.view(), m_owner.Questions().pNow()))
-        m_announcer.Announce(WidenAscii(text).c_str());
+        m_announcer.Announce(WidenAscii(text).c_str(), bAskedFor);
 }

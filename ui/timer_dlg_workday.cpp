@@ -23,7 +23,7 @@ void CTimerDlg::RunMenuCommand(UINT nCommand)
     } else if (nCommand == IDM_AWAY_LOCK) {
         ToggleWorkday(kKeyLock, &WorkdaySettings::m_bLock);
     } else if (nCommand == IDM_SPEAK_REMAINING) {
-        Announce(SpokenStatus(m_cycle));
+        Announce(SpokenStatus(m_cycle), true);
     } else if (const std::optional<ChordAction> action = ChordActionOfEntry(nCommand)) {
         RunChordAction(*action);
     }

@@ -106,8 +106,8 @@ UiaNotifier LookUpUiaNotifier()
     return notifier.pHostProvider && notifier.pRaiseNotification ? notifier : UiaNotifier{};
 }
 
-CAnnouncer::CAnnouncer(std::function<std::wstring()> name, UiaNotifier (*pLookUp)())
-    : m_name(std::move(name)), m_pLookUp(pLookUp)
+CAnnouncer::CAnnouncer(std::function<std::wstring()> name, UiaNotifier (*pLookUp)(), bool (*pScreenReader)())
+    : m_name(std::move(name)), m_pLookUp(pLookUp), m_pScreenReader(pScreenReader)
 {
 }
 
@@ -158,6 +158,7 @@ void CAnnouncer::Detach()
 
 void CAnnouncer::NameBar()
 {
+    m_bReaderAsked = true;
     if (m_pName || !m_hBar)
         return;
     IAccPropServices* pServices = Services();
@@ -175,9 +176,10 @@ std::wstring CAnnouncer::Name() const
     return m_name ? m_name() : std::wstring();
 }
 
-void CAnnouncer::Announce(const std::wstring& text)
+void CAnnouncer::Announce(const std::wstring& text, bool bAskedFor)
 {
-    if (!m_hBar || text.empty())
+    const bool bHeard = bAskedFor || m_bReaderAsked || (m_pScreenReader && m_pScreenReader());
+    if (!m_hBar || text.empty() || !bHeard)
         return;
     if (!m_bLookedUp) {
         m_notifier = m_pLookUp ? m_pLookUp() : UiaNotifier{};

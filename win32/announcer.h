@@ -27,8 +27,8 @@ UiaNotifier LookUpUiaNotifier();
 class CAnnouncer {
 public:
     // Speaks for the bar, whose name in words is asked of `name` each time a reader reads it;
-    // pLookUp finds the notification, once, at the first announcement.
-    CAnnouncer(std::function<std::wstring()> name, UiaNotifier (*pLookUp)());
+    // pLookUp finds the notification, once, at the first announcement that a reader hears.
+    CAnnouncer(std::function<std::wstring()> name, UiaNotifier (*pLookUp)(), bool (*pScreenReader)());
     CAnnouncer(const CAnnouncer&) = delete;
     CAnnouncer& operator=(const CAnnouncer&) = delete;
     ~CAnnouncer();
@@ -38,7 +38,9 @@ public:
     void NameBar();
     // The bar goes: the name and the live region are taken back while it is still there.
     void Detach();
-    void Announce(const std::wstring& text);
+    // Tells a reader the text where one runs or has asked for the bar, or where the user asked
+    // for it: a strip that no reader hears loads nothing for one.
+    void Announce(const std::wstring& text, bool bAskedFor = false);
     // The bar's name now: the text of the live region while a reader may still read it, else the
     // status in words.
     std::wstring Name() const;
@@ -49,9 +51,11 @@ private:
 
     std::function<std::wstring()> m_name;
     UiaNotifier (*m_pLookUp)();
+    bool (*m_pScreenReader)();
     UiaNotifier m_notifier;
     bool m_bLookedUp = false;
     HWND m_hBar = nullptr;
+    bool m_bReaderAsked = false;
     bool m_bComStarted = false;
     bool m_bServicesAsked = false;
     IAccPropServices* m_pServices = nullptr;

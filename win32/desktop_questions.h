@@ -13,6 +13,7 @@
 #include "high_contrast.h"
 #include "last_input.h"
 #include "presentation_mode.h"
+#include "screen_reader.h"
 
 struct DesktopQuestions {
     AltGrLayouts layouts;
@@ -27,6 +28,7 @@ struct DesktopQuestions {
     // The window manager's frame: a dark caption, small round corners; true where it took them.
     bool (*pDarkCaption)(HWND hWnd, bool bDark) = UseDarkCaption;
     bool (*pRoundCorners)(HWND hWnd) = UseSmallRoundCorners;
-    // UI Automation's notification, where the system has one.
+    // UI Automation's notification, where the system has one, and whether a reader runs.
     UiaNotifier (*pUiaNotifier)() = LookUpUiaNotifier;
+    bool (*pScreenReader)() = IsScreenReaderOn;
 };

@@ -1074,6 +1074,7 @@ int g_nRoundCorners = 0;
 // What a screen reader was told through the notification of Windows 10, whose element stands
 // for the bar as long as the test runs.
 std::vector<std::wstring> g_announced;
+bool g_bScreenReader = true;
 
 struct StandingElement : IUnknown {
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID, void** ppv) override { return *ppv = nullptr, E_NOINTERFACE; }
@@ -1084,6 +1085,7 @@ struct StandingElement : IUnknown {
 DesktopQuestions FakeDesktop()
 {
     DesktopQuestions questions;
+    questions.pScreenReader = [] { return g_bScreenReader; };
     questions.pUiaNotifier = [] {
         return UiaNotifier{[](HWND, IUnknown** ppElement) { return *ppElement = &g_barElement, S_OK; },
                            [](IUnknown*, int, int, BSTR text, BSTR) { return g_announced.emplace_back(text), S_OK; }};
@@ -1826,10 +1828,17 @@ TEST_F(StripTest, AScreenReaderHearsPhaseChangesWaitsAndWarningsInWordsOnceAndNo
         ::SendMessageA(HostOf(hDlg), WM_TIMER, 1, 0);
         Command(hDlg, IDC_NEXT);
         EXPECT_EQ(g_announced, (std::vector<std::wstring>{L"Einheit 3, 3 Minuten"}));
+        // Where no reader runs, only what the user asks for is told.
+        g_bScreenReader = false;
+        Command(hDlg, IDC_NEXT);
+        StripMenu(hDlg, 5);
+        g_bScreenReader = true;
+        EXPECT_EQ(g_announced, (std::vector<std::wstring>{L"Einheit 3, 3 Minuten", L"1 Minute, Pause"}));
     });
 }
 
-// Where the system has no notification, the bar tells its change as a live region.
+// Where the system has no notification, the bar tells its change as a live region, here to a
+// reader that does not say it runs but has asked for the bar.
 TEST_F(StripTest, WithoutTheNotificationTheBarTellsAPhaseChangeAsALiveRegion)
 {
     DesktopQuestions questions = FakeDesktop();
@@ -1843,8 +1852,14 @@ TEST_F(StripTest, WithoutTheNotificationTheBarTellsAPhaseChangeAsALiveRegion)
             EVENT_OBJECT_LIVEREGIONCHANGED, EVENT_OBJECT_LIVEREGIONCHANGED, nullptr,
             [](HWINEVENTHOOK, DWORD, HWND hWnd, LONG, LONG, DWORD, DWORD) { s_hChanged = hWnd; },
             ::GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
+        g_bScreenReader = false;
+        IAccessible* pBar = nullptr;
+        ASSERT_EQ(::AccessibleObjectFromWindow(::GetDlgItem(hDlg, IDC_PROGRESS), static_cast<DWORD>(OBJID_CLIENT),
+                                               IID_IAccessible, reinterpret_cast<void**>(&pBar)), S_OK);
+        pBar->Release();
         Command(hDlg, IDC_NEXT);
         PumpUntil([] { return s_hChanged != nullptr; });
+        g_bScreenReader = true;
         ::UnhookWinEvent(hHook);
         EXPECT_EQ(s_hChanged, ::GetDlgItem(hDlg, IDC_PROGRESS));
         EXPECT_TRUE(g_announced.empty());
