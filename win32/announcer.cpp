@@ -159,6 +159,11 @@ void CAnnouncer::Detach()
 void CAnnouncer::NameBar()
 {
     m_bReaderAsked = true;
+    GiveName();
+}
+
+void CAnnouncer::GiveName()
+{
     if (m_pName || !m_hBar)
         return;
     IAccPropServices* pServices = Services();
@@ -193,7 +198,7 @@ void CAnnouncer::Announce(const std::wstring& text, bool bAskedFor)
     // which is the text for a moment.
     m_strLive = text;
     m_nLiveAtMs = ::GetTickCount64();
-    NameBar();
+    GiveName();
     if (IAccPropServices* pServices = Services(); pServices && !m_bLiveRegion) {
         VARIANT polite{};
         polite.vt = VT_I4;

@@ -47,6 +47,8 @@ public:
 
 private:
     IAccPropServices* Services();
+    // The name in words, given once; a reader that asks for it, or the live region, needs it.
+    void GiveName();
     void RaiseNotification(const std::wstring& text) const;
 
     std::function<std::wstring()> m_name;
